@@ -1,0 +1,228 @@
+#include "core/pasmo.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <cstring>
+#include <vector>
+
+// Every term of the band receives the updates of its pivots one at a time and in pivot order,
+// whichever of the loops below does the work; they differ only in how they keep the data close.
+
+namespace {
+
+typedef double v4 __attribute__((vector_size(32)));
+
+inline v4 laduj(const double* p) {
+    v4 v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+inline void zapisz(double* p, v4 v) { std::memcpy(p, &v, sizeof v); }
+inline v4 rozlej(double a) { return v4{a, a, a, a}; }
+
+inline bool zly_piwot(double piwot, double d0, double prog) {
+    return !(piwot > prog * std::fabs(d0));  // also catches NaN
+}
+
+inline std::size_t poz(int wiersz, int nbw) {
+    return static_cast<std::size_t>(wiersz) * static_cast<std::size_t>(nbw);
+}
+
+// One pivot of the plain elimination: rows k+1..k+nk-1 lose their share of row k.
+// NBW > 0 fixes the band width at compile time so that a narrow band is fully unrolled.
+template <int NBW>
+inline __attribute__((always_inline)) void krok(double* s, double* f, int k, int nk, int nbw_rt) {
+    const int nbw = NBW > 0 ? NBW : nbw_rt;
+    const double* __restrict wk = s + poz(k, nbw);
+    const double d = wk[0];
+    const double fk = f[k];
+    for (int i = 1; i < nk; ++i) {
+        const double c1 = wk[i] / d;
+        double* __restrict wi = s + poz(k + i, nbw);
+        for (int j = i; j < nk; ++j) wi[j - i] -= c1 * wk[j];
+        f[k + i] -= c1 * fk;
+    }
+}
+
+template <int NBW>
+inline __attribute__((always_inline)) int eliminacja_prosta(double* s, double* f,
+                                                             const double* diag, int nq,
+                                                             int nbw_rt, double prog) {
+    const int nbw = NBW > 0 ? NBW : nbw_rt;
+    int k = 0;
+    for (; k + nbw <= nq; ++k) {  // full band below: the trip counts are constant
+        if (zly_piwot(s[poz(k, nbw)], diag[k], prog)) return k + 1;
+        krok<NBW>(s, f, k, nbw, nbw);
+    }
+    for (; k < nq; ++k) {
+        if (zly_piwot(s[poz(k, nbw)], diag[k], prog)) return k + 1;
+        krok<0>(s, f, k, nq - k, nbw);
+    }
+    return 0;
+}
+
+// Blocked elimination for wide bands. A panel of pivots is eliminated among its own rows; the
+// rows below then take the panel's updates in a register-tiled pass over packed copies of the
+// panel's multipliers (W) and rows (U), zero outside each pivot's band.
+constexpr int panel = 32;
+
+struct Bufory {
+    std::vector<double> w, u;
+};
+
+// C(rr, t) -= sum over the panel of W(pi, rr) * U(pi, t), pivots in order, on a 4 x 8 tile.
+inline __attribute__((always_inline)) void kafel4x8(double* const c[4], int t, const double* w,
+                                                     const double* u, int kb, int T, int rr) {
+    v4 c00 = laduj(c[0] + t), c01 = laduj(c[0] + t + 4);
+    v4 c10 = laduj(c[1] + t), c11 = laduj(c[1] + t + 4);
+    v4 c20 = laduj(c[2] + t), c21 = laduj(c[2] + t + 4);
+    v4 c30 = laduj(c[3] + t), c31 = laduj(c[3] + t + 4);
+    for (int pi = 0; pi < kb; ++pi) {
+        const double* up = u + poz(pi, T) + t;
+        const double* wp = w + poz(pi, T) + rr;
+        const v4 u0 = laduj(up), u1 = laduj(up + 4);
+        const v4 w0 = rozlej(wp[0]), w1 = rozlej(wp[1]), w2 = rozlej(wp[2]), w3 = rozlej(wp[3]);
+        c00 -= w0 * u0, c01 -= w0 * u1;
+        c10 -= w1 * u0, c11 -= w1 * u1;
+        c20 -= w2 * u0, c21 -= w2 * u1;
+        c30 -= w3 * u0, c31 -= w3 * u1;
+    }
+    zapisz(c[0] + t, c00), zapisz(c[0] + t + 4, c01);
+    zapisz(c[1] + t, c10), zapisz(c[1] + t + 4, c11);
+    zapisz(c[2] + t, c20), zapisz(c[2] + t + 4, c21);
+    zapisz(c[3] + t, c30), zapisz(c[3] + t + 4, c31);
+}
+
+inline __attribute__((always_inline)) void element(double* c, int t, const double* w,
+                                                    const double* u, int kb, int T, int rr) {
+    double v = c[t];
+    for (int pi = 0; pi < kb; ++pi) v -= w[poz(pi, T) + rr] * u[poz(pi, T) + t];
+    c[t] = v;
+}
+
+inline __attribute__((always_inline)) void aktualizacja(double* s, int nbw, int kend, int T,
+                                                         const double* w, const double* u,
+                                                         int kb) {
+    int rr = 0;
+    for (; rr + 4 <= T; rr += 4) {
+        double* c[4];
+        for (int q = 0; q < 4; ++q) c[q] = s + poz(kend + rr + q, nbw) - (rr + q);
+        // The corner on the diagonal: row rr + q starts at column rr + q.
+        for (int q = 0; q < 4; ++q)
+            for (int t = rr + q; t < rr + 4 && t < T; ++t) element(c[q], t, w, u, kb, T, rr + q);
+        int t = rr + 4;
+        for (; t + 8 <= T; t += 8) kafel4x8(c, t, w, u, kb, T, rr);
+        for (; t < T; ++t)
+            for (int q = 0; q < 4; ++q) element(c[q], t, w, u, kb, T, rr + q);
+    }
+    for (; rr < T; ++rr) {
+        double* c = s + poz(kend + rr, nbw) - rr;
+        for (int t = rr; t < T; ++t) element(c, t, w, u, kb, T, rr);
+    }
+}
+
+inline __attribute__((always_inline)) int eliminacja_blokowa(double* s, double* f,
+                                                              const double* diag, int nq, int nbw,
+                                                              double prog) {
+    Bufory b;
+    b.w.resize(poz(panel, nbw));
+    b.u.resize(poz(panel, nbw));
+    for (int k0 = 0; k0 < nq; k0 += panel) {
+        const int kb = std::min(panel, nq - k0);
+        const int kend = k0 + kb;
+        for (int p = k0; p < kend; ++p) {
+            const double* __restrict wp = s + poz(p, nbw);
+            const double d = wp[0];
+            if (zly_piwot(d, diag[p], prog)) return p + 1;
+            const int nk = std::min(nq - p, nbw);
+            const int wewn = std::min(nk, kend - p);  // rows still inside the panel
+            const double fp = f[p];
+            for (int i = 1; i < nk; ++i) {
+                const double c1 = wp[i] / d;
+                f[p + i] -= c1 * fp;
+                if (i < wewn) {
+                    double* __restrict wi = s + poz(p + i, nbw);
+                    for (int j = i; j < nk; ++j) wi[j - i] -= c1 * wp[j];
+                }
+            }
+        }
+        const int rend = std::min(nq, kend - 1 + nbw);
+        const int T = rend - kend;
+        if (T <= 0) continue;
+        for (int pi = 0; pi < kb; ++pi) {
+            const int p = k0 + pi;
+            const double* wp = s + poz(p, nbw);
+            const double d = wp[0];
+            double* wb = b.w.data() + poz(pi, T);
+            double* ub = b.u.data() + poz(pi, T);
+            for (int t = 0; t < T; ++t) {
+                const int off = kend + t - p;
+                const bool w_pasmie = off < nbw;
+                ub[t] = w_pasmie ? wp[off] : 0.0;
+                wb[t] = w_pasmie ? wp[off] / d : 0.0;
+            }
+        }
+        aktualizacja(s, nbw, kend, T, b.w.data(), b.u.data(), kb);
+    }
+    return 0;
+}
+
+inline __attribute__((always_inline)) int eliminacja_wybor(double* s, double* f,
+                                                            const double* diag, int nq, int nbw,
+                                                            double prog) {
+    switch (nbw) {
+        case 2: return eliminacja_prosta<2>(s, f, diag, nq, nbw, prog);
+        case 4: return eliminacja_prosta<4>(s, f, diag, nq, nbw, prog);
+        case 6: return eliminacja_prosta<6>(s, f, diag, nq, nbw, prog);
+        case 8: return eliminacja_prosta<8>(s, f, diag, nq, nbw, prog);
+        case 10: return eliminacja_prosta<10>(s, f, diag, nq, nbw, prog);
+        case 12: return eliminacja_prosta<12>(s, f, diag, nq, nbw, prog);
+        case 14: return eliminacja_prosta<14>(s, f, diag, nq, nbw, prog);
+        case 16: return eliminacja_prosta<16>(s, f, diag, nq, nbw, prog);
+        default: break;
+    }
+    if (nbw < 24) return eliminacja_prosta<0>(s, f, diag, nq, nbw, prog);
+    return eliminacja_blokowa(s, f, diag, nq, nbw, prog);
+}
+
+#if defined(__x86_64__)
+__attribute__((target("avx2,fma"), flatten)) int eliminacja_avx2(double* s, double* f,
+                                                                 const double* diag, int nq,
+                                                                 int nbw, double prog) {
+    return eliminacja_wybor(s, f, diag, nq, nbw, prog);
+}
+#endif
+
+__attribute__((flatten)) int eliminacja_zwykla(double* s, double* f, const double* diag, int nq,
+                                               int nbw, double prog) {
+    return eliminacja_wybor(s, f, diag, nq, nbw, prog);
+}
+
+}  // namespace
+
+int eliminacja(double* s, double* f, const double* diag, int nq, int nbw, double prog) {
+#if defined(__x86_64__)
+    static const bool avx2 = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
+    if (avx2) return eliminacja_avx2(s, f, diag, nq, nbw, prog);
+#endif
+    return eliminacja_zwykla(s, f, diag, nq, nbw, prog);
+}
+
+void podstawienie(const double* s, double* f, int nq, int nbw) {
+    for (int i = nq - 1; i >= 0; --i) {
+        const double* wi = s + poz(i, nbw);
+        const int nk = std::min(nq - i, nbw);
+        // Four partial sums keep the loop from waiting on one chain of additions.
+        double a0 = 0.0, a1 = 0.0, a2 = 0.0, a3 = 0.0;
+        int j = 1;
+        for (; j + 4 <= nk; j += 4) {
+            a0 += wi[j] * f[i + j];
+            a1 += wi[j + 1] * f[i + j + 1];
+            a2 += wi[j + 2] * f[i + j + 2];
+            a3 += wi[j + 3] * f[i + j + 3];
+        }
+        for (; j < nk; ++j) a0 += wi[j] * f[i + j];
+        f[i] = (f[i] - ((a0 + a1) + (a2 + a3))) / wi[0];
+    }
+}

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds the whole test suite and runs it twice: in a normal build and under AddressSanitizer
+# with UndefinedBehaviorSanitizer. Installs the Debian packages it needs when they are missing.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/pakiety.sh build-essential cmake ninja-build libgtest-dev libgmock-dev \
+  qt6-base-dev fonts-liberation locales
+# The tests also run under a Polish locale, to show that numbers keep their decimal point.
+if ! locale -a 2>/dev/null | grep -qi '^pl_PL\.utf-\?8$'; then
+  localedef -i pl_PL -f UTF-8 pl_PL.UTF-8 2>/dev/null || echo "Brak locale pl_PL.UTF-8 (pomijam)"
+fi
+export QT_QPA_PLATFORM=offscreen
+for wariant in zwykly asan; do
+  katalog=build-test-$wariant
+  opcje=(-DVELKORA_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo)
+  [ $wariant = asan ] && opcje+=(-DVELKORA_SANITIZE=ON)
+  cmake -S . -B "$katalog" -G Ninja "${opcje[@]}" >/dev/null
+  cmake --build "$katalog"
+  echo "=== Testy ($wariant) ==="
+  ctest --test-dir "$katalog" --output-on-failure -j2
+done

@@ -1,0 +1,274 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "core/analiza.h"
+#include "tests/wspolne/kratownice.h"
+#include "tests/wspolne/wzorzec.h"
+
+namespace {
+
+// Largest magnitude of a result set, the yardstick for comparing it.
+template <class A, class B>
+void porownaj(const char* co, int n, A nasz, B wzor, double tol) {
+    long double skala = 0;
+    for (int i = 0; i < n; ++i) skala = std::max(skala, std::fabs(wzor(i)));
+    for (int i = 0; i < n; ++i)
+        ASSERT_NEAR(nasz(i), static_cast<double>(wzor(i)), tol * static_cast<double>(skala) + 1e-30)
+            << co << " " << i + 1;
+}
+
+void porownaj_z_wzorcem(Model& m, double tol) {
+    const Wzorzec w = rozwiaz_wzorzec(m);
+    ASSERT_FALSE(w.osobliwy);
+    const WynikObliczen r = obliczenia(m);
+    ASSERT_TRUE(r.sukces()) << komunikaty_obliczen(r).front();
+    ASSERT_EQ(m.obliczono, 1);
+    porownaj("przemieszczenie", m.nq, [&](int i) { return m.f[i + 1]; },
+             [&](int i) { return w.u[i]; }, tol);
+    porownaj("naprezenie", m.ne, [&](int i) { return m.stressp[i + 1]; },
+             [&](int i) { return w.stress[i]; }, tol);
+    porownaj("reakcja", m.nd, [&](int i) { return m.react[i + 1]; },
+             [&](int i) { return w.react[i]; }, tol);
+}
+
+// A triangulated truss with jittered nodes, random stiffnesses and loads, pinned at one
+// corner and held vertically at the other.
+void losowa(Model& m, unsigned ziarno, int kol, int wier, float kontrast) {
+    std::mt19937 g(ziarno);
+    std::uniform_real_distribution<float> drg(-0.2f, 0.2f), sila(-50.f, 50.f);
+    Opis o;
+    o.materialy = {{2.1e8f, 1.2e-5f}, {7.0e7f, 2.3e-5f}};
+    o.pola = {0.01f, 0.01f * kontrast};
+    auto nr = [&](int c, int r) { return r * (kol + 1) + c + 1; };
+    for (int r = 0; r <= wier; ++r)
+        for (int c = 0; c <= kol; ++c)
+            o.wezly.push_back({10.f + 2.f * c + drg(g), 10.f + 1.5f * r + drg(g)});
+    auto pret = [&](int a, int b) {
+        o.prety.push_back({a, b, 1 + static_cast<int>(g() % 2), 1 + static_cast<int>(g() % 2)});
+    };
+    for (int r = 0; r <= wier; ++r)
+        for (int c = 0; c <= kol; ++c) {
+            if (c < kol) pret(nr(c, r), nr(c + 1, r));
+            if (r < wier) pret(nr(c, r), nr(c, r + 1));
+            if (c < kol && r < wier) pret(nr(c, r), nr(c + 1, r + 1));
+        }
+    o.podpory = {{1, 0.f}, {2, 0.f}, {2 * nr(kol, 0), 0.f}};
+    for (int i = 0; i < 6; ++i) {
+        const int w = 1 + static_cast<int>(g() % o.wezly.size());
+        o.sily.push_back({2 * w - static_cast<int>(g() % 2), sila(g)});
+    }
+    o.temperatury = {{1, 20.f}, {static_cast<int>(o.prety.size()), -15.f}};
+    zbuduj(m, o);
+}
+
+}  // namespace
+
+TEST(Sklejanie, PojedynczyPretDajePasmoIStalaKary) {
+    Model m;
+    zbuduj(m, {.wezly = {{0, 0}, {2, 0}}, .prety = {{1, 2, 1, 1}}, .materialy = {{10.f, 0.f}},
+               .pola = {1.f}});
+    m.nbw = 4;
+    Praca w;
+    ASSERT_TRUE(utworz_prace(m, w));
+    Macierze(m, w);
+    const double oczekiwane[4][4] = {{5, 0, -5, 0}, {0, 0, 0, 0}, {5, 0, 0, 0}, {0, 0, 0, 0}};
+    for (int r = 1; r <= 4; ++r)
+        for (int c = 1; c <= 5 - r; ++c) EXPECT_EQ(w.s[r][c], oczekiwane[r - 1][c - 1]) << r << c;
+    EXPECT_EQ(w.cnst, 500000.0);
+}
+
+TEST(Sklejanie, PozniejszeObciazenieTegoSamegoStopniaWygrywa) {
+    Model m;
+    zbuduj(m, {.wezly = {{0, 0}, {2, 0}}, .prety = {{1, 2, 1, 1}}, .materialy = {{10.f, 0.f}},
+               .pola = {1.f}, .podpory = {{1, 0}, {2, 0}, {4, 0}}, .sily = {{3, 7.f}, {3, 4.f}}});
+    ASSERT_TRUE(obliczenia(m).sukces());
+    EXPECT_NEAR(m.stressp[1], 4.0f, 1e-4);
+}
+
+TEST(Analiza, PretRozciaganySila) {
+    const float L = 2, A = 0.5f, E = 100, P = 10;
+    Model m;
+    zbuduj(m, {.wezly = {{0, 0}, {L, 0}}, .prety = {{1, 2, 1, 1}}, .materialy = {{E, 0.f}},
+               .pola = {A}, .podpory = {{1, 0}, {2, 0}, {4, 0}}, .sily = {{3, P}}});
+    ASSERT_TRUE(obliczenia(m).sukces());
+    const double cnst = 1e5 * E * A / L;
+    EXPECT_NEAR(m.f[3], P * L / (E * A) + P / cnst, 1e-6);
+    EXPECT_NEAR(m.f[1], P / cnst, 1e-9);
+    EXPECT_NEAR(m.stressp[1], P / A, 1e-4);
+    EXPECT_NEAR(m.react[1], -P, 1e-4);
+}
+
+TEST(Analiza, StatycznieWyznaczalnyTrojkatMaSilyZRownowagiWezlow) {
+    const float P = 12, A = 0.02f;
+    Model m;
+    zbuduj(m, {.wezly = {{0, 0}, {4, 0}, {2, 3}},
+               .prety = {{1, 2, 1, 1}, {1, 3, 1, 1}, {2, 3, 1, 1}},
+               .pola = {A},
+               .podpory = {{1, 0}, {2, 0}, {4, 0}},
+               .sily = {{6, -P}}});
+    ASSERT_TRUE(obliczenia(m).sukces());
+    const double sin_a = 3 / std::sqrt(13.0), cos_a = 2 / std::sqrt(13.0);
+    const double skos = -P / (2 * sin_a);  // both rafters in compression
+    EXPECT_NEAR(m.stressp[2], skos / A, 1e-3);
+    EXPECT_NEAR(m.stressp[3], skos / A, 1e-3);
+    EXPECT_NEAR(m.stressp[1], -skos * cos_a / A, 1e-3);
+    EXPECT_NEAR(m.react[2], P / 2, 1e-4);
+    EXPECT_NEAR(m.react[3], P / 2, 1e-4);
+    EXPECT_NEAR(m.react[1], 0, 1e-4);
+}
+
+TEST(Analiza, PretUtwierdzonyOgrzanyJestSciskany) {
+    const float E = 2.1e8f, alfa = 1.2e-5f, dT = 30;
+    Model m;
+    zbuduj(m, {.wezly = {{1, 1}, {4, 5}}, .prety = {{1, 2, 1, 1}}, .materialy = {{E, alfa}},
+               .podpory = {{1, 0}, {2, 0}, {3, 0}, {4, 0}}, .temperatury = {{1, dT}}});
+    ASSERT_TRUE(obliczenia(m).sukces());
+    const double s = -static_cast<double>(E) * alfa * dT;
+    EXPECT_NEAR(m.stressp[1], s, 1e-4 * std::fabs(s));
+    // The reactions hold back the bar's thermal thrust: they push its ends towards each other.
+    const double N = s * 0.01;
+    EXPECT_NEAR(m.react[1], -N * 0.6, 1e-4 * std::fabs(N));
+    EXPECT_NEAR(m.react[3], N * 0.6, 1e-4 * std::fabs(N));
+}
+
+TEST(Analiza, DwaWpisyTemperaturyTegoSamegoPretaSieSumujaAInnyPretNieWplywa) {
+    auto napr = [](std::vector<std::pair<int, float>> t) {
+        Model m;
+        zbuduj(m, {.wezly = {{0, 0}, {3, 0}, {6, 0}},
+                   .prety = {{1, 2, 1, 1}, {2, 3, 1, 1}},
+                   .podpory = {{1, 0}, {2, 0}, {4, 0}, {5, 0}, {6, 0}},
+                   .temperatury = t});
+        EXPECT_TRUE(obliczenia(m).sukces());
+        return std::pair{m.stressp[1], m.stressp[2]};
+    };
+    const auto razem = napr({{1, 10.f}, {1, 15.f}});
+    const auto jeden = napr({{1, 25.f}});
+    EXPECT_NEAR(razem.first, jeden.first, 1e-3);
+    EXPECT_NEAR(razem.second, jeden.second, 1e-3);
+}
+
+TEST(Analiza, OsiadaniePodporyDajeZadanePrzemieszczenieIZgodneReakcje) {
+    Model m;
+    zbuduj(m, {.wezly = {{0, 0}, {3, 1.5f}, {6, 3}, {9, 1.5f}, {12, 0}, {6, 0}},
+               .prety = {{1, 2, 1, 1}, {2, 3, 1, 1}, {3, 4, 1, 1}, {4, 5, 1, 1}, {1, 6, 1, 1},
+                         {6, 5, 1, 1}, {2, 6, 1, 1}, {3, 6, 1, 1}, {4, 6, 1, 1}},
+               .podpory = {{1, 0}, {2, 0}, {10, -0.01f}},
+               .sily = {{4, -5.f}, {6, -5.f}, {8, -5.f}}});
+    porownaj_z_wzorcem(m, 2e-4);
+    EXPECT_NEAR(m.f[10], -0.01f, 1e-6);
+}
+
+TEST(Analiza, WezelPierwszyTylkoZPretamiPionowymiMaPelneUtwierdzenie) {
+    // Node 1 has no stiffness along X of its own; the supports must still hold.
+    Model m;
+    zbuduj(m, {.wezly = {{0, 0}, {0, 3}, {4, 3}, {4, 0}},
+               .prety = {{1, 2, 1, 1}, {2, 3, 1, 1}, {3, 4, 1, 1}, {2, 4, 1, 1}, {1, 4, 1, 1}},
+               .podpory = {{1, 0}, {2, 0}, {7, 0}, {8, 0}},
+               .sily = {{3, 10.f}, {6, -4.f}}});
+    m.noc[5][1] = 1, m.noc[5][2] = 2;  // both bars at node 1 vertical
+    porownaj_z_wzorcem(m, 2e-4);
+}
+
+TEST(Analiza, LosoweKratownicyZgadzajaSieZNiezaleznymRozwiazaniem) {
+    const struct {
+        unsigned ziarno;
+        int kol, wier;
+        float kontrast;
+    } przypadki[] = {{1, 4, 2, 1.f}, {2, 7, 3, 1.f}, {3, 3, 6, 1e4f}, {4, 12, 2, 1e-4f}, {5, 9, 1, 10.f}};
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.ziarno);
+        Model m;
+        losowa(m, p.ziarno, p.kol, p.wier, p.kontrast);
+        porownaj_z_wzorcem(m, 2e-4);
+    }
+}
+
+TEST(Analiza, MechanizmySaZatrzymywaneBlademZeraNaPrzekatnej) {
+    Opis trojkat = {.wezly = {{0, 0}, {4, 0}, {2, 3}},
+                    .prety = {{1, 2, 1, 1}, {1, 3, 1, 1}, {2, 3, 1, 1}},
+                    .podpory = {{1, 0}, {2, 0}, {4, 0}},
+                    .sily = {{6, -1.f}}};
+    Opis bez_podpor = trojkat;
+    bez_podpor.podpory.clear();
+    Opis jeden_przegub = trojkat;
+    jeden_przegub.podpory = {{1, 0}, {2, 0}};
+    Opis luzny_wezel = trojkat;
+    luzny_wezel.wezly.push_back({8, 8});
+    Opis kwadrat_bez_przekatnej = {.wezly = {{0, 0}, {3, 0}, {3, 3}, {0, 3}},
+                                   .prety = {{1, 2, 1, 1}, {2, 3, 1, 1}, {3, 4, 1, 1}, {4, 1, 1, 1}},
+                                   .podpory = {{1, 0}, {2, 0}, {4, 0}},
+                                   .sily = {{5, 1.f}}};
+    Opis pratt_bez_przekatnej;
+    {
+        Model p;
+        pratt(p, 6, 3.f, 4.f, 6);
+        for (int i = 1; i <= p.nn; ++i) pratt_bez_przekatnej.wezly.push_back({p.x[i][1], p.x[i][2]});
+        for (int e = 1; e <= p.ne; ++e)
+            if (e != 5) pratt_bez_przekatnej.prety.push_back({p.noc[e][1], p.noc[e][2], 1, 1});
+        for (int i = 1; i <= p.nd; ++i) pratt_bez_przekatnej.podpory.push_back({p.nu[i], 0.f});
+        for (int i = 1; i <= p.nl; ++i) pratt_bez_przekatnej.sily.push_back({p.ild[i], p.al[i]});
+    }
+    for (const Opis* o : {&bez_podpor, &jeden_przegub, &luzny_wezel, &kwadrat_bez_przekatnej,
+                          &pratt_bez_przekatnej}) {
+        Model m;
+        zbuduj(m, *o);
+        for (int i = 1; i <= m.ne; ++i) m.stressp[i] = 123.f;
+        const WynikObliczen w = obliczenia(m);
+        EXPECT_EQ(w.blad, 1);
+        EXPECT_EQ(w.nrblad, 1);
+        EXPECT_EQ(m.obliczono, 0);
+        EXPECT_EQ(komunikaty_obliczen(w), std::vector<std::string>{"Zero na przekątnej macierzy sztywności!"});
+        EXPECT_EQ(m.stressp[1], 123.f);
+    }
+    Model m;
+    pratt(m, 6, 3.f, 4.f, 6);
+    EXPECT_TRUE(obliczenia(m).sukces()) << "the same truss with all its diagonals";
+}
+
+TEST(Analiza, DuzeKratownicePoprawnieUtwierdzoneNieSaMechanizmami) {
+    Model m;
+    pratt(m, 25000);  // 10^5 bars
+    ASSERT_TRUE(obliczenia(m).sukces());
+    krata(m, 20, 600);  // a wide band, eliminated in panels
+    ASSERT_TRUE(obliczenia(m).sukces());
+    EXPECT_EQ(m.nbw, 44);
+}
+
+TEST(Sterownik, KomunikatyBezWezlowIBezPasmaWKolejnosci) {
+    Model m;
+    WynikObliczen w = obliczenia(m);
+    EXPECT_FALSE(w.wykonano);
+    EXPECT_EQ(komunikaty_obliczen(w),
+              (std::vector<std::string>{"Brak węzłów!", "Zerowa długość pasma macierzy sztywności!"}));
+    zbuduj(m, {.wezly = {{0, 0}, {1, 1}}});
+    m.obliczono = 1;
+    w = obliczenia(m);
+    EXPECT_EQ(komunikaty_obliczen(w), std::vector<std::string>{"Zerowa długość pasma macierzy sztywności!"});
+    EXPECT_EQ(m.obliczono, 1) << "a skipped analysis leaves the flag alone";
+}
+
+TEST(Sterownik, PasmoRosnieZPretamiINigdyNieMaleje) {
+    Model m;
+    zbuduj(m, {.wezly = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 1}},
+               .prety = {{1, 2, 1, 1}, {2, 5, 1, 1}},
+               .podpory = {{1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}, {6, 0}, {7, 0}, {8, 0}, {9, 0}, {10, 0}}});
+    obliczenia(m);
+    EXPECT_EQ(m.nbw, 8);
+    m.noc[2][2] = 3;
+    m.nbw = 20;
+    EXPECT_TRUE(obliczenia(m).sukces());
+    EXPECT_EQ(m.nbw, 20);
+}
+
+TEST(Sterownik, PretZerowejDlugosciZatrzymujeSklejanie) {
+    Model m;
+    zbuduj(m, {.wezly = {{0, 0}, {2, 0}, {2, 0}},
+               .prety = {{1, 2, 1, 1}, {2, 3, 1, 1}},
+               .podpory = {{1, 0}, {2, 0}}});
+    const WynikObliczen w = obliczenia(m);
+    EXPECT_EQ(komunikaty_obliczen(w), std::vector<std::string>{"Zerowa długość elementu!"});
+    EXPECT_EQ(m.obliczono, 0);
+    EXPECT_EQ(m.nrblad, 2);
+}
