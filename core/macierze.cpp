@@ -59,8 +59,8 @@ void Macierze(Model& m, Praca& w) {
 
         for (int q = w.temp_od[n]; q < w.temp_od[n + 1]; ++q) {
             const int j = w.temp_lista[q];
-            const double ee0 = static_cast<double>(m.pm[i3][2]) * m.temp[j] * m.pm[i3][1] *
-                               m.area[i4];
+            const double ee0 =
+                static_cast<double>(m.pm[i3][2]) * m.temp[j] * m.pm[i3][1] * m.area[i4];
             w.f[2 * i1 - 1] -= ee0 * cs;
             w.f[2 * i1] -= ee0 * sn;
             w.f[2 * i2 - 1] += ee0 * cs;

@@ -11,7 +11,9 @@ void zwolnij_model(Model& m) {
     m.nn = m.ne = m.nd = m.nm = m.na = m.nq = m.ntel = m.nl = 0;
 }
 
-void przejmij_konstrukcje(Model& m, Konstrukcja&& k) { static_cast<Konstrukcja&>(m) = std::move(k); }
+void przejmij_konstrukcje(Model& m, Konstrukcja&& k) {
+    static_cast<Konstrukcja&>(m) = std::move(k);
+}
 
 std::string etykieta_dof(int dof) {
     char t[32];

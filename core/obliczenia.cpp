@@ -33,7 +33,8 @@ WynikObliczen obliczenia(Model& m) {
     WynikObliczen wy;
     for (int i = 1; i <= m.ne; ++i) {
         const std::int64_t d = std::abs(static_cast<std::int64_t>(m.noc[i][2]) - m.noc[i][1]);
-        if (2 * d + 2 > m.nbw) m.nbw = static_cast<int>(std::min<std::int64_t>(2 * d + 2, INT32_MAX));
+        if (2 * d + 2 > m.nbw)
+            m.nbw = static_cast<int>(std::min<std::int64_t>(2 * d + 2, INT32_MAX));
     }
     if (m.nbw > 0 && m.nq > 0) {
         wy.wykonano = true;
@@ -61,8 +62,9 @@ std::vector<std::string> komunikaty_obliczen(const WynikObliczen& w) {
     if (w.blad == 1 && w.nrblad == 1) k.push_back("Zero na przekątnej macierzy sztywności!");
     if (w.blad == 1 && w.nrblad == 2) k.push_back("Zerowa długość elementu!");
     if (w.brak_pamieci)
-        k.push_back("Za mało pamięci na macierz sztywności! Ponumeruj węzły tak, aby końce "
-                    "prętów miały bliskie numery.");
+        k.push_back(
+            "Za mało pamięci na macierz sztywności! Ponumeruj węzły tak, aby końce "
+            "prętów miały bliskie numery.");
     if (w.brak_wezlow) k.push_back("Brak węzłów!");
     if (w.zerowe_pasmo) k.push_back("Zerowa długość pasma macierzy sztywności!");
     return k;

@@ -18,8 +18,12 @@ inline v4 laduj(const double* p) {
     std::memcpy(&v, p, sizeof v);
     return v;
 }
-inline void zapisz(double* p, v4 v) { std::memcpy(p, &v, sizeof v); }
-inline v4 rozlej(double a) { return v4{a, a, a, a}; }
+inline void zapisz(double* p, v4 v) {
+    std::memcpy(p, &v, sizeof v);
+}
+inline v4 rozlej(double a) {
+    return v4{a, a, a, a};
+}
 
 inline bool zly_piwot(double piwot, double d0, double prog) {
     return !(piwot > prog * std::fabs(d0));  // also catches NaN
@@ -47,8 +51,8 @@ inline __attribute__((always_inline)) void krok(double* s, double* f, int k, int
 
 template <int NBW>
 inline __attribute__((always_inline)) int eliminacja_prosta(double* s, double* f,
-                                                             const double* diag, int nq,
-                                                             int nbw_rt, double prog) {
+                                                            const double* diag, int nq, int nbw_rt,
+                                                            double prog) {
     const int nbw = NBW > 0 ? NBW : nbw_rt;
     int k = 0;
     for (; k + nbw <= nq; ++k) {  // full band below: the trip counts are constant
@@ -73,7 +77,7 @@ struct Bufory {
 
 // C(rr, t) -= sum over the panel of W(pi, rr) * U(pi, t), pivots in order, on a 4 x 8 tile.
 inline __attribute__((always_inline)) void kafel4x8(double* const c[4], int t, const double* w,
-                                                     const double* u, int kb, int T, int rr) {
+                                                    const double* u, int kb, int T, int rr) {
     v4 c00 = laduj(c[0] + t), c01 = laduj(c[0] + t + 4);
     v4 c10 = laduj(c[1] + t), c11 = laduj(c[1] + t + 4);
     v4 c20 = laduj(c[2] + t), c21 = laduj(c[2] + t + 4);
@@ -95,15 +99,14 @@ inline __attribute__((always_inline)) void kafel4x8(double* const c[4], int t, c
 }
 
 inline __attribute__((always_inline)) void element(double* c, int t, const double* w,
-                                                    const double* u, int kb, int T, int rr) {
+                                                   const double* u, int kb, int T, int rr) {
     double v = c[t];
     for (int pi = 0; pi < kb; ++pi) v -= w[poz(pi, T) + rr] * u[poz(pi, T) + t];
     c[t] = v;
 }
 
 inline __attribute__((always_inline)) void aktualizacja(double* s, int nbw, int kend, int T,
-                                                         const double* w, const double* u,
-                                                         int kb) {
+                                                        const double* w, const double* u, int kb) {
     int rr = 0;
     for (; rr + 4 <= T; rr += 4) {
         double* c[4];
@@ -123,8 +126,8 @@ inline __attribute__((always_inline)) void aktualizacja(double* s, int nbw, int 
 }
 
 inline __attribute__((always_inline)) int eliminacja_blokowa(double* s, double* f,
-                                                              const double* diag, int nq, int nbw,
-                                                              double prog) {
+                                                             const double* diag, int nq, int nbw,
+                                                             double prog) {
     Bufory b;
     b.w.resize(poz(panel, nbw));
     b.u.resize(poz(panel, nbw));
@@ -168,19 +171,27 @@ inline __attribute__((always_inline)) int eliminacja_blokowa(double* s, double* 
     return 0;
 }
 
-inline __attribute__((always_inline)) int eliminacja_wybor(double* s, double* f,
-                                                            const double* diag, int nq, int nbw,
-                                                            double prog) {
+inline __attribute__((always_inline)) int eliminacja_wybor(double* s, double* f, const double* diag,
+                                                           int nq, int nbw, double prog) {
     switch (nbw) {
-        case 2: return eliminacja_prosta<2>(s, f, diag, nq, nbw, prog);
-        case 4: return eliminacja_prosta<4>(s, f, diag, nq, nbw, prog);
-        case 6: return eliminacja_prosta<6>(s, f, diag, nq, nbw, prog);
-        case 8: return eliminacja_prosta<8>(s, f, diag, nq, nbw, prog);
-        case 10: return eliminacja_prosta<10>(s, f, diag, nq, nbw, prog);
-        case 12: return eliminacja_prosta<12>(s, f, diag, nq, nbw, prog);
-        case 14: return eliminacja_prosta<14>(s, f, diag, nq, nbw, prog);
-        case 16: return eliminacja_prosta<16>(s, f, diag, nq, nbw, prog);
-        default: break;
+        case 2:
+            return eliminacja_prosta<2>(s, f, diag, nq, nbw, prog);
+        case 4:
+            return eliminacja_prosta<4>(s, f, diag, nq, nbw, prog);
+        case 6:
+            return eliminacja_prosta<6>(s, f, diag, nq, nbw, prog);
+        case 8:
+            return eliminacja_prosta<8>(s, f, diag, nq, nbw, prog);
+        case 10:
+            return eliminacja_prosta<10>(s, f, diag, nq, nbw, prog);
+        case 12:
+            return eliminacja_prosta<12>(s, f, diag, nq, nbw, prog);
+        case 14:
+            return eliminacja_prosta<14>(s, f, diag, nq, nbw, prog);
+        case 16:
+            return eliminacja_prosta<16>(s, f, diag, nq, nbw, prog);
+        default:
+            break;
     }
     if (nbw < 24) return eliminacja_prosta<0>(s, f, diag, nq, nbw, prog);
     return eliminacja_blokowa(s, f, diag, nq, nbw, prog);

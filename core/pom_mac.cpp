@@ -10,7 +10,9 @@ void nrerror(const char* error_text) {
     std::exit(1);
 }
 
-void halt(int nr) { std::exit(nr); }
+void halt(int nr) {
+    std::exit(nr);
+}
 
 namespace pom_mac_detail {
 
@@ -22,15 +24,27 @@ void* przydziel(std::size_t n, std::size_t rozmiar, const char* komunikat) {
     return p;
 }
 
-void zwolnij(void* p) { std::free(p); }
+void zwolnij(void* p) {
+    std::free(p);
+}
 
 }  // namespace pom_mac_detail
 
-Wektor<float> wektor(int nl, int nh) { return {nl, nh, "błąd allokacji w vector()"}; }
-Wektor<int> iwektor(int nl, int nh) { return {nl, nh, "błąd alokacji w ivector()"}; }
-Wektor<unsigned char> cwektor(int nl, int nh) { return {nl, nh, "błąd alokacji w cvector()"}; }
-Wektor<std::uint32_t> lwektor(int nl, int nh) { return {nl, nh, "błąd alokacji w lvektor()"}; }
-Wektor<double> dwektor(int nl, int nh) { return {nl, nh, "błąd alokacjiw dvector()"}; }
+Wektor<float> wektor(int nl, int nh) {
+    return {nl, nh, "błąd allokacji w vector()"};
+}
+Wektor<int> iwektor(int nl, int nh) {
+    return {nl, nh, "błąd alokacji w ivector()"};
+}
+Wektor<unsigned char> cwektor(int nl, int nh) {
+    return {nl, nh, "błąd alokacji w cvector()"};
+}
+Wektor<std::uint32_t> lwektor(int nl, int nh) {
+    return {nl, nh, "błąd alokacji w lvektor()"};
+}
+Wektor<double> dwektor(int nl, int nh) {
+    return {nl, nh, "błąd alokacjiw dvector()"};
+}
 
 // The row table of the original layout is implicit here (rows are found by arithmetic), so only
 // the element block can fail: its message is the one each matrix allocator gives for the block.

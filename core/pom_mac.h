@@ -20,7 +20,7 @@ void zwolnij(void* p);
 // Vector over low..high: one block of high - low + 2 elements; index low addresses the second.
 template <class T>
 class Wektor {
-public:
+  public:
     Wektor() = default;
     Wektor(int low, int high, const char* komunikat)
         : blok_(static_cast<T*>(pom_mac_detail::przydziel(
@@ -48,7 +48,7 @@ public:
     int high() const { return high_; }
     void reset() { *this = Wektor(); }
 
-private:
+  private:
     void zamien(Wektor& o) noexcept {
         std::swap(blok_, o.blok_);
         std::swap(low_, o.low_);
@@ -63,15 +63,16 @@ private:
 // row rlow begins at the block's second element and m[r][clow] is the first element of row r.
 template <class T>
 class Macierz {
-public:
+  public:
     Macierz() = default;
     Macierz(int rlow, int rhigh, int clow, int chigh, const char* komunikat)
         : rlow_(rlow), rhigh_(rhigh), clow_(clow), chigh_(chigh) {
         const std::int64_t nrow = static_cast<std::int64_t>(rhigh) - rlow + 1;
         ncol_ = static_cast<std::int64_t>(chigh) - clow + 1;
         std::size_t n = 0;
-        if (nrow < 0 || ncol_ < 0 || __builtin_mul_overflow(static_cast<std::size_t>(nrow),
-                                                            static_cast<std::size_t>(ncol_), &n) ||
+        if (nrow < 0 || ncol_ < 0 ||
+            __builtin_mul_overflow(static_cast<std::size_t>(nrow), static_cast<std::size_t>(ncol_),
+                                   &n) ||
             __builtin_add_overflow(n, std::size_t{1}, &n))
             nrerror(komunikat);
         blok_ = static_cast<T*>(pom_mac_detail::przydziel(n, sizeof(T), komunikat));
@@ -98,7 +99,7 @@ public:
     int chigh() const { return chigh_; }
     void reset() { *this = Macierz(); }
 
-private:
+  private:
     void zamien(Macierz& o) noexcept {
         std::swap(blok_, o.blok_);
         std::swap(rlow_, o.rlow_);
@@ -131,11 +132,21 @@ template <class T>
 void uwolnij(Macierz<T>& m, int /*nrl*/, int /*nrh*/, int /*ncl*/, int /*nch*/) {
     m.reset();
 }
-inline void uwolnij_wektor(Wektor<float>& v, int nl, int nh) { uwolnij(v, nl, nh); }
-inline void uwolnij_iwektor(Wektor<int>& v, int nl, int nh) { uwolnij(v, nl, nh); }
-inline void uwolnij_cwektor(Wektor<unsigned char>& v, int nl, int nh) { uwolnij(v, nl, nh); }
-inline void uwolnij_lwektor(Wektor<std::uint32_t>& v, int nl, int nh) { uwolnij(v, nl, nh); }
-inline void uwolnij_dwektor(Wektor<double>& v, int nl, int nh) { uwolnij(v, nl, nh); }
+inline void uwolnij_wektor(Wektor<float>& v, int nl, int nh) {
+    uwolnij(v, nl, nh);
+}
+inline void uwolnij_iwektor(Wektor<int>& v, int nl, int nh) {
+    uwolnij(v, nl, nh);
+}
+inline void uwolnij_cwektor(Wektor<unsigned char>& v, int nl, int nh) {
+    uwolnij(v, nl, nh);
+}
+inline void uwolnij_lwektor(Wektor<std::uint32_t>& v, int nl, int nh) {
+    uwolnij(v, nl, nh);
+}
+inline void uwolnij_dwektor(Wektor<double>& v, int nl, int nh) {
+    uwolnij(v, nl, nh);
+}
 inline void uwolnij_macierz(Macierz<float>& m, int nrl, int nrh, int ncl, int nch) {
     uwolnij(m, nrl, nrh, ncl, nch);
 }

@@ -25,12 +25,15 @@ void porownaj_z_wzorcem(Model& m, double tol) {
     const WynikObliczen r = obliczenia(m);
     ASSERT_TRUE(r.sukces()) << komunikaty_obliczen(r).front();
     ASSERT_EQ(m.obliczono, 1);
-    porownaj("przemieszczenie", m.nq, [&](int i) { return m.f[i + 1]; },
-             [&](int i) { return w.u[i]; }, tol);
-    porownaj("naprezenie", m.ne, [&](int i) { return m.stressp[i + 1]; },
-             [&](int i) { return w.stress[i]; }, tol);
-    porownaj("reakcja", m.nd, [&](int i) { return m.react[i + 1]; },
-             [&](int i) { return w.react[i]; }, tol);
+    porownaj(
+        "przemieszczenie", m.nq, [&](int i) { return m.f[i + 1]; }, [&](int i) { return w.u[i]; },
+        tol);
+    porownaj(
+        "naprezenie", m.ne, [&](int i) { return m.stressp[i + 1]; },
+        [&](int i) { return w.stress[i]; }, tol);
+    porownaj(
+        "reakcja", m.nd, [&](int i) { return m.react[i + 1]; }, [&](int i) { return w.react[i]; },
+        tol);
 }
 
 // A triangulated truss with jittered nodes, random stiffnesses and loads, pinned at one
@@ -67,7 +70,9 @@ void losowa(Model& m, unsigned ziarno, int kol, int wier, float kontrast) {
 
 TEST(Sklejanie, PojedynczyPretDajePasmoIStalaKary) {
     Model m;
-    zbuduj(m, {.wezly = {{0, 0}, {2, 0}}, .prety = {{1, 2, 1, 1}}, .materialy = {{10.f, 0.f}},
+    zbuduj(m, {.wezly = {{0, 0}, {2, 0}},
+               .prety = {{1, 2, 1, 1}},
+               .materialy = {{10.f, 0.f}},
                .pola = {1.f}});
     m.nbw = 4;
     Praca w;
@@ -81,8 +86,12 @@ TEST(Sklejanie, PojedynczyPretDajePasmoIStalaKary) {
 
 TEST(Sklejanie, PozniejszeObciazenieTegoSamegoStopniaWygrywa) {
     Model m;
-    zbuduj(m, {.wezly = {{0, 0}, {2, 0}}, .prety = {{1, 2, 1, 1}}, .materialy = {{10.f, 0.f}},
-               .pola = {1.f}, .podpory = {{1, 0}, {2, 0}, {4, 0}}, .sily = {{3, 7.f}, {3, 4.f}}});
+    zbuduj(m, {.wezly = {{0, 0}, {2, 0}},
+               .prety = {{1, 2, 1, 1}},
+               .materialy = {{10.f, 0.f}},
+               .pola = {1.f},
+               .podpory = {{1, 0}, {2, 0}, {4, 0}},
+               .sily = {{3, 7.f}, {3, 4.f}}});
     ASSERT_TRUE(obliczenia(m).sukces());
     EXPECT_NEAR(m.stressp[1], 4.0f, 1e-4);
 }
@@ -90,8 +99,12 @@ TEST(Sklejanie, PozniejszeObciazenieTegoSamegoStopniaWygrywa) {
 TEST(Analiza, PretRozciaganySila) {
     const float L = 2, A = 0.5f, E = 100, P = 10;
     Model m;
-    zbuduj(m, {.wezly = {{0, 0}, {L, 0}}, .prety = {{1, 2, 1, 1}}, .materialy = {{E, 0.f}},
-               .pola = {A}, .podpory = {{1, 0}, {2, 0}, {4, 0}}, .sily = {{3, P}}});
+    zbuduj(m, {.wezly = {{0, 0}, {L, 0}},
+               .prety = {{1, 2, 1, 1}},
+               .materialy = {{E, 0.f}},
+               .pola = {A},
+               .podpory = {{1, 0}, {2, 0}, {4, 0}},
+               .sily = {{3, P}}});
     ASSERT_TRUE(obliczenia(m).sukces());
     const double cnst = 1e5 * E * A / L;
     EXPECT_NEAR(m.f[3], P * L / (E * A) + P / cnst, 1e-6);
@@ -122,8 +135,11 @@ TEST(Analiza, StatycznieWyznaczalnyTrojkatMaSilyZRownowagiWezlow) {
 TEST(Analiza, PretUtwierdzonyOgrzanyJestSciskany) {
     const float E = 2.1e8f, alfa = 1.2e-5f, dT = 30;
     Model m;
-    zbuduj(m, {.wezly = {{1, 1}, {4, 5}}, .prety = {{1, 2, 1, 1}}, .materialy = {{E, alfa}},
-               .podpory = {{1, 0}, {2, 0}, {3, 0}, {4, 0}}, .temperatury = {{1, dT}}});
+    zbuduj(m, {.wezly = {{1, 1}, {4, 5}},
+               .prety = {{1, 2, 1, 1}},
+               .materialy = {{E, alfa}},
+               .podpory = {{1, 0}, {2, 0}, {3, 0}, {4, 0}},
+               .temperatury = {{1, dT}}});
     ASSERT_TRUE(obliczenia(m).sukces());
     const double s = -static_cast<double>(E) * alfa * dT;
     EXPECT_NEAR(m.stressp[1], s, 1e-4 * std::fabs(s));
@@ -152,8 +168,15 @@ TEST(Analiza, DwaWpisyTemperaturyTegoSamegoPretaSieSumujaAInnyPretNieWplywa) {
 TEST(Analiza, OsiadaniePodporyDajeZadanePrzemieszczenieIZgodneReakcje) {
     Model m;
     zbuduj(m, {.wezly = {{0, 0}, {3, 1.5f}, {6, 3}, {9, 1.5f}, {12, 0}, {6, 0}},
-               .prety = {{1, 2, 1, 1}, {2, 3, 1, 1}, {3, 4, 1, 1}, {4, 5, 1, 1}, {1, 6, 1, 1},
-                         {6, 5, 1, 1}, {2, 6, 1, 1}, {3, 6, 1, 1}, {4, 6, 1, 1}},
+               .prety = {{1, 2, 1, 1},
+                         {2, 3, 1, 1},
+                         {3, 4, 1, 1},
+                         {4, 5, 1, 1},
+                         {1, 6, 1, 1},
+                         {6, 5, 1, 1},
+                         {2, 6, 1, 1},
+                         {3, 6, 1, 1},
+                         {4, 6, 1, 1}},
                .podpory = {{1, 0}, {2, 0}, {10, -0.01f}},
                .sily = {{4, -5.f}, {6, -5.f}, {8, -5.f}}});
     porownaj_z_wzorcem(m, 2e-4);
@@ -176,7 +199,8 @@ TEST(Analiza, LosoweKratownicyZgadzajaSieZNiezaleznymRozwiazaniem) {
         unsigned ziarno;
         int kol, wier;
         float kontrast;
-    } przypadki[] = {{1, 4, 2, 1.f}, {2, 7, 3, 1.f}, {3, 3, 6, 1e4f}, {4, 12, 2, 1e-4f}, {5, 9, 1, 10.f}};
+    } przypadki[] = {
+        {1, 4, 2, 1.f}, {2, 7, 3, 1.f}, {3, 3, 6, 1e4f}, {4, 12, 2, 1e-4f}, {5, 9, 1, 10.f}};
     for (const auto& p : przypadki) {
         SCOPED_TRACE(p.ziarno);
         Model m;
@@ -196,15 +220,17 @@ TEST(Analiza, MechanizmySaZatrzymywaneBlademZeraNaPrzekatnej) {
     jeden_przegub.podpory = {{1, 0}, {2, 0}};
     Opis luzny_wezel = trojkat;
     luzny_wezel.wezly.push_back({8, 8});
-    Opis kwadrat_bez_przekatnej = {.wezly = {{0, 0}, {3, 0}, {3, 3}, {0, 3}},
-                                   .prety = {{1, 2, 1, 1}, {2, 3, 1, 1}, {3, 4, 1, 1}, {4, 1, 1, 1}},
-                                   .podpory = {{1, 0}, {2, 0}, {4, 0}},
-                                   .sily = {{5, 1.f}}};
+    Opis kwadrat_bez_przekatnej = {
+        .wezly = {{0, 0}, {3, 0}, {3, 3}, {0, 3}},
+        .prety = {{1, 2, 1, 1}, {2, 3, 1, 1}, {3, 4, 1, 1}, {4, 1, 1, 1}},
+        .podpory = {{1, 0}, {2, 0}, {4, 0}},
+        .sily = {{5, 1.f}}};
     Opis pratt_bez_przekatnej;
     {
         Model p;
         pratt(p, 6, 3.f, 4.f, 6);
-        for (int i = 1; i <= p.nn; ++i) pratt_bez_przekatnej.wezly.push_back({p.x[i][1], p.x[i][2]});
+        for (int i = 1; i <= p.nn; ++i)
+            pratt_bez_przekatnej.wezly.push_back({p.x[i][1], p.x[i][2]});
         for (int e = 1; e <= p.ne; ++e)
             if (e != 5) pratt_bez_przekatnej.prety.push_back({p.noc[e][1], p.noc[e][2], 1, 1});
         for (int i = 1; i <= p.nd; ++i) pratt_bez_przekatnej.podpory.push_back({p.nu[i], 0.f});
@@ -219,7 +245,8 @@ TEST(Analiza, MechanizmySaZatrzymywaneBlademZeraNaPrzekatnej) {
         EXPECT_EQ(w.blad, 1);
         EXPECT_EQ(w.nrblad, 1);
         EXPECT_EQ(m.obliczono, 0);
-        EXPECT_EQ(komunikaty_obliczen(w), std::vector<std::string>{"Zero na przekątnej macierzy sztywności!"});
+        EXPECT_EQ(komunikaty_obliczen(w),
+                  std::vector<std::string>{"Zero na przekątnej macierzy sztywności!"});
         EXPECT_EQ(m.stressp[1], 123.f);
     }
     Model m;
@@ -240,20 +267,24 @@ TEST(Sterownik, KomunikatyBezWezlowIBezPasmaWKolejnosci) {
     Model m;
     WynikObliczen w = obliczenia(m);
     EXPECT_FALSE(w.wykonano);
-    EXPECT_EQ(komunikaty_obliczen(w),
-              (std::vector<std::string>{"Brak węzłów!", "Zerowa długość pasma macierzy sztywności!"}));
+    EXPECT_EQ(
+        komunikaty_obliczen(w),
+        (std::vector<std::string>{"Brak węzłów!", "Zerowa długość pasma macierzy sztywności!"}));
     zbuduj(m, {.wezly = {{0, 0}, {1, 1}}});
     m.obliczono = 1;
     w = obliczenia(m);
-    EXPECT_EQ(komunikaty_obliczen(w), std::vector<std::string>{"Zerowa długość pasma macierzy sztywności!"});
+    EXPECT_EQ(komunikaty_obliczen(w),
+              std::vector<std::string>{"Zerowa długość pasma macierzy sztywności!"});
     EXPECT_EQ(m.obliczono, 1) << "a skipped analysis leaves the flag alone";
 }
 
 TEST(Sterownik, PasmoRosnieZPretamiINigdyNieMaleje) {
     Model m;
-    zbuduj(m, {.wezly = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 1}},
-               .prety = {{1, 2, 1, 1}, {2, 5, 1, 1}},
-               .podpory = {{1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}, {6, 0}, {7, 0}, {8, 0}, {9, 0}, {10, 0}}});
+    zbuduj(m,
+           {.wezly = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 1}},
+            .prety = {{1, 2, 1, 1}, {2, 5, 1, 1}},
+            .podpory = {
+                {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}, {6, 0}, {7, 0}, {8, 0}, {9, 0}, {10, 0}}});
     obliczenia(m);
     EXPECT_EQ(m.nbw, 8);
     m.noc[2][2] = 3;

@@ -25,8 +25,9 @@ TEST(TablicePrzedzialowe, WektorAdresowanyOdDolnejGranicy) {
 }
 
 TEST(TablicePrzedzialoweDeathTest, NieudanyPrzydzialKonczyProgramZKomunikatem) {
-    const char* wzor = "Wystąpił bład podczas działania programu \nallocation failure 2 in "
-                       "matrix\\(\\)\n...powrót do systemu...";
+    const char* wzor =
+        "Wystąpił bład podczas działania programu \nallocation failure 2 in "
+        "matrix\\(\\)\n...powrót do systemu...";
     EXPECT_EXIT(macierz(1, INT_MAX, 1, INT_MAX), testing::ExitedWithCode(1), wzor);
     EXPECT_EXIT(iwektor(5, 1), testing::ExitedWithCode(1), "błąd alokacji w ivector\\(\\)");
     EXPECT_EXIT(halt(7), testing::ExitedWithCode(7), "");

@@ -92,7 +92,8 @@ void zbuduj(Model& m, const Opis& o) {
     for (int i = 1; i <= m.nm; ++i)
         m.pm[i][1] = o.materialy[i - 1][0], m.pm[i][2] = o.materialy[i - 1][1];
     for (int i = 1; i <= m.na; ++i) m.area[i] = o.pola[i - 1];
-    for (int i = 1; i <= m.nd; ++i) m.nu[i] = o.podpory[i - 1].first, m.u[i] = o.podpory[i - 1].second;
+    for (int i = 1; i <= m.nd; ++i)
+        m.nu[i] = o.podpory[i - 1].first, m.u[i] = o.podpory[i - 1].second;
     for (int i = 1; i <= m.nl; ++i) m.ild[i] = o.sily[i - 1].first, m.al[i] = o.sily[i - 1].second;
     for (int i = 1; i <= m.ntel; ++i)
         m.nset[i] = o.temperatury[i - 1].first, m.temp[i] = o.temperatury[i - 1].second;

@@ -69,11 +69,12 @@ Wzorzec rozwiaz_wzorzec(const Model& m) {
     }
     for (int n = 1; n <= m.ne; ++n) {
         const int a = m.noc[n][1], b = m.noc[n][2];
-        const long double dt = (w.u[2 * b - 2] - w.u[2 * a - 2]) * cs[n] +
-                               (w.u[2 * b - 1] - w.u[2 * a - 1]) * sn[n];
+        const long double dt =
+            (w.u[2 * b - 2] - w.u[2 * a - 2]) * cs[n] + (w.u[2 * b - 1] - w.u[2 * a - 1]) * sn[n];
         long double s = dt * m.pm[m.noc[n][3]][1] / el[n];
         for (int t = 1; t <= m.ntel; ++t)
-            if (m.nset[t] == n) s -= (long double)m.pm[m.noc[n][3]][1] * m.pm[m.noc[n][3]][2] * m.temp[t];
+            if (m.nset[t] == n)
+                s -= (long double)m.pm[m.noc[n][3]][1] * m.pm[m.noc[n][3]][2] * m.temp[t];
         w.stress.push_back(s);
     }
     // The support force on a DOF balances the stiffness forces against the applied load.

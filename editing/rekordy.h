@@ -1,0 +1,77 @@
+// Transfer records: the fixed-width text fields and check states that cross a dialog.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+// Entity numbers and counts get room for any int, so a model read from a file with a thousand
+// nodes or more can still name all of them; the dialogs limit typing to the digits needed.
+inline constexpr int szer_numeru = 12;
+// Statistics values are shown whole: "%f" of the largest float takes 47 characters.
+inline constexpr int szer_wartosci_stat = 48;
+
+struct d_dane_pods {
+    char ne[szer_numeru], nn[szer_numeru], nd[szer_numeru], nl[szer_numeru], nm[szer_numeru],
+        na[szer_numeru];
+};
+struct d_dane_przek {
+    char ee[szer_numeru], w1[szer_numeru], w2[szer_numeru], mat[szer_numeru], pole[szer_numeru];
+};
+struct d_wsp {
+    char i[szer_numeru];
+    char x[8];
+    char y[8];
+};
+struct d_mat {
+    char i[szer_numeru];
+    char e[13];
+    char alp[8];
+};
+struct d_wymusz {
+    char i[szer_numeru];
+    char nu[szer_numeru];
+    char x[8];
+    char y[8];
+    std::int32_t chx;
+    std::int32_t chy;
+};
+struct d_sily {
+    char i[szer_numeru];
+    char nr[szer_numeru];
+    char f[8];
+    std::int32_t xf;
+    std::int32_t yf;
+};
+struct d_przekr {
+    char i[szer_numeru];
+    char a[8];
+};
+struct d_nr {
+    char i[szer_numeru];
+    char nap[40];
+};
+struct d_temp {
+    char i[szer_numeru];
+    char nr[szer_numeru];
+    char dt[8];
+};
+struct d_stat {
+    char ne[szer_numeru], nn[szer_numeru], nd[szer_numeru], nl[szer_numeru], nm[szer_numeru],
+        na[szer_numeru];
+    char mnx[szer_wartosci_stat];
+    char w1[szer_numeru];
+    char mny[szer_wartosci_stat];
+    char w2[szer_numeru];
+    char mnap[szer_wartosci_stat];
+    char ele[szer_numeru];
+};
+
+// Writes formatted text into a field, cut to the field's width as the dialog would show it.
+template <std::size_t W, class... A>
+void wpisz(char (&pole)[W], const char* format, A... a) {
+    if constexpr (sizeof...(A) == 0)
+        std::snprintf(pole, W, "%s", format);
+    else
+        std::snprintf(pole, W, format, a...);
+}

@@ -1,0 +1,165 @@
+// The main window _OKNO_: it owns the model store, the transfer records, the view state and the
+// table-window references, and every command handler (Cm_) and enabler (Ce_) is its method.
+// Each method is defined in the folder of the subsystem that owns it.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/model.h"
+#include "editing/rekordy.h"
+#include "okno/platforma.h"
+#include "view/powierzchnia.h"
+
+// The command enabler of one menu item: an enabler enables or greys it and may tick it.
+struct TCommandEnabler {
+    bool wlaczone = true;
+    int zaznaczenie = -1;  // -1 untouched, 0 no check mark, 1 check mark
+    void Enable(bool b) { wlaczone = b; }
+    void SetCheck(bool b) { zaznaczenie = b ? 1 : 0; }
+};
+
+// The cursor-coordinate readout window; its label shows the text xx.
+struct _WSP_ {
+    std::string xx = "x=0,       y=0";
+};
+
+class _OKNO_ {
+  public:
+    explicit _OKNO_(Platforma& port);
+    ~_OKNO_();
+    _OKNO_(const _OKNO_&) = delete;
+    _OKNO_& operator=(const _OKNO_&) = delete;
+
+    UchwytOkna dd = 0;  // the latest input-data window, valid while model.id is 1
+    UchwytOkna oo = 0;  // the latest results window, valid while model.iw is 1
+    std::unique_ptr<_WSP_> wsp;
+    Kolor knapr[201];   // stress palette
+    float maxx = 0.0f;  // client height at the last paint
+    std::unique_ptr<UstawieniaPliku> _plik_;
+    d_dane_pods dane{};
+    d_dane_przek danep{};
+    d_mat danemat{};
+    d_nr danenr{};
+    d_sily danes{};
+    d_wymusz danewy{};
+    d_wsp danew{};
+    d_przekr daneprzekr{};
+
+    Model model;
+    Platforma& port;
+
+    // Platform events.
+    bool CanClose();
+    void Paint(Powierzchnia& dc, int szerokosc, int wysokosc);
+    void EvMouseMove(int x, int y);
+    void EvSize(int szerokosc, int wysokosc);
+    // Dispatches a menu command through the command table; false when no entry has the id.
+    bool Find(int id);
+    // Runs the enabler of a menu item; an item without one stays enabled.
+    void Enable(int id, TCommandEnabler& ce);
+
+    // Discards the open model and closes the table windows it had.
+    void Zwol_pam();
+    // Runs the analysis and reports its failures.
+    void obliczenia();
+    void Pasek_kol();
+
+    // Sets the frame caption.
+    void ustaw_caption(const std::string& c) {
+        model.caption = c;
+        port.UstawTytul(c);
+    }
+    // Closes the table windows the flags say are open, as edits do before they change the model.
+    void zamknij_tabele() {
+        if (model.iw == 1) port.ZniszczOknoTabeli(oo);
+        if (model.id == 1) port.ZniszczOknoTabeli(dd);
+    }
+    // Digits of the model's largest count: entity-number fields accept that many.
+    int cyfry() const;
+    void blad_danych(const char* tekst) {
+        port.MessageBox(tekst, "Błąd danych", Ikona::stop, Przyciski::ok);
+    }
+
+    // Plik
+    void Cm_Nowy();
+    void Cm_Otworz();
+    void Cm_Zapisz();
+    void Ce_Zapisz(TCommandEnabler& ce);
+    void Cm_zamknij();
+    void Ce_zamknij(TCommandEnabler& ce);
+    void Cm_kreator();
+    void Ce_kreator(TCommandEnabler& ce);
+    void Cm_Koniec();
+    // Dodaj
+    void Cm_d_mat();
+    void Ce_d_mat(TCommandEnabler& ce);
+    void Cm_d_przek();
+    void Ce_d_przek(TCommandEnabler& ce);
+    void Cm_d_wez();
+    void Ce_d_wez(TCommandEnabler& ce);
+    void Cm_d_pret();
+    void Ce_d_pret(TCommandEnabler& ce);
+    void Cm_d_podp();
+    void Ce_d_podp(TCommandEnabler& ce);
+    void Cm_d_sile();
+    void Ce_d_sile(TCommandEnabler& ce);
+    // Zmień
+    void Cm_z_mat();
+    void Ce_z_mat(TCommandEnabler& ce);
+    void Cm_z_przek();
+    void Ce_z_przek(TCommandEnabler& ce);
+    void Cm_z_wez();
+    void Ce_z_wez(TCommandEnabler& ce);
+    void Cm_z_pret();
+    void Ce_z_pret(TCommandEnabler& ce);
+    void Cm_z_podp();
+    void Ce_z_podp(TCommandEnabler& ce);
+    void Cm_z_sile();
+    void Ce_z_sile(TCommandEnabler& ce);
+    // Usuń
+    void Cm_u_mat();
+    void Ce_u_mat(TCommandEnabler& ce);
+    void Cm_u_przek();
+    void Ce_u_przek(TCommandEnabler& ce);
+    void Cm_u_wez();
+    void Ce_u_wez(TCommandEnabler& ce);
+    void Cm_u_pret();
+    void Ce_u_pret(TCommandEnabler& ce);
+    void Cm_u_podp();
+    void Ce_u_podp(TCommandEnabler& ce);
+    void Cm_u_sile();
+    void Ce_u_sile(TCommandEnabler& ce);
+    // Obliczenia
+    void Cm_ODSWIEZ();
+    void Cm_stat();
+    void Cm_Wyniki();
+    void Ce_Wyniki(TCommandEnabler& ce);
+    void Cm_Dane();
+    void Ce_Dane(TCommandEnabler& ce);
+    // Widok
+    void Cm_Napr();
+    void Ce_Napr(TCommandEnabler& ce);
+    void Cm_Przem();
+    void Ce_Przem(TCommandEnabler& ce);
+    void Cm_n_ele();
+    void Ce_n_ele(TCommandEnabler& ce);
+    void Cm_n_mat();
+    void Ce_n_mat(TCommandEnabler& ce);
+    void Cm_n_pola();
+    void Ce_n_pola(TCommandEnabler& ce);
+    void Cm_n_wez();
+    void Ce_n_wez(TCommandEnabler& ce);
+    // Pomoc
+    void Cm_POMOC();
+    void Cm_opro();
+};
+
+// One entry of the command table: a command id with its handler and its enabler (or none).
+struct Polecenie {
+    int id;
+    void (_OKNO_::*Cm)();
+    void (_OKNO_::*Ce)(TCommandEnabler&);
+};
+const std::vector<Polecenie>& tablica_polecen();

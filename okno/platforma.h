@@ -1,0 +1,82 @@
+// The platform port: the few things the main window asks of a windowing layer. The program
+// implements it with Qt Widgets; the tests with a scripted stand-in.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "resources/szablony.h"
+#include "view/powierzchnia.h"
+
+enum class Ikona { stop, pytajnik, wykrzyknik };
+enum class Przyciski { ok, tak_nie };
+// Message box answers.
+inline constexpr int IDOK = 1;
+inline constexpr int IDYES = 6;
+inline constexpr int IDNO = 7;
+
+// Settings shared by the open and the save dialog; the name last chosen is offered again.
+struct UstawieniaPliku {
+    std::string filtr = "Pliki Velkore2D (*.V2D)|*.V2D|";
+    std::string rozszerzenie = "V2D";
+    std::string katalog;
+    bool musi_istniec = true;  // the file chosen for opening must exist
+    std::string nazwa;         // the last name chosen, with its path
+};
+
+// The logic of a table window (input data or results): it draws its content on a scrolled
+// surface and answers whether it may close.
+class OknoTabeli {
+  public:
+    virtual ~OknoTabeli() = default;
+    virtual std::string tytul() const = 0;
+    // Position and size of the new window in pixels.
+    virtual int x() const { return 20; }
+    virtual int y() const { return 20; }
+    virtual int szerokosc() const = 0;
+    virtual int wysokosc() const = 0;
+    // Owned by the main window (closes with it) or a top-level window of its own.
+    virtual bool wlasnosc_glownego() const = 0;
+    // Content size in pixels, for the scroll bars.
+    virtual int szerokosc_tresci() const = 0;
+    virtual int wysokosc_tresci() const = 0;
+    // Draws the content in unscrolled coordinates; rows wholly outside od_y..do_y may be skipped.
+    virtual void Paint(Powierzchnia& dc, int od_y, int do_y) = 0;
+    // Asked when the user closes the window.
+    virtual bool CanClose() = 0;
+    // Called once for every repaint request, outside the paint itself.
+    virtual void przed_odswiezeniem() {}
+};
+
+// A handle of a table window; destroying a window that is already gone does nothing.
+using UchwytOkna = int;
+
+class Platforma {
+  public:
+    virtual ~Platforma() = default;
+
+    // A modal message box owned by the main window; returns IDOK, IDYES or IDNO.
+    virtual int MessageBox(const std::string& tekst, const std::string& tytul, Ikona ikona,
+                           Przyciski przyciski) = 0;
+    // A modal dialog built from template `szablon` over the transfer record at `rekord`;
+    // returns 1 for OK and 2 for cancel. `cyfry` is the number of digits of the model's largest
+    // count, which sets how many digits an entity-number field accepts.
+    virtual int Dialog(int szablon, void* rekord, int cyfry) = 0;
+    // The common open and save dialogs; true when a name was chosen (it is left in s.nazwa).
+    virtual bool OknoOtworz(UstawieniaPliku& s) = 0;
+    virtual bool OknoZapisz(UstawieniaPliku& s) = 0;
+
+    // Invalidates the main view with erasing, so that it repaints.
+    virtual void Odswiez() = 0;
+    virtual void UstawTytul(const std::string& tytul) = 0;
+    // The cursor readout window's text.
+    virtual void UstawWspolrzedne(const std::string& tekst) = 0;
+
+    virtual UchwytOkna UtworzOknoTabeli(std::unique_ptr<OknoTabeli> okno) = 0;
+    virtual void ZniszczOknoTabeli(UchwytOkna okno) = 0;
+
+    // Opens a document through the desktop; the outcome is not reported.
+    virtual void OtworzDokument(const std::string& plik) = 0;
+    // Asks the main window to close; it consults _OKNO_::CanClose.
+    virtual void ZamknijGlowne() = 0;
+};

@@ -1,0 +1,227 @@
+#include "resources/szablony.h"
+
+#include <algorithm>
+#include <map>
+#include <stdexcept>
+
+#include "editing/rekordy.h"
+
+namespace {
+
+Kontrolka edycja(int id, const char* etykieta, int w, int k, PoleRekordu p, int limit) {
+    Kontrolka c;
+    c.id = id, c.rodzaj = Rodzaj::edycja, c.tekst = etykieta, c.wiersz = w, c.kolumna = k;
+    c.pole = p, c.limit = limit;
+    return c;
+}
+Kontrolka numer(Kontrolka c) {
+    c.numer = true;
+    return c;
+}
+Kontrolka cyfry(Kontrolka c) {
+    c.cyfry = true;
+    return c;
+}
+// The read-only, right-aligned number that heads most dialogs.
+Kontrolka naglowkowy(int id, const char* etykieta, PoleRekordu p) {
+    Kontrolka c = numer(cyfry(edycja(id, etykieta, 0, 0, p, 3)));
+    c.tylko_odczyt = c.do_prawej = true;
+    return c;
+}
+Kontrolka tylko_odczyt(Kontrolka c) {
+    c.tylko_odczyt = true;
+    return c;
+}
+Kontrolka napis(const char* tekst, int w, int k) {
+    Kontrolka c;
+    c.tekst = tekst, c.wiersz = w, c.kolumna = k;
+    return c;
+}
+Kontrolka stan(int id, Rodzaj r, const char* tekst, int w, int k, PoleRekordu p) {
+    Kontrolka c;
+    c.id = id, c.rodzaj = r, c.tekst = tekst, c.wiersz = w, c.kolumna = k, c.pole = p;
+    return c;
+}
+
+std::map<int, SzablonDialogu> zbuduj() {
+    std::map<int, SzablonDialogu> s;
+    using R = d_dane_pods;
+    s[3000] = {
+        3000,
+        "Dane podstawowe",
+        217,
+        142,
+        {numer(cyfry(edycja(3001, "Ilość elementów", 0, 0, VELKORA_POLE(R, ne), 3))),
+         numer(cyfry(edycja(3002, "Ilość węzłów", 1, 0, VELKORA_POLE(R, nn), 3))),
+         numer(cyfry(edycja(3003, "Ilość utwierdzonych węzłów", 2, 0, VELKORA_POLE(R, nd), 3))),
+         numer(edycja(3004, "Ilość sił obciążających", 3, 0, VELKORA_POLE(R, nl), 3)),
+         numer(edycja(3005, "Ilość materiałów", 4, 0, VELKORA_POLE(R, nm), 3)),
+         numer(edycja(3006, "Ilość różnych przekrojów", 5, 0, VELKORA_POLE(R, na), 3))}};
+    using P = d_dane_przek;
+    s[3010] = {3010,
+               "Parametry prętów",
+               163,
+               94,
+               {naglowkowy(8004, "Numer pręta", VELKORA_POLE(P, ee)),
+                numer(edycja(8500, "Węzeł 1", 1, 0, VELKORA_POLE(P, w1), 3)),
+                numer(edycja(8501, "Węzeł 2", 2, 0, VELKORA_POLE(P, w2), 3)),
+                numer(edycja(8502, "Materiał nr", 3, 0, VELKORA_POLE(P, mat), 3)),
+                numer(edycja(8503, "Przekrój nr", 4, 0, VELKORA_POLE(P, pole), 3))}};
+    s[3020] = {3020,
+               "Współrzędne węzłów",
+               117,
+               93,
+               {naglowkowy(8004, "Węzeł", VELKORA_POLE(d_wsp, i)),
+                edycja(8500, "Współrzędna X", 1, 0, VELKORA_POLE(d_wsp, x), 7),
+                edycja(8501, "Współrzędna Y", 2, 0, VELKORA_POLE(d_wsp, y), 7)}};
+    using W = d_wymusz;
+    s[3030] = {3030,
+               "Wymuszone przesuniecia",
+               221,
+               108,
+               {naglowkowy(8004, "Numer podpory", VELKORA_POLE(W, i)),
+                numer(cyfry(edycja(8500, "Numer węzła", 1, 0, VELKORA_POLE(W, nu), 3))),
+                napis("Maksymalne przemieszczenie", 2, 1), napis("Utwierdzenie", 2, 2),
+                edycja(8501, "w kierunku X", 3, 0, VELKORA_POLE(W, x), 7),
+                edycja(8502, "w kierunku Y", 4, 0, VELKORA_POLE(W, y), 7),
+                stan(8600, Rodzaj::wybor, "w kierunku X", 3, 2, VELKORA_STAN(W, chx)),
+                stan(8610, Rodzaj::wybor, "w kierunku Y", 4, 2, VELKORA_STAN(W, chy))}};
+    using S = d_sily;
+    s[3040] = {
+        3040,
+        "Obciążenie węzłów siłami",
+        221,
+        82,
+        {naglowkowy(8004, "Numer siły", VELKORA_POLE(S, i)),
+         numer(cyfry(edycja(8500, "Numer węzła", 1, 0, VELKORA_POLE(S, nr), 3))),
+         edycja(8501, "Wartość siły", 2, 0, VELKORA_POLE(S, f), 7), napis("Siła działa", 0, 2),
+         stan(8620, Rodzaj::radio, "w kierunku X", 1, 2, VELKORA_STAN(S, xf)),
+         stan(8630, Rodzaj::radio, "w kierunku Y", 2, 2, VELKORA_STAN(S, yf))}};
+    s[3050] = {3050,
+               "Dane materiałów",
+               140,
+               94,
+               {naglowkowy(8004, "Materiał", VELKORA_POLE(d_mat, i)),
+                edycja(8500, "Moduł Younga", 1, 0, VELKORA_POLE(d_mat, e), 12),
+                edycja(8501, "Wsp.rozszerz.cieplnej", 2, 0, VELKORA_POLE(d_mat, alp), 7)}};
+    s[3060] = {3060,
+               "Pola przekrojów",
+               109,
+               74,
+               {naglowkowy(8004, "Numer przekroju", VELKORA_POLE(d_przekr, i)),
+                edycja(8500, "Przekrój", 1, 0, VELKORA_POLE(d_przekr, a), 7)}};
+    s[3070] = {3070,
+               "Pręty ze zmienioną temperaturą",
+               150,
+               94,
+               {naglowkowy(8004, "Numer", VELKORA_POLE(d_temp, i)),
+                numer(edycja(8500, "Numer pręta", 1, 0, VELKORA_POLE(d_temp, nr), 3)),
+                edycja(8501, "Przyrost temperatury", 2, 0, VELKORA_POLE(d_temp, dt), 7)}};
+    using T = d_stat;
+    auto liczba = [](int id, const char* e, int w, int k, PoleRekordu p) {
+        return tylko_odczyt(edycja(id, e, w, k, p, p.szerokosc - 1));
+    };
+    s[3080] = {3080,
+               "Statystyka",
+               218,
+               145,
+               {liczba(3001, "Ilość elementów", 0, 0, VELKORA_POLE(T, ne)),
+                liczba(3002, "Ilość węzłów", 1, 0, VELKORA_POLE(T, nn)),
+                liczba(3003, "Ilość podpór", 2, 0, VELKORA_POLE(T, nd)),
+                liczba(3004, "Ilość sił", 3, 0, VELKORA_POLE(T, nl)),
+                liczba(3005, "Ilość materiałów", 4, 0, VELKORA_POLE(T, nm)),
+                liczba(3006, "Ilość przekrojów", 5, 0, VELKORA_POLE(T, na)),
+                liczba(3007, "Maks. przemieszczenie w osi X", 6, 0, VELKORA_POLE(T, mnx)),
+                liczba(3008, "w węźle", 6, 2, VELKORA_POLE(T, w1)),
+                liczba(101, "Maks. przemieszczenie w osi Y", 7, 0, VELKORA_POLE(T, mny)),
+                liczba(102, "w węźle", 7, 2, VELKORA_POLE(T, w2)),
+                liczba(103, "Maks. naprężenie normalne", 8, 0, VELKORA_POLE(T, mnap)),
+                liczba(104, "w elem.", 8, 2, VELKORA_POLE(T, ele))},
+               false};
+    Kontrolka nap = stan(8700, Rodzaj::statyczny, "Numer", 0, 0, VELKORA_POLE(d_nr, nap));
+    nap.pole.stan = false, nap.limit = 39, nap.do_prawej = true;
+    Kontrolka nr = numer(cyfry(edycja(8004, "", 0, 1, VELKORA_POLE(d_nr, i), 3)));
+    nr.do_prawej = true;
+    s[3100] = {3100, "Zmiany", 89, 44, {nap, nr}, false};
+    return s;
+}
+
+const std::map<int, SzablonDialogu>& wszystkie() {
+    static const std::map<int, SzablonDialogu> s = zbuduj();
+    return s;
+}
+
+}  // namespace
+
+const SzablonDialogu& szablon(int id) {
+    const auto it = wszystkie().find(id);
+    if (it == wszystkie().end()) throw std::out_of_range("szablon dialogu");
+    return it->second;
+}
+
+const std::vector<int>& identyfikatory_szablonow() {
+    static const std::vector<int> id = [] {
+        std::vector<int> v;
+        for (const auto& [k, s] : wszystkie()) v.push_back(k);
+        return v;
+    }();
+    return id;
+}
+
+int limit_kontrolki(const Kontrolka& k, int cyfry) {
+    if (!k.numer) return k.limit;
+    return std::min(std::max(k.limit, cyfry), k.pole.szerokosc - 1);
+}
+
+const std::vector<Podmenu>& menu_1000() {
+    static const std::vector<Podmenu> m = {
+        {"&Plik",
+         {{1070, "&Nowy"},
+          {1020, "&Otwórz"},
+          {1060, "Zapisz &Jako"},
+          {51698, "Zamk&nij"},
+          {},
+          {51697, "&Kreator"},
+          {},
+          {1040, "&Koniec"}}},
+        {"&Dodaj",
+         {{51684, "&Materiał"},
+          {51685, "P&ole przekroju"},
+          {51682, "&Węzeł"},
+          {51683, "&Pręt"},
+          {51686, "Po&dpore"},
+          {51687, "&Siłe"}}},
+        {"&Zmień",
+         {{1150, "&Materiał"},
+          {1160, "P&ole przekroju"},
+          {51690, "&Węzeł"},
+          {1170, "&Pręt"},
+          {51688, "Po&dpore"},
+          {51689, "&Siłe"}}},
+        {"&Usuń",
+         {{51693, "&Materiał"},
+          {51695, "P&ole przekroju"},
+          {51691, "&Węzeł"},
+          {51692, "&Pręt"},
+          {51694, "Po&dpore"},
+          {51696, "&Siłe"}}},
+        {"&Obliczenia",
+         {{1010, "&Oblicz"},
+          {},
+          {51699, "&Statystyka"},
+          {},
+          {1130, "&Wyniki obliczeń", true},
+          {1140, "&Dane obliczeniowe"}}},
+        {"&Widok",
+         {{1120, "&Naprężenia normalne"},
+          {},
+          {1110, "&Przemieszczenia", false, true},
+          {},
+          {1200, "Numery &elmentów", false, true},
+          {1220, "Numery &materiałów", false, true},
+          {1230, "Numery pó&l", false, true},
+          {1210, "Numery wę&złów", false, true}}},
+        {"P&omoc", {{51700, "&Pomoc"}, {}, {1240, "&O programie..."}}},
+    };
+    return m;
+}

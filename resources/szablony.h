@@ -1,0 +1,74 @@
+// Dialog templates 3000 to 3100 and menu 1000, as data. The Qt program builds its dialogs and
+// menus from them; the scripted stand-in of the tests honours the same controls and limits.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// A record field bound to a control: where it lies in the record and how wide it is.
+struct PoleRekordu {
+    std::size_t przesuniecie = 0;
+    int szerokosc = 0;  // bytes with the terminating NUL; 0 for an unbound control
+    bool stan = false;  // a 32-bit check state instead of text
+};
+#define VELKORA_POLE(rekord, pole)                                            \
+    PoleRekordu {                                                             \
+        offsetof(rekord, pole), static_cast<int>(sizeof(rekord::pole)), false \
+    }
+#define VELKORA_STAN(rekord, pole)      \
+    PoleRekordu {                       \
+        offsetof(rekord, pole), 4, true \
+    }
+
+enum class Rodzaj {
+    edycja,     // single-line edit bound to a text field
+    wybor,      // automatic check box bound to a state
+    radio,      // automatic radio button of the dialog's one group, bound to a state
+    statyczny,  // text label bound to a text field
+    napis,      // unbound label or heading
+};
+
+struct Kontrolka {
+    int id = -1;
+    Rodzaj rodzaj = Rodzaj::napis;
+    const char* tekst = "";       // the label beside an edit, or the text of the control itself
+    int wiersz = 0, kolumna = 0;  // place in the dialog's grid; an edit's label sits to its left
+    PoleRekordu pole{};
+    int limit = 0;  // characters that can be typed
+    bool cyfry = false;
+    bool tylko_odczyt = false;
+    bool do_prawej = false;
+    // An entity number or count: the limit grows to the digits of the model's largest count.
+    bool numer = false;
+};
+
+struct SzablonDialogu {
+    int id = 0;
+    const char* tytul = "";
+    int szerokosc = 0, wysokosc = 0;  // dialog units
+    std::vector<Kontrolka> kontrolki;
+    bool anuluj = true;  // an "Anuluj" button beside OK
+};
+
+// The template of the given id; every id from 3000 to 3100 that the program uses is present.
+const SzablonDialogu& szablon(int id);
+const std::vector<int>& identyfikatory_szablonow();
+
+// Characters an edit of this control accepts when the model's largest count has `cyfry` digits.
+int limit_kontrolki(const Kontrolka& k, int cyfry);
+
+struct PozycjaMenu {
+    int id = 0;  // 0 for a separator
+    const char* etykieta = "";
+    bool wylaczona = false;
+    bool zaznaczona = false;
+};
+struct Podmenu {
+    const char* etykieta;
+    std::vector<PozycjaMenu> pozycje;
+};
+const std::vector<Podmenu>& menu_1000();
+
+// The frame's icon "VELTO", 32 x 32, as XPM text.
+extern const char* const velto_xpm[];

@@ -1,0 +1,28 @@
+#include <gtest/gtest.h>
+
+#include "okno/okno.h"
+#include "tests/wspolne/atrapa.h"
+
+TEST(TablicaPolecen, KazdaPozycjaMenuMaPolecenieAZapisDwaIdentyfikatory) {
+    for (const Podmenu& p : menu_1000())
+        for (const PozycjaMenu& poz : p.pozycje)
+            if (poz.id != 0) {
+                int ile = 0;
+                for (const Polecenie& c : tablica_polecen()) ile += c.id == poz.id;
+                EXPECT_EQ(ile, 1) << poz.etykieta;
+            }
+    const Polecenie* a = nullptr;
+    const Polecenie* b = nullptr;
+    for (const Polecenie& c : tablica_polecen()) {
+        if (c.id == 1030) a = &c;
+        if (c.id == 1060) b = &c;
+    }
+    ASSERT_TRUE(a && b);
+    EXPECT_TRUE(a->Cm == b->Cm && a->Ce == b->Ce);
+}
+
+TEST(TablicaPolecen, NieznanyIdentyfikatorNieJestObslugiwany) {
+    Atrapa a;
+    _OKNO_ o(a);
+    EXPECT_FALSE(o.Find(4242));
+}

@@ -1,0 +1,89 @@
+// The scripted stand-in of the platform port: it answers message boxes, dialogs and file
+// dialogs from a script, records what was shown in order, and types into dialogs only what the
+// real controls would accept.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "okno/platforma.h"
+
+class _OKNO_;
+
+// What the user does in one showing of a dialog: texts typed into edits (by control id, each
+// replacing the control's text), check boxes and radio buttons set ("1" or "0"), and the button.
+struct Wpis {
+    std::vector<std::pair<int, std::string>> pola;
+    int wynik = 1;  // 1 OK, 2 cancel (the "Anuluj" button, Escape or the close box)
+};
+
+struct Komunikat {
+    std::string tekst, tytul;
+    Ikona ikona;
+    Przyciski przyciski;
+};
+
+// One showing of a dialog: its template and the control texts it opened with, then the record's
+// texts after it closed.
+struct Pokaz {
+    int szablon;
+    std::map<int, std::string> przy_otwarciu;
+    std::map<int, std::string> po_zamknieciu;
+    int wynik;
+};
+
+class Atrapa : public Platforma {
+  public:
+    // Scripts: answers are taken from the front. A message box with no scripted answer gets OK
+    // (or No for a question); a dialog with no scripted entry is a scripting error and cancels.
+    std::deque<int> odpowiedzi;
+    std::deque<Wpis> wpisy;
+    std::deque<std::optional<std::string>> pliki;  // nullopt: the user cancels the file dialog
+
+    // What happened, in order of time.
+    std::vector<std::string> dziennik;  // one line per event, e.g. "box: <text>", "dialog 3050"
+    std::vector<Komunikat> komunikaty;
+    std::vector<Pokaz> pokazy;
+    int odswiezenia = 0;
+    std::string tytul;
+    std::string wspolrzedne;
+    std::vector<std::string> dokumenty;
+    int bledy_skryptu = 0;
+    _OKNO_* okno = nullptr;  // for close requests
+    bool zamkniete = false;
+
+    struct Tabela {
+        std::unique_ptr<OknoTabeli> okno;
+        bool zywe = true;
+    };
+    std::map<UchwytOkna, Tabela> tabele;
+
+    // Texts of the message boxes shown so far.
+    std::vector<std::string> teksty() const;
+    // Live table windows.
+    int zywe_tabele() const;
+    // The user closes a table window with its close box.
+    bool zamknij_tabele_uzytkownik(UchwytOkna h);
+
+    int MessageBox(const std::string& tekst, const std::string& tytul, Ikona ikona,
+                   Przyciski przyciski) override;
+    int Dialog(int szablon, void* rekord, int cyfry) override;
+    bool OknoOtworz(UstawieniaPliku& s) override;
+    bool OknoZapisz(UstawieniaPliku& s) override;
+    void Odswiez() override;
+    void UstawTytul(const std::string& t) override;
+    void UstawWspolrzedne(const std::string& t) override;
+    UchwytOkna UtworzOknoTabeli(std::unique_ptr<OknoTabeli> o) override;
+    void ZniszczOknoTabeli(UchwytOkna h) override;
+    void OtworzDokument(const std::string& plik) override;
+    void ZamknijGlowne() override;
+
+  private:
+    bool plik(UstawieniaPliku& s, const char* rodzaj);
+    UchwytOkna nastepny_ = 1;
+};

@@ -1,0 +1,39 @@
+// The statistics dialog: the model's counts and its largest displacements and stress.
+#include <cmath>
+
+#include "okno/okno.h"
+
+void _OKNO_::Cm_stat() {
+    const Model& m = model;
+    d_stat d{};
+    for (char* p : {d.w1, d.w2, d.ele}) std::snprintf(p, szer_numeru, " ");
+    for (char* p : {d.mnx, d.mny, d.mnap}) std::snprintf(p, szer_wartosci_stat, " ");
+    wpisz(d.nn, "%d", m.nn);
+    wpisz(d.ne, "%d", m.ne);
+    wpisz(d.nl, "%d", m.nl);
+    wpisz(d.na, "%d", m.na);
+    wpisz(d.nm, "%d", m.nm);
+    wpisz(d.nd, "%d", m.nd);
+    if (m.obliczono == 1 && m.nn > 0) {
+        int w1 = 1, w2 = 1;
+        float mnx = std::fabs(m.f[1]), mny = std::fabs(m.f[2]);
+        for (int i = 1; i <= m.nn; ++i) {
+            if (std::fabs(m.f[2 * i - 1]) > mnx) mnx = std::fabs(m.f[2 * i - 1]), w1 = i;
+            if (std::fabs(m.f[2 * i]) > mny) mny = std::fabs(m.f[2 * i]), w2 = i;
+        }
+        wpisz(d.mnx, "%f", static_cast<double>(m.f[2 * w1 - 1]));
+        wpisz(d.mny, "%f", static_cast<double>(m.f[2 * w2]));
+        wpisz(d.w1, "%d", w1);
+        wpisz(d.w2, "%d", w2);
+        // Valid results without bars have no stress to show.
+        if (m.ne > 0) {
+            int ele = 1;
+            float mna = std::fabs(m.stressp[1]);
+            for (int i = 1; i <= m.ne; ++i)
+                if (std::fabs(m.stressp[i]) > mna) mna = std::fabs(m.stressp[i]), ele = i;
+            wpisz(d.mnap, "%f", static_cast<double>(m.stressp[ele]));
+            wpisz(d.ele, "%d", ele);
+        }
+    }
+    port.Dialog(3080, &d, cyfry());
+}

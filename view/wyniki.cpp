@@ -1,0 +1,4 @@
+#include "okno/okno.h"
+
+// Placeholder until this subsystem lands.
+void _OKNO_::Cm_Wyniki() {}
