@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "files/v2d.h"
+#include "okno/okno.h"
+#include "tests/wspolne/atrapa.h"
+#include "tests/wspolne/kratownice.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Projekt : testing::Test {
+    Atrapa a;
+    _OKNO_ o{a};
+    fs::path katalog;
+
+    void SetUp() override {
+        a.okno = &o;
+        katalog = fs::temp_directory_path() /
+                  ("velkora_projekt_" + std::to_string(::getpid()) + "_" +
+                   testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(katalog);
+    }
+    void TearDown() override {
+        EXPECT_EQ(a.bledy_skryptu, 0);
+        fs::remove_all(katalog);
+    }
+    std::string plik(const char* nazwa) const { return (katalog / nazwa).string(); }
+
+    // A small truss on disk, analysable.
+    std::string zapisany_pratt(const char* nazwa, int przesla = 4) {
+        Model m;
+        pratt(m, przesla, 3.f, 4.f, przesla);
+        std::string powod;
+        EXPECT_TRUE(zapisz_v2d(plik(nazwa), m, powod)) << powod;
+        return plik(nazwa);
+    }
+    void otworz(const std::string& sciezka) {
+        a.pliki.push_back(sciezka);
+        o.Find(1020);
+    }
+};
+
+}  // namespace
+
+TEST_F(Projekt, NowyBezOtwartegoProjektuNiePytaIOtwieraPusty) {
+    o.model.nbw = 12;
+    o.Find(1070);
+    EXPECT_TRUE(a.komunikaty.empty());
+    EXPECT_EQ(o.model.Pusty, 0);
+    EXPECT_EQ(o.model.nn + o.model.ne + o.model.nd + o.model.nl, 0);
+    EXPECT_EQ(o.model.nbw, 12) << "New keeps the band of the last analysis";
+    EXPECT_EQ(a.tytul, "Velkora 2D - Beznazwy.V2D");
+}
+
+TEST_F(Projekt, PytaniaNowegoIZamknieciaDecydujaOLosieProjektu) {
+    otworz(zapisany_pratt("a.V2D"));
+    o.Find(1010);
+    ASSERT_EQ(o.model.obliczono, 1);
+    const std::string tytul = a.tytul;
+
+    a.odpowiedzi = {IDNO};
+    o.Find(1070);
+    EXPECT_EQ(a.komunikaty.back().tekst, "Utworzyć nowy projekt ?");
+    EXPECT_EQ(a.komunikaty.back().tytul, "Velkora 2D");
+    EXPECT_EQ(a.komunikaty.back().ikona, Ikona::pytajnik);
+    EXPECT_EQ(o.model.obliczono, 1);
+    EXPECT_EQ(a.tytul, tytul);
+
+    a.odpowiedzi = {IDNO};
+    o.Find(51698);
+    EXPECT_EQ(a.komunikaty.back().tekst, "Zamknąć projekt ?");
+    EXPECT_EQ(o.model.Pusty, 0);
+    EXPECT_EQ(o.model.obliczono, 1);
+    EXPECT_EQ(a.tytul, tytul);
+
+    a.odpowiedzi = {IDYES};
+    o.Find(1070);
+    EXPECT_EQ(o.model.Pusty, 0);
+    EXPECT_EQ(o.model.obliczono, 0);
+    EXPECT_EQ(o.model.nn, 0);
+    EXPECT_EQ(a.tytul, "Velkora 2D - Beznazwy.V2D");
+
+    a.odpowiedzi = {IDYES};
+    o.Find(51698);
+    EXPECT_EQ(o.model.Pusty, 1);
+    EXPECT_EQ(a.tytul, "Velkora 2D");
+}
+
+TEST_F(Projekt, KoniecZawszePytaINieZamykaPoOdmowie) {
+    a.odpowiedzi = {IDNO, IDYES};
+    o.Find(1040);
+    EXPECT_FALSE(a.zamkniete);
+    EXPECT_EQ(a.teksty(), std::vector<std::string>{"Zakończyć działanie programu ?"});
+    o.Find(1040);
+    EXPECT_TRUE(a.zamkniete);
+}
+
+TEST_F(Projekt, OtwarciePlikuUstawiaTytulZeSciezkaIZerujePasmo) {
+    const std::string p = zapisany_pratt("most.V2D");
+    o.model.nbw = 50;
+    otworz(p);
+    EXPECT_EQ(o.model.Pusty, 0);
+    EXPECT_EQ(o.model.nbw, 0);
+    EXPECT_EQ(o.model.obliczono, 0);
+    EXPECT_EQ(o.model.ne, 17);
+    EXPECT_EQ(a.tytul, "Velkora 2D - " + p);
+    EXPECT_GT(a.odswiezenia, 0);
+}
+
+TEST_F(Projekt, AnulowaneLubOdrzuconeOtwarcieZostawiaOtwartyModelNietkniety) {
+    otworz(zapisany_pratt("a.V2D"));
+    o.Find(1010);
+    const std::string tytul = a.tytul;
+    const float ugiecie = o.model.f[6];
+    {
+        std::ofstream z(plik("zly.V2D"), std::ios::binary);
+        z << "to nie jest projekt";
+    }
+    a.pliki = {std::nullopt, plik("zly.V2D"), plik("brak.V2D")};
+    o.Find(1020);
+    o.Find(1020);
+    o.Find(1020);
+    EXPECT_EQ(o.model.Pusty, 0);
+    EXPECT_EQ(o.model.obliczono, 1);
+    EXPECT_EQ(o.model.f[6], ugiecie);
+    EXPECT_EQ(a.tytul, tytul);
+    ASSERT_EQ(a.komunikaty.size(), 2u);
+    for (const Komunikat& k : a.komunikaty) {
+        EXPECT_EQ(k.tekst.rfind("Nie można otworzyć pliku", 0), 0u) << k.tekst;
+        EXPECT_EQ(k.tytul, "Błąd operacji dyskowej");
+        EXPECT_EQ(k.ikona, Ikona::wykrzyknik);
+    }
+}
+
+TEST_F(Projekt, OtwarcieZamykaOknaTabelStaregoModelu) {
+    otworz(zapisany_pratt("a.V2D"));
+    struct Pusta : OknoTabeli {
+        std::string tytul() const override { return "t"; }
+        int szerokosc() const override { return 1; }
+        int wysokosc() const override { return 1; }
+        bool wlasnosc_glownego() const override { return true; }
+        int szerokosc_tresci() const override { return 1; }
+        int wysokosc_tresci() const override { return 1; }
+        void Paint(Powierzchnia&, int, int) override {}
+        bool CanClose() override { return true; }
+    };
+    o.model.id = 1;
+    o.dd = a.UtworzOknoTabeli(std::make_unique<Pusta>());
+    otworz(zapisany_pratt("b.V2D", 6));
+    EXPECT_EQ(a.zywe_tabele(), 0);
+}
+
+TEST_F(Projekt, ZapisDajeTeSameBajtyITytulAPotemNazwaJestProponowana) {
+    const std::string p = zapisany_pratt("a.V2D");
+    otworz(p);
+    a.pliki = {plik("kopia.V2D")};
+    o.Find(1030);
+    EXPECT_EQ(a.tytul, "Velkora 2D - " + plik("kopia.V2D"));
+    auto bajty = [](const std::string& s) {
+        std::ifstream f(s, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(f), {});
+    };
+    EXPECT_EQ(bajty(p), bajty(plik("kopia.V2D")));
+    a.odpowiedzi = {IDYES};
+    o.Find(1070);
+    a.pliki = {std::nullopt};
+    o.Find(1060);
+    EXPECT_EQ(a.dziennik.back(), "zapisz proponuje: " + plik("kopia.V2D"));
+}
+
+TEST_F(Projekt, NieudanyZapisMowiToIZostawiaPoprzedniPlik) {
+    const std::string p = zapisany_pratt("a.V2D");
+    otworz(p);
+    a.pliki = {katalog.string()};  // a folder cannot be replaced by a file
+    o.Find(1060);
+    ASSERT_EQ(a.komunikaty.size(), 1u);
+    EXPECT_EQ(a.komunikaty[0].tekst.rfind("Nie można zapisać do pliku", 0), 0u);
+    EXPECT_EQ(a.komunikaty[0].tytul, "Błąd operacji dyskowej");
+    EXPECT_EQ(a.tytul, "Velkora 2D - " + p);
+    EXPECT_TRUE(fs::is_directory(katalog));
+}
+
+TEST_F(Projekt, ZapisBezModeluNicNieRobi) {
+    o.Find(1060);
+    EXPECT_TRUE(a.dziennik.empty());
+}

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "okno/okno.h"
+#include "tests/wspolne/atrapa.h"
+#include "tests/wspolne/kratownice.h"
+
+namespace {
+
+// Ids of the commands the menus would offer for the current model (view toggles aside).
+std::set<int> wlaczone(_OKNO_& o) {
+    std::set<int> w;
+    for (const Podmenu& p : menu_1000()) {
+        if (std::string(p.etykieta) == "&Widok") continue;
+        for (const PozycjaMenu& poz : p.pozycje) {
+            if (poz.id == 0) continue;
+            TCommandEnabler ce;
+            o.Enable(poz.id, ce);
+            if (ce.wlaczone) w.insert(poz.id);
+        }
+    }
+    return w;
+}
+
+}  // namespace
+
+TEST(Wlaczniki, KazdaRegulaDostepnosciPolecen) {
+    Atrapa a;
+    _OKNO_ o(a);
+    const std::set<int> zawsze = {1070, 1020, 1040, 1010, 51699, 51700, 1240};
+    auto oraz = [&](std::set<int> s) {
+        s.insert(zawsze.begin(), zawsze.end());
+        return s;
+    };
+    EXPECT_EQ(wlaczone(o), oraz({51697}));
+
+    o.Find(1070);  // an empty model
+    EXPECT_EQ(wlaczone(o), oraz({1060, 51698, 51684, 51685, 51682, 1140}));
+
+    zbuduj(o.model, {.wezly = {{0, 0}}});
+    EXPECT_EQ(wlaczone(o), oraz({1060, 51698, 51684, 51685, 51682, 51686, 51687, 51690, 51691, 1140,
+                                 1150, 1160, 51693, 51695}));
+
+    zbuduj(o.model, {.wezly = {{0, 0}, {3, 0}, {3, 4}},
+                     .prety = {{1, 2, 1, 1}, {2, 3, 1, 1}, {1, 3, 1, 1}},
+                     .podpory = {{1, 0}, {2, 0}, {4, 0}},
+                     .sily = {{6, -1}}});
+    std::set<int> pelny =
+        oraz({1060, 51698, 51684, 51685, 51682, 51683, 51686, 51687, 1150,  1160, 51690,
+              1170, 51688, 51689, 51693, 51695, 51691, 51692, 51694, 51696, 1140});
+    EXPECT_EQ(wlaczone(o), pelny);
+    o.Find(1010);
+    pelny.insert(1130);
+    EXPECT_EQ(wlaczone(o), pelny) << "results valid: the results window is offered";
+    TCommandEnabler zapis_bez_menu;
+    o.Enable(1030, zapis_bez_menu);
+    EXPECT_TRUE(zapis_bez_menu.wlaczone);
+}
+
+TEST(Wlaczniki, PretWymagaDwochWezlowMaterialuIPrzekroju) {
+    Atrapa a;
+    _OKNO_ o(a);
+    auto pret = [&] {
+        TCommandEnabler ce;
+        o.Enable(51683, ce);
+        return ce.wlaczone;
+    };
+    zbuduj(o.model, {.wezly = {{0, 0}}});
+    EXPECT_FALSE(pret());
+    zbuduj(o.model, {.wezly = {{0, 0}, {1, 0}}, .materialy = {}});
+    EXPECT_FALSE(pret());
+    zbuduj(o.model, {.wezly = {{0, 0}, {1, 0}}, .pola = {}});
+    EXPECT_FALSE(pret());
+    zbuduj(o.model, {.wezly = {{0, 0}, {1, 0}}});
+    EXPECT_TRUE(pret());
+}
