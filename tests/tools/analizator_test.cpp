@@ -1,0 +1,245 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/analiza.h"
+#include "files/v2d.h"
+#include "tests/wspolne/kratownice.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Przebieg {
+    int kod = -1;
+    std::string wyjscie, bledy;
+};
+
+std::string zawartosc(const std::string& p) {
+    std::ifstream s(p, std::ios::binary);
+    std::ostringstream t;
+    t << s.rdbuf();
+    return t.str();
+}
+
+std::vector<std::string> linie(const std::string& t) {
+    std::vector<std::string> w;
+    std::istringstream s(t);
+    for (std::string l; std::getline(s, l);) w.push_back(l);
+    return w;
+}
+
+std::vector<std::string> pola(const std::string& l) {
+    std::vector<std::string> w;
+    std::istringstream s(l);
+    for (std::string p; std::getline(s, p, ',');) w.push_back(p);
+    return w;
+}
+
+// ctest passes both paths in the environment; a test binary run by hand finds the analyser next
+// to itself and the sources above this file.
+std::string analizator() {
+    if (const char* e = std::getenv("VELKORA_OBLICZ")) return e;
+    return (fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "velkora2d-oblicz")
+        .string();
+}
+fs::path zrodla() {
+    if (const char* e = std::getenv("VELKORA_ZRODLA")) return e;
+    return fs::path(__FILE__).parent_path().parent_path().parent_path();
+}
+
+class Analizator : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string wzor = (fs::temp_directory_path() / "oblicz_XXXXXX").string();
+        ASSERT_NE(::mkdtemp(wzor.data()), nullptr);
+        folder = wzor;
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    std::string zapisz(const std::string& nazwa, const Model& m) {
+        std::string p = folder + "/" + nazwa, powod;
+        EXPECT_TRUE(zapisz_v2d(p, m, powod)) << powod;
+        return p;
+    }
+
+    // Runs the analyser through the shell: `zmienne` are VAR=value words put before it.
+    Przebieg uruchom(const std::vector<std::string>& argumenty, const std::string& zmienne = "") {
+        std::string polecenie = "env " + zmienne + " '" + analizator() + "'";
+        for (const auto& a : argumenty) polecenie += " '" + a + "'";
+        polecenie += " 2>'" + folder + "/stderr'";
+        Przebieg w;
+        std::FILE* potok = ::popen(polecenie.c_str(), "r");
+        if (!potok) return w;
+        char t[4096];
+        for (std::size_t n; (n = std::fread(t, 1, sizeof t, potok)) > 0;) w.wyjscie.append(t, n);
+        const int status = ::pclose(potok);
+        w.kod = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        w.bledy = zawartosc(folder + "/stderr");
+        return w;
+    }
+
+    std::string folder;
+};
+
+TEST_F(Analizator, ExitCodeAndMessagesTellWhatHappened) {
+    Model m;
+    pratt(m, 4, 3.0f, 4.0f, 4);
+    const std::string dobry = zapisz("dobry.V2D", m);
+    pratt(m, 4);  // pinned at one end only: it can turn about it
+    const std::string mechanizm = zapisz("mechanizm.V2D", m);
+    pratt(m, 4, 3.0f, 4.0f, 4);
+    m.x[2][1] = m.x[1][1], m.x[2][2] = m.x[1][2];  // bar 1 joins two nodes at one point
+    const std::string zerowy = zapisz("zerowy.V2D", m);
+    przygotuj(m, 0, 2, 0, 0, 0, 0);
+    const std::string bez_pretow = zapisz("bez_pretow.V2D", m);
+    std::ofstream(folder + "/smieci.V2D") << "nie projekt";
+
+    const struct {
+        std::vector<std::string> argumenty;
+        int kod;
+        const char* na_wyjsciu;
+        const char* w_bledach;
+    } przypadki[] = {
+        {{dobry}, 0, "Naprężenie", ""},
+        {{"--csv", dobry}, 0, "element,1,", ""},
+        {{"--help"}, 0, "Użycie", ""},
+        {{folder + "/brak.V2D"}, 2, "", "Nie można otworzyć pliku"},
+        {{folder + "/smieci.V2D"}, 2, "", "Nie można otworzyć pliku"},
+        {{folder}, 2, "", "Nie można otworzyć pliku"},
+        {{}, 2, "", "Użycie"},
+        {{dobry, dobry}, 2, "", "Użycie"},
+        {{"--tabele", dobry}, 2, "", "Użycie"},
+        {{mechanizm}, 3, "", "Zero na przekątnej macierzy sztywności!"},
+        {{zerowy}, 3, "", "Zerowa długość elementu!"},
+        {{bez_pretow}, 3, "", "Zerowa długość pasma macierzy sztywności!"},
+    };
+    for (const auto& p : przypadki) {
+        const std::string opis = p.argumenty.empty() ? "(none)" : p.argumenty.back();
+        const Przebieg w = uruchom(p.argumenty);
+        EXPECT_EQ(w.kod, p.kod) << opis << "\n" << w.bledy;
+        EXPECT_NE(w.wyjscie.find(p.na_wyjsciu), std::string::npos) << opis;
+        EXPECT_NE(w.bledy.find(p.w_bledach), std::string::npos) << opis << "\n" << w.bledy;
+        // Each stream carries only its own kind of text.
+        EXPECT_EQ(p.kod == 0 ? w.bledy : w.wyjscie, "") << opis;
+    }
+}
+
+TEST_F(Analizator, CsvGivesEveryResultOnceInOrderAndExactly) {
+    Model m;
+    pratt(m, 6, 3.0f, 4.0f, 3);
+    const Przebieg w = uruchom({"--csv", zapisz("most.V2D", m)});
+    ASSERT_EQ(w.kod, 0) << w.bledy;
+    ASSERT_TRUE(obliczenia(m).sukces());
+
+    const auto l = linie(w.wyjscie);
+    ASSERT_EQ(l.size(), static_cast<std::size_t>(m.ne + m.nn + m.nd));
+    for (std::size_t k = 0; k < l.size(); ++k) {
+        const auto p = pola(l[k]);
+        const int i = static_cast<int>(k) + 1;
+        auto liczba = [&p](int j) { return std::strtof(p[j].c_str(), nullptr); };
+        if (i <= m.ne) {
+            ASSERT_EQ(p.size(), 3u) << l[k];
+            EXPECT_EQ(p[0], "element");
+            EXPECT_EQ(std::stoi(p[1]), i);
+            EXPECT_EQ(liczba(2), m.stressp[i]) << l[k];
+        } else if (i <= m.ne + m.nn) {
+            const int n = i - m.ne;
+            ASSERT_EQ(p.size(), 4u) << l[k];
+            EXPECT_EQ(p[0], "wezel");
+            EXPECT_EQ(std::stoi(p[1]), n);
+            EXPECT_EQ(liczba(2), m.f[2 * n - 1]) << l[k];
+            EXPECT_EQ(liczba(3), m.f[2 * n]) << l[k];
+        } else {
+            const int d = i - m.ne - m.nn;
+            ASSERT_EQ(p.size(), 3u) << l[k];
+            EXPECT_EQ(p[0], "reakcja");
+            EXPECT_EQ(std::stoi(p[1]), m.nu[d]);
+            EXPECT_EQ(liczba(2), m.react[d]) << l[k];
+        }
+    }
+}
+
+TEST_F(Analizator, TablesListEveryResultUnderItsHeader) {
+    Model m;
+    pratt(m, 2, 3.0f, 4.0f, 2);
+    const Przebieg w = uruchom({zapisz("most.V2D", m)});
+    ASSERT_EQ(w.kod, 0) << w.bledy;
+    ASSERT_TRUE(obliczenia(m).sukces());
+    const auto l = linie(w.wyjscie);
+    ASSERT_EQ(l.size(), static_cast<std::size_t>(3 + m.ne + m.nn + m.nd + 2));
+    const int wezly = m.ne + 2, podpory = m.ne + m.nn + 4;  // header lines
+    EXPECT_EQ(l[0].rfind("Element", 0), 0u);
+    EXPECT_EQ(l[wezly].rfind("Węzeł", 0), 0u);
+    EXPECT_EQ(l[podpory].rfind("Podpora w węźle", 0), 0u);
+    // Each row ends with its last value, formatted as the results window formats it.
+    auto konczy_sie = [](const std::string& wiersz, const char* format, float v) {
+        char t[64];
+        std::snprintf(t, sizeof t, format, static_cast<double>(v));
+        const std::string s = std::string(t).substr(std::string(t).find_first_not_of(' '));
+        return wiersz.ends_with(s);
+    };
+    for (int i = 1; i <= m.ne; ++i) EXPECT_TRUE(konczy_sie(l[i], "%12.8f", m.stressp[i])) << l[i];
+    for (int i = 1; i <= m.nn; ++i) EXPECT_TRUE(konczy_sie(l[wezly + i], "%2.15f", m.f[2 * i]));
+    for (int i = 1; i <= m.nd; ++i) {
+        EXPECT_EQ(l[podpory + i].rfind(etykieta_dof(m.nu[i]), 0), 0u);
+        EXPECT_TRUE(konczy_sie(l[podpory + i], "%2.15f", m.react[i]));
+    }
+}
+
+TEST_F(Analizator, NumbersKeepTheirDecimalPointUnderAPolishLocale) {
+    const std::string polski = "pl_PL.UTF-8";
+    if (!std::setlocale(LC_ALL, polski.c_str())) GTEST_SKIP() << polski << " is not installed";
+    std::setlocale(LC_ALL, "C");
+    Model m;
+    pratt(m, 4, 3.0f, 4.0f, 4);
+    const std::string p = zapisz("most.V2D", m);
+    for (const char* tryb : {"--csv", "--"}) {
+        const Przebieg c = uruchom({tryb, p}, "LC_ALL=C");
+        const Przebieg pl = uruchom({tryb, p}, "LC_ALL=" + polski);
+        ASSERT_EQ(pl.kod, 0) << pl.bledy;
+        EXPECT_NE(pl.wyjscie.find('.'), std::string::npos);
+        EXPECT_EQ(pl.wyjscie, c.wyjscie);
+    }
+}
+
+TEST_F(Analizator, EveryExampleAnalyses) {
+    int ile = 0;
+    for (const auto& w : fs::directory_iterator(zrodla() / "examples")) {
+        if (w.path().extension() != ".V2D") continue;
+        ++ile;
+        const Przebieg p = uruchom({w.path().string()});
+        EXPECT_EQ(p.kod, 0) << w.path() << "\n" << p.bledy;
+    }
+    EXPECT_GE(ile, 3);
+}
+
+TEST_F(Analizator, ClampedWarmedBarExampleIsCompressedByEAlphaDeltaT) {
+    const std::string p = (zrodla() / "examples" / "pret_temperatura.V2D").string();
+    Model m;
+    std::string powod;
+    ASSERT_TRUE(otworz_v2d(p, m, powod)) << powod;
+    ASSERT_EQ(m.ntel, 1);
+    const double oczekiwane = -static_cast<double>(m.pm[1][1]) * m.pm[1][2] * m.temp[1];
+    ASSERT_NE(oczekiwane, 0.0);
+
+    const Przebieg w = uruchom({"--csv", p});
+    ASSERT_EQ(w.kod, 0) << w.bledy;
+    const auto l = linie(w.wyjscie);
+    ASSERT_FALSE(l.empty());
+    const auto pierwszy = pola(l[0]);
+    ASSERT_EQ(pierwszy.size(), 3u);
+    EXPECT_NEAR(std::strtod(pierwszy[2].c_str(), nullptr), oczekiwane,
+                1e-3 * std::fabs(oczekiwane));
+}
+
+}  // namespace

@@ -1,0 +1,156 @@
+// velkora2d-oblicz: analyses a .V2D project without the window and prints the results, as the
+// results window lists them or as CSV for other programs.
+#include <algorithm>
+#include <clocale>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "core/analiza.h"
+#include "files/v2d.h"
+
+namespace {
+
+constexpr int kod_plik = 2;        // the file cannot be read, or the command line is wrong
+constexpr int kod_obliczenia = 3;  // the analysis stopped
+
+void uzycie(std::FILE* s) {
+    std::fputs(
+        "Użycie: velkora2d-oblicz [--csv] PLIK.V2D\n"
+        "Oblicza kratownicę zapisaną w pliku PLIK.V2D i wypisuje naprężenia w prętach,\n"
+        "przemieszczenia węzłów i reakcje podpór.\n"
+        "\n"
+        "  --csv   jeden wynik w wierszu, bez nagłówków:\n"
+        "            element,<pręt>,<naprężenie>\n"
+        "            wezel,<węzeł>,<przemieszczenie X>,<przemieszczenie Y>\n"
+        "            reakcja,<stopień swobody>,<reakcja>\n"
+        "  --help  ten opis\n"
+        "\n"
+        "Kod wyjścia: 0 - obliczono, 2 - błąd pliku lub wywołania, 3 - błąd obliczeń.\n",
+        s);
+}
+
+std::string liczba(const char* format, double v) {
+    char t[64];
+    std::snprintf(t, sizeof t, format, v);
+    return t;
+}
+
+// Characters on screen, not bytes: the Polish headers are UTF-8.
+std::size_t szerokosc(const std::string& s) {
+    std::size_t n = 0;
+    for (unsigned char c : s) n += (c & 0xC0) != 0x80;
+    return n;
+}
+
+// One table: the first column (numbers, labels) to the left, the values to the right, two spaces
+// between columns, each as wide as its widest entry.
+void tabela(const std::vector<std::string>& naglowki,
+            const std::vector<std::vector<std::string>>& wiersze) {
+    std::vector<std::size_t> w(naglowki.size());
+    for (std::size_t j = 0; j < w.size(); ++j) w[j] = szerokosc(naglowki[j]);
+    for (const auto& r : wiersze)
+        for (std::size_t j = 0; j < w.size(); ++j) w[j] = std::max(w[j], szerokosc(r[j]));
+    auto wypisz = [&w](const std::vector<std::string>& r) {
+        std::string linia;
+        for (std::size_t j = 0; j < r.size(); ++j) {
+            const std::string odstep(w[j] - szerokosc(r[j]), ' ');
+            if (j == 0)
+                linia += r.size() > 1 ? r[j] + odstep : r[j];
+            else
+                linia += "  " + odstep + r[j];
+        }
+        std::puts(linia.c_str());
+    };
+    wypisz(naglowki);
+    for (const auto& r : wiersze) wypisz(r);
+}
+
+void wyniki_tabele(const Model& m) {
+    std::vector<std::vector<std::string>> w;
+    for (int i = 1; i <= m.ne; ++i)
+        w.push_back({std::to_string(i), liczba("%12.8f", static_cast<double>(m.stressp[i]))});
+    tabela({"Element", "Naprężenie"}, w);
+
+    w.clear();
+    for (int i = 1; i <= m.nn; ++i)
+        w.push_back({std::to_string(i), liczba("%2.15f", static_cast<double>(m.f[2 * i - 1])),
+                     liczba("%2.15f", static_cast<double>(m.f[2 * i]))});
+    std::putchar('\n');
+    tabela({"Węzeł", "Przemieszczenie X", "Przemieszczenie Y"}, w);
+
+    w.clear();
+    for (int i = 1; i <= m.nd; ++i)
+        w.push_back({etykieta_dof(m.nu[i]), liczba("%2.15f", static_cast<double>(m.react[i]))});
+    std::putchar('\n');
+    tabela({"Podpora w węźle", "Reakcja podpory"}, w);
+}
+
+void wyniki_csv(const Model& m) {
+    // %.9g gives back every float exactly.
+    for (int i = 1; i <= m.ne; ++i)
+        std::printf("element,%d,%.9g\n", i, static_cast<double>(m.stressp[i]));
+    for (int i = 1; i <= m.nn; ++i)
+        std::printf("wezel,%d,%.9g,%.9g\n", i, static_cast<double>(m.f[2 * i - 1]),
+                    static_cast<double>(m.f[2 * i]));
+    for (int i = 1; i <= m.nd; ++i)
+        std::printf("reakcja,%d,%.9g\n", m.nu[i], static_cast<double>(m.react[i]));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Messages follow the user's language; numbers are always written with a decimal point.
+    std::setlocale(LC_ALL, "");
+    std::setlocale(LC_NUMERIC, "C");
+
+    bool csv = false;
+    bool koniec_opcji = false;
+    std::vector<std::string> pliki;
+    for (int i = 1; i < argc; ++i) {
+        const char* a = argv[i];
+        if (!koniec_opcji && (std::strcmp(a, "--help") == 0 || std::strcmp(a, "-h") == 0)) {
+            uzycie(stdout);
+            return 0;
+        }
+        if (!koniec_opcji && std::strcmp(a, "--csv") == 0) {
+            csv = true;
+        } else if (!koniec_opcji && std::strcmp(a, "--") == 0) {
+            koniec_opcji = true;
+        } else if (!koniec_opcji && a[0] == '-' && a[1] != '\0') {
+            std::fprintf(stderr, "Nieznana opcja: %s\n\n", a);
+            uzycie(stderr);
+            return kod_plik;
+        } else {
+            pliki.emplace_back(a);
+        }
+    }
+    if (pliki.size() != 1) {
+        uzycie(stderr);
+        return kod_plik;
+    }
+
+    Model m;
+    std::string powod;
+    if (!otworz_v2d(pliki[0], m, powod)) {
+        std::fprintf(stderr, "Nie można otworzyć pliku %s: %s\n", pliki[0].c_str(), powod.c_str());
+        return kod_plik;
+    }
+    const WynikObliczen w = obliczenia(m);
+    if (!w.sukces()) {
+        for (const std::string& k : komunikaty_obliczen(w)) std::fprintf(stderr, "%s\n", k.c_str());
+        return kod_obliczenia;
+    }
+
+    if (csv)
+        wyniki_csv(m);
+    else
+        wyniki_tabele(m);
+    // Results cut short by a full disk or a closed pipe must not look complete.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "Błąd zapisu wyników\n");
+        return kod_plik;
+    }
+    return 0;
+}
