@@ -1,0 +1,29 @@
+// Numbers crossing the dialogs: reading what was typed, and writing stored values into fields so
+// that confirming an untouched dialog never changes the model.
+#pragma once
+
+#include <cstddef>
+
+// An integer typed into a field, read with atol and held within the int range, so that a long
+// number cannot wrap round into a valid entity number.
+int liczba_calkowita(const char* tekst);
+
+// A real typed into a field, read with atof and rounded to float as the model stores it.
+// False for anything that is not a finite float ("nan", "inf", 1e39): every check of a real
+// field treats that as failing.
+bool liczba_rzeczywista(const char* tekst, float& wartosc);
+
+// Writes a stored value into a text field of `szerokosc` bytes (NUL included) with the given
+// printf format for a double, cut to the field. When the cut text would read back as another
+// float, the shortest "%g" text that reads back exactly and fits is written instead; when none
+// fits, the text that reads back closest.
+void wpisz_wartosc(char* pole, int szerokosc, const char* format, float wartosc);
+template <std::size_t W>
+void wpisz_wartosc(char (&pole)[W], const char* format, float wartosc) {
+    wpisz_wartosc(pole, static_cast<int>(W), format, wartosc);
+}
+
+// The value a real field gives after its dialog closed: the stored value when the field still
+// holds the text that was written into it, otherwise what the text reads as. False when that
+// value is not a finite float.
+bool wartosc_pola(const char* tekst, const char* wpisany, float zapisana, float& wartosc);

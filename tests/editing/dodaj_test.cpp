@@ -1,0 +1,111 @@
+// The "Dodaj" commands through the stand-in.
+#include <gtest/gtest.h>
+
+#include "tests/editing/edycja_wspolne.h"
+
+TEST_F(Dodaj, KazdyWpisDodajeAlboOdrzucaZeWszystkimiKomunikatami) {
+    const Opis b = baza();
+    const Scenariusz s[] = {
+        scen("material unchanged", b, 51684, {ok()}, {}, baza_z([](Opis& o) {
+                 o.materialy.push_back({20000.0f, 0.3f});
+             }),
+             1),
+        scen("material nan, inf", b, 51684, {ok({{8500, "nan"}, {8501, "inf"}}), anuluj},
+             {"Moduł Younga <=0", "Wsp. rozszerzalnosci cieplnej <0"}, b, 1),
+        scen("material 1e39, -1", b, 51684, {ok({{8500, "1e39"}, {8501, "-1"}}), anuluj},
+             {"Moduł Younga <=0", "Wsp. rozszerzalnosci cieplnej <0"}, b, 1),
+        scen("area", b, 51685, {ok({{8500, "0.5"}})}, {},
+             baza_z([](Opis& o) { o.pola.push_back(0.5f); }), 1),
+        scen("area unchanged, then one that is 0 as a float", b, 51685,
+             {ok(), ok({{8500, "1e-50"}}), anuluj},
+             {"Pole przkroju musi być większe od zera", "Pole przkroju musi być większe od zera"},
+             b, 1),
+        scen("node", b, 51682, {ok({{8500, "3"}, {8501, "0.5"}})}, {}, baza_z([](Opis& o) {
+                 o.wezly.push_back({3.0f, 0.5f});
+             }),
+             0),
+        scen("node -1, inf", b, 51682, {ok({{8500, "-1"}, {8501, "inf"}}), anuluj},
+             {"Współrzędna X<0", "Współrzędna Y<0"}, b, 1),
+        scen("bar between nodes already joined", b, 51683, {ok({{8500, "2"}, {8501, "1"}})}, {},
+             baza_z([](Opis& o) {
+                 o.prety.push_back({2, 1, 1, 1});
+             }),
+             0),
+        scen("bar unchanged", b, 51683, {ok(), anuluj}, {"Zły numer węzła 1", "Zły numer węzła 2"},
+             b, 1),
+        scen("bar from a node to itself", b, 51683, {ok({{8500, "2"}, {8501, "2"}}), anuluj},
+             {"Zły numer węzła 1"}, b, 1),
+        scen("bar material and area", b, 51683,
+             {ok({{8500, "1"}, {8501, "6"}, {8502, "3"}, {8503, "0"}}), anuluj},
+             {"Zły numer węzła 2", "Zły numer materiału", "Zły numer przekroju"}, b, 1),
+        scen("support in Y only ignores X", b, 51686,
+             {ok({{8500, "4"}, {8610, "1"}, {8501, "0.5"}, {8502, "-0.25"}})}, {},
+             baza_z([](Opis& o) {
+                 o.podpory.push_back({8, -0.25f});
+             }),
+             0),
+        scen("support both ways, X first", b, 51686,
+             {ok({{8500, "5"}, {8600, "1"}, {8610, "1"}, {8501, "0.5"}, {8502, "-0.25"}})}, {},
+             baza_z([](Opis& o) {
+                 o.podpory.insert(o.podpory.end(), {{9, 0.5f}, {10, -0.25f}});
+             }),
+             0),
+        scen("support unchanged", b, 51686, {ok(), anuluj},
+             {"Zły numer węzła", "Nie zaznaczono sposobu utwierdzenia"}, b, 1),
+        scen("support on a node held in Y, then another node", b, 51686,
+             {ok({{8500, "3"}, {8600, "1"}}), ok({{8500, "2"}, {8600, "1"}})},
+             {"Ten węzeł jest już utwierdzony..."}, baza_z([](Opis& o) {
+                 o.podpory.push_back({3, 0.0f});
+             }),
+             0),
+        scen("support displacement not a number", b, 51686,
+             {ok({{8500, "2"}, {8600, "1"}, {8610, "1"}, {8501, "nan"}, {8502, "1e39"}}), anuluj},
+             {"Przemieszczenie w kierunku X nie jest liczbą",
+              "Przemieszczenie w kierunku Y nie jest liczbą"},
+             b, 1),
+        scen("force on a DOF already loaded", b, 51687,
+             {ok({{8500, "4"}, {8501, "-4"}, {8630, "1"}})}, {}, baza_z([](Opis& o) {
+                 o.sily.push_back({8, -4.0f});
+             }),
+             0),
+        scen("force unchanged", b, 51687, {ok(), anuluj},
+             {"Zły numer węzła", "Wartość siły równa zeru"}, b, 1),
+        scen("force 1e39 on node 6", b, 51687, {ok({{8500, "6"}, {8501, "1e39"}}), anuluj},
+             {"Zły numer węzła", "Wartość siły równa zeru"}, b, 1),
+    };
+    for (const Scenariusz& x : s) wykonaj(x);
+    // Cancel changes nothing and still repaints.
+    for (int p : {51684, 51685, 51682, 51683, 51686, 51687})
+        wykonaj(scen("cancel", b, p, {anuluj}, {}, b, 1));
+}
+
+TEST_F(Dodaj, DialogPokazujeDomyslneZaKazdymRazem) {
+    const std::map<int, std::map<int, std::string>> domyslne = {
+        {51684, {{8004, "3"}, {8500, "20000.00"}, {8501, "0.30000"}}},
+        {51685, {{8004, "3"}, {8500, "0.00"}}},
+        {51682, {{8004, "6"}, {8500, "0"}, {8501, "0"}}},
+        {51683, {{8004, "8"}, {8500, "0"}, {8501, "0"}, {8502, "1"}, {8503, "1"}}},
+        {51686, {{8004, "4"}, {8500, "0"}, {8501, "0.0"}, {8502, "0.0"}, {8600, "0"}, {8610, "0"}}},
+        {51687, {{8004, "3"}, {8500, "0"}, {8501, "0.0"}, {8620, "1"}, {8630, "0"}}},
+    };
+    zbuduj(m, baza());
+    for (const auto& [polecenie, pola] : domyslne) {
+        a.pokazy.clear();
+        dialog(ok({{8500, "-9"}}));  // refused by every add command
+        dialog(anuluj);
+        o.Find(polecenie);
+        ASSERT_EQ(a.pokazy.size(), 2u) << polecenie;
+        EXPECT_EQ(a.pokazy[0].przy_otwarciu, pola) << polecenie;
+        EXPECT_EQ(a.pokazy[1].przy_otwarciu, pola) << polecenie;
+    }
+}
+
+TEST_F(Dodaj, BezModeluAlboBezWezlowITworzywaTylkoOdswieza) {
+    for (int p : {51684, 51685, 51682, 51683, 51686, 51687}) o.Find(p);
+    EXPECT_EQ(a.odswiezenia, 6);
+    o.Cm_Nowy();
+    const int przed = a.odswiezenia;
+    for (int p : {51683, 51686, 51687}) o.Find(p);
+    EXPECT_TRUE(a.pokazy.empty());
+    EXPECT_EQ(a.odswiezenia, przed + 3);
+}

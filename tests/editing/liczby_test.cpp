@@ -1,0 +1,83 @@
+#include "editing/liczby.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <string>
+
+TEST(LiczbyPol, NieLiczbaRzeczywistaNiePrzechodzi) {
+    for (const char* t :
+         {"nan", "NAN", "-nan", "inf", "-inf", "infinity", "1e39", "-1e39", "1e400", "3.5e38"}) {
+        float v = 1.0f;
+        EXPECT_FALSE(liczba_rzeczywista(t, v)) << t;
+    }
+    struct {
+        const char* t;
+        float v;
+    } dobre[] = {{"12", 12.0f},   {"-0.5", -0.5f},     {"abc", 0.0f}, {"", 0.0f},
+                 {"1e-50", 0.0f}, {"2.1e12", 2.1e12f}, {" 7x", 7.0f}, {"3.4e38", 3.4e38f}};
+    for (const auto& d : dobre) {
+        float v = 1.0f;
+        EXPECT_TRUE(liczba_rzeczywista(d.t, v)) << d.t;
+        EXPECT_EQ(v, d.v) << d.t;
+    }
+}
+
+TEST(LiczbyPol, DlugaLiczbaCalkowitaNieZawijaSieWPoprawna) {
+    EXPECT_EQ(liczba_calkowita("4294967297"), INT_MAX);  // 2^32 + 1 would wrap to 1
+    EXPECT_EQ(liczba_calkowita("-4294967295"), INT_MIN);
+    EXPECT_EQ(liczba_calkowita("1000"), 1000);
+    EXPECT_EQ(liczba_calkowita("x"), 0);
+}
+
+TEST(LiczbyPol, WartoscWpisanaDoPolaCzytaSieTakJakZapisana) {
+    struct {
+        const char* format;
+        float wartosc;
+        int szerokosc;
+        const char* tekst;
+    } przypadki[] = {
+        // The format's own text stays whenever it reads back as the stored value.
+        {"%f", 123.5f, 8, "123.500"},
+        {"%f", 0.0f, 8, "0.00000"},
+        {"%4.2f", 0.01f, 8, "0.01"},
+        {"%7f", 20000.0f, 13, "20000.000000"},
+        {"%f", 0.3f, 8, "0.30000"},
+        // Otherwise the shortest text that does.
+        {"%1.7f", 0.000012f, 8, "1.2e-5"},
+        {"%7f", 2.1e12f, 13, "2.1e12"},
+        {"%4.2f", 0.0012f, 8, "0.0012"},
+        {"%f", 1e30f, 8, "1e30"},
+        // And when nothing fitting reads back exactly, the closest text that fits.
+        {"%f", 1234.5678f, 8, "1234.57"},
+        {"%f", 123456789.0f, 8, "1.235e8"},
+    };
+    for (const auto& p : przypadki) {
+        char pole[64];
+        wpisz_wartosc(pole, p.szerokosc, p.format, p.wartosc);
+        EXPECT_STREQ(pole, p.tekst) << p.format << " " << p.wartosc;
+    }
+}
+
+TEST(LiczbyPol, WpisanyTekstMiesciSieINieJestGorszyOdFormatu) {
+    std::mt19937 los(7);
+    std::uniform_real_distribution<float> mantysa(-10.0f, 10.0f);
+    std::uniform_int_distribution<int> wykladnik(-12, 14);
+    for (const char* format : {"%f", "%1.7f", "%7f", "%4.2f", "%1.5f"})
+        for (int szer : {8, 13})
+            for (int i = 0; i < 2000; ++i) {
+                const float v = mantysa(los) * std::pow(10.0f, static_cast<float>(wykladnik(los)));
+                char pole[64], ciete[64];
+                wpisz_wartosc(pole, szer, format, v);
+                std::snprintf(ciete, static_cast<std::size_t>(szer), format,
+                              static_cast<double>(v));
+                ASSERT_LE(std::strlen(pole), static_cast<std::size_t>(szer - 1));
+                const double blad = std::fabs(static_cast<float>(std::atof(pole)) - v);
+                const double blad_formatu = std::fabs(static_cast<float>(std::atof(ciete)) - v);
+                ASSERT_LE(blad, blad_formatu) << format << " " << v << " " << pole;
+            }
+}
