@@ -1,4 +1,214 @@
+// The generator: a new model in one pass, a page of counts and then one dialog per entity.
+#include <climits>
+
+#include "editing/liczby.h"
 #include "okno/okno.h"
 
-// Placeholder until this subsystem lands.
-void _OKNO_::Cm_kreator() { port.Odswiez(); }
+namespace {
+
+// What became of one showing of an entity's dialog.
+enum class Odpowiedz { przyjeta, odrzucona, anulowana };
+
+// Asks for entities 1..n in turn, each again until it is accepted; false once one is cancelled.
+template <class Pytanie>
+bool po_kolei(int n, Pytanie pytaj) {
+    for (int i = 1; i <= n;) {
+        const Odpowiedz o = pytaj(i);
+        if (o == Odpowiedz::anulowana) return false;
+        if (o == Odpowiedz::przyjeta) ++i;
+    }
+    return true;
+}
+
+bool w_zakresie(int v, int n) {
+    return v >= 1 && v <= n;
+}
+
+}  // namespace
+
+void _OKNO_::Cm_kreator() {
+    Model& m = model;
+    if (m.Pusty == 0) {
+        if (port.MessageBox("Utworzyć nowe dane ?", "Velkora 2D", Ikona::pytajnik,
+                            Przyciski::tak_nie) == IDYES)
+            Zwol_pam();
+        if (m.Pusty == 0) return;
+    }
+    port.Odswiez();
+
+    m.ne = 3, m.nn = 3, m.nl = 1, m.nm = 1, m.na = 1, m.ntel = 0;
+    wpisz(dane.ne, "%d", m.ne);
+    wpisz(dane.nn, "%d", m.nn);
+    wpisz(dane.nd, "%d", 2);
+    wpisz(dane.nl, "%d", m.nl);
+    wpisz(dane.nm, "%d", m.nm);
+    wpisz(dane.na, "%d", m.na);
+    if (port.Dialog(3000, &dane, cyfry()) != 1) {
+        port.Odswiez();
+        return;
+    }
+    const int ne = liczba_calkowita(dane.ne), nn = liczba_calkowita(dane.nn);
+    const int nd_t = liczba_calkowita(dane.nd), nl = liczba_calkowita(dane.nl);
+    const int nm = liczba_calkowita(dane.nm), na = liczba_calkowita(dane.na);
+    if (ne < 2) {
+        blad_danych("Zbyt mała liczba prętów");
+        port.Odswiez();
+        return;
+    }
+    // Counts whose DOF numbers would not fit an int are refused as quietly as too small ones.
+    if (nn < 3 || nl < 1 || nd_t < 1 || na < 1 || nm < 1 || nn > INT_MAX / 2 ||
+        nd_t > INT_MAX / 2) {
+        port.Odswiez();
+        return;
+    }
+
+    m.ne = ne, m.nn = nn, m.nl = nl, m.nm = nm, m.na = na, m.ntel = 0;
+    m.nq = 2 * nn;
+    // Each supported node gives up to two constrained DOFs, however few nodes there are.
+    Wektor<float> u_t = wektor(1, 2 * nd_t);
+    Wektor<int> nu_t = iwektor(1, 2 * nd_t);
+    // The allocators hand out zeroed arrays: no node or material shows leftover memory.
+    m.x = macierz(1, nn, 1, 2);
+    m.noc = imacierz(1, ne, 1, 4);
+    m.pm = macierz(1, nm, 1, 2);
+    m.area = wektor(1, na);
+    m.stressp = wektor(1, ne);
+    m.ild = iwektor(1, nl);
+    m.al = wektor(1, nl);
+    m.nset.reset(), m.temp.reset();
+    m.nbw = 0;
+    for (int i = 1; i <= ne; ++i)
+        m.noc[i][1] = 0, m.noc[i][2] = 0, m.noc[i][3] = 1, m.noc[i][4] = 1;
+
+    const auto pret = [&](int i) {
+        wpisz(danep.ee, "%d", i);
+        wpisz(danep.w1, "%d", m.noc[i][1]);
+        wpisz(danep.w2, "%d", m.noc[i][2]);
+        wpisz(danep.mat, "%d", m.noc[i][3]);
+        wpisz(danep.pole, "%d", m.noc[i][4]);
+        if (port.Dialog(3010, &danep, cyfry()) != 1) return Odpowiedz::anulowana;
+        const int w1 = liczba_calkowita(danep.w1), w2 = liczba_calkowita(danep.w2);
+        const int mat = liczba_calkowita(danep.mat), pole = liczba_calkowita(danep.pole);
+        bool dobrze = true;
+        if (!w_zakresie(w1, nn) || w1 == w2) blad_danych("Zły numer węzła 1"), dobrze = false;
+        if (!w_zakresie(w2, nn)) blad_danych("Zły numer węzła 2"), dobrze = false;
+        if (!w_zakresie(mat, nm)) blad_danych("Zły numer materiału"), dobrze = false;
+        if (!w_zakresie(pole, na)) blad_danych("Zły numer przekroju"), dobrze = false;
+        if (!dobrze) return Odpowiedz::odrzucona;
+        m.noc[i][1] = w1, m.noc[i][2] = w2, m.noc[i][3] = mat, m.noc[i][4] = pole;
+        return Odpowiedz::przyjeta;
+    };
+
+    const auto wezel = [&](int i) {
+        wpisz(danew.i, "%d", i);
+        wpisz_wartosc(danew.x, "%3.4f", m.x[i][1]);
+        wpisz_wartosc(danew.y, "%3.4f", m.x[i][2]);
+        if (port.Dialog(3020, &danew, cyfry()) != 1) return Odpowiedz::anulowana;
+        float x = 0.0f, y = 0.0f;
+        const bool dobre_x = liczba_rzeczywista(danew.x, x) && x >= 0.0f;
+        const bool dobre_y = liczba_rzeczywista(danew.y, y) && y >= 0.0f;
+        if (!dobre_x) blad_danych("Współrzędna X<0");
+        if (!dobre_y) blad_danych("Współrzędna Y<0");
+        if (!dobre_x || !dobre_y) return Odpowiedz::odrzucona;
+        m.x[i][1] = x, m.x[i][2] = y;
+        return Odpowiedz::przyjeta;
+    };
+
+    const auto material = [&](int i) {
+        if (m.pm[i][1] == 0.0f) m.pm[i][1] = 200000.0f;
+        wpisz(danemat.i, "%d", i);
+        wpisz_wartosc(danemat.e, "%6.1f", m.pm[i][1]);
+        wpisz_wartosc(danemat.alp, "%1.7f", m.pm[i][2]);
+        if (port.Dialog(3050, &danemat, cyfry()) != 1) return Odpowiedz::anulowana;
+        float e = 0.0f, alp = 0.0f;
+        const bool dobry_e = liczba_rzeczywista(danemat.e, e) && e > 0.0f;
+        const bool dobry_alp = liczba_rzeczywista(danemat.alp, alp) && alp >= 0.0f;
+        if (!dobry_e) blad_danych("Moduł Younga <=0");
+        if (!dobry_alp) blad_danych("Wsp. rozszerzalnosci cieplnej <0");
+        if (!dobry_e || !dobry_alp) return Odpowiedz::odrzucona;
+        m.pm[i][1] = e, m.pm[i][2] = alp;
+        return Odpowiedz::przyjeta;
+    };
+
+    int j = 1;  // next free place in u_t, nu_t
+    const auto podpora = [&](int i) {
+        wpisz(danewy.i, "%d", i);
+        wpisz(danewy.nu, "0");
+        wpisz(danewy.x, "0.0");
+        wpisz(danewy.y, "0.0");
+        danewy.chx = 0, danewy.chy = 0;
+        if (port.Dialog(3030, &danewy, cyfry()) != 1) return Odpowiedz::anulowana;
+        const int n = liczba_calkowita(danewy.nu);
+        const bool x = danewy.chx == 1, y = danewy.chy == 1;
+        float ux = 0.0f, uy = 0.0f;
+        bool dobrze = true;
+        if (!w_zakresie(n, nn)) blad_danych("Zły numer węzła"), dobrze = false;
+        if (!x && !y) blad_danych("Nie zaznaczono sposobu utwierdzenia"), dobrze = false;
+        // A displacement that is no number would spoil the whole analysis; as in "Dodaj".
+        if (x && !liczba_rzeczywista(danewy.x, ux))
+            blad_danych("Przemieszczenie w kierunku X nie jest liczbą"), dobrze = false;
+        if (y && !liczba_rzeczywista(danewy.y, uy))
+            blad_danych("Przemieszczenie w kierunku Y nie jest liczbą"), dobrze = false;
+        if (!dobrze) return Odpowiedz::odrzucona;
+        if (x) nu_t[j] = 2 * n - 1, u_t[j] = ux, ++j;
+        if (y) nu_t[j] = 2 * n, u_t[j] = uy, ++j;
+        return Odpowiedz::przyjeta;
+    };
+
+    const auto sila = [&](int i) {
+        wpisz(danes.i, "%d", i);
+        wpisz(danes.nr, "0");
+        wpisz(danes.f, "0.0");
+        danes.xf = 1, danes.yf = 0;
+        if (port.Dialog(3040, &danes, cyfry()) != 1) return Odpowiedz::anulowana;
+        const int n = liczba_calkowita(danes.nr);
+        float wartosc = 0.0f;
+        const bool dobry_wezel = w_zakresie(n, nn);
+        const bool dobra_sila = liczba_rzeczywista(danes.f, wartosc) && wartosc != 0.0f;
+        if (!dobry_wezel) blad_danych("Zły numer węzła");
+        if (!dobra_sila) blad_danych("Wartość siły równa zeru");
+        if (!dobry_wezel || !dobra_sila) return Odpowiedz::odrzucona;
+        m.al[i] = wartosc;
+        m.ild[i] = danes.xf == 1 ? 2 * n - 1 : 2 * n;
+        m.f[m.ild[i]] = wartosc;
+        return Odpowiedz::przyjeta;
+    };
+
+    const auto przekroj = [&](int i) {
+        wpisz(daneprzekr.i, "%d", i);
+        wpisz(daneprzekr.a, "0.00");
+        if (port.Dialog(3060, &daneprzekr, cyfry()) != 1) return Odpowiedz::anulowana;
+        float a = 0.0f;
+        if (!liczba_rzeczywista(daneprzekr.a, a) || a <= 0.0f) {
+            blad_danych("Pole przkroju musi być większe od zera");
+            return Odpowiedz::odrzucona;
+        }
+        m.area[i] = a;
+        return Odpowiedz::przyjeta;
+    };
+
+    bool dalej = po_kolei(ne, pret);
+    if (dalej) m.f = wektor(1, m.nq);
+    dalej = dalej && po_kolei(nn, wezel) && po_kolei(nm, material) && po_kolei(nd_t, podpora);
+    m.nd = j - 1;
+    m.nu = iwektor(1, m.nd);
+    m.u = wektor(1, m.nd);
+    m.react = wektor(1, m.nd);
+    for (int k = 1; k <= m.nd; ++k) m.nu[k] = nu_t[k], m.u[k] = u_t[k];
+    uwolnij_wektor(u_t, 1, 2 * nd_t);
+    uwolnij_iwektor(nu_t, 1, 2 * nd_t);
+
+    dalej = dalej && po_kolei(nl, sila) && po_kolei(na, przekroj);
+
+    if (dalej) {
+        m.nbw = 0;
+        m.obliczono = 0;
+        m.Pusty = 0;
+        ustaw_caption("Velkora 2D - Beznazwy.V2D");
+    } else {
+        // Nothing of the half-built model stays: the store is left as discarding a model leaves it.
+        przejmij_konstrukcje(m, Konstrukcja{});
+        zwolnij_model(m);
+    }
+    port.Odswiez();
+}

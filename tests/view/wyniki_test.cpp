@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "core/analiza.h"
+#include "okno/okno.h"
+#include "tests/wspolne/atrapa.h"
+#include "tests/wspolne/kratownice.h"
+#include "tests/wspolne/nagrywarka.h"
+#include "view/dane.h"
+#include "view/wyniki.h"
+
+namespace {
+
+using Napis = std::tuple<std::string, int, int>;
+
+std::vector<Napis> napisy(const Nagrywarka& dc) {
+    std::vector<Napis> w;
+    for (const Operacja& o : dc.wszystkie(Wywolanie::tekst)) w.emplace_back(o.tekst, o.x1, o.y1);
+    return w;
+}
+
+struct Wyniki : ::testing::Test {
+    Atrapa port;
+    _OKNO_ o{port};
+    Nagrywarka dc;
+
+    void maluj(OknoTabeli& t, int od_y = INT_MIN, int do_y = INT_MAX) {
+        dc.wyczysc();
+        t.Paint(dc, od_y, do_y);
+    }
+    std::unique_ptr<OknoTabeli> okno(bool wyniki) {
+        if (wyniki) return std::make_unique<_WYNIKI_>(o.model, port);
+        return std::make_unique<_DANE_>(o.model);
+    }
+};
+
+TEST_F(Wyniki, TrzyTabeleLezaNaSwoichMiejscachZeSwoimiFormatami) {
+    zbuduj(o.model, Opis{.wezly = {{0, 0}, {4, 0}, {2, 3}},
+                         .prety = {{1, 2, 1, 1}, {2, 3, 1, 1}, {3, 1, 1, 1}},
+                         .podpory = {{1, 0}, {2, 0}, {5, 0}}});
+    Model& m = o.model;
+    m.stressp[1] = 12.5f, m.stressp[2] = -0.25f, m.stressp[3] = 1000.0f;
+    m.f[5] = 0.625f, m.f[6] = -0.5f;
+    m.react[1] = 3.0f, m.react[2] = -7.5f;
+    o.Cm_Wyniki();
+    OknoTabeli& t = *port.tabele.at(o.oo).okno;
+    EXPECT_EQ(
+        std::tuple(t.tytul(), t.x(), t.y(), t.szerokosc(), t.wysokosc(), t.wlasnosc_glownego()),
+        std::tuple(std::string("Wyniki obliczeń"), 20, 20, 400, 400, false));
+    maluj(t);
+    const auto n = napisy(dc);
+    for (const Napis& e : std::vector<Napis>{{"Naprężenie", 100, 5},
+                                             {"1", 5, 40},
+                                             {" 12.50000000", 100, 40},
+                                             {" -0.25000000", 100, 60},
+                                             {"1000.00000000", 100, 80},
+                                             {"Przemieszczenie Y", 250, 130},
+                                             {"3", 5, 210},
+                                             {"0.625000000000000", 100, 210},
+                                             {"-0.500000000000000", 250, 210},
+                                             {"Reakcja podpory", 120, 260},
+                                             {"   1X", 5, 295},
+                                             {"3.000000000000000", 120, 295},
+                                             {"   1Y", 5, 315},
+                                             {"-7.500000000000000", 120, 315},
+                                             {"   3X", 5, 335}})
+        EXPECT_NE(std::find(n.begin(), n.end(), e), n.end()) << std::get<0>(e);
+    std::vector<int> kreski;
+    for (const Odcinek& k : dc.odcinki()) {
+        EXPECT_EQ(std::tuple(k.x1, k.x2, k.y2, k.stan.pioro, k.stan.szerokosc),
+                  std::tuple(2, 350, k.y1, czarny, 3));
+        kreski.push_back(k.y1);
+    }
+    EXPECT_EQ(kreski, (std::vector<int>{28, 148, 278}));
+}
+
+TEST_F(Wyniki, BezModeluKomunikatRazNaProsbeOOdswiezenieINigdyZMalowania) {
+    zbuduj(o.model, Opis{.wezly = {{0, 0}, {1, 0}}, .prety = {{1, 2, 1, 1}}});
+    o.Cm_Wyniki();
+    OknoTabeli& zostaje = *port.tabele.at(o.oo).okno;
+    zostaje.przed_odswiezeniem();
+    EXPECT_TRUE(port.komunikaty.empty());
+    // A second window takes the reference; closing it by hand clears the flag, so closing the
+    // model leaves both open.
+    o.Cm_Wyniki();
+    ASSERT_TRUE(port.zamknij_tabele_uzytkownik(o.oo));
+    EXPECT_EQ(o.model.iw, 0);
+    o.Zwol_pam();
+    EXPECT_EQ(port.zywe_tabele(), 1);
+
+    port.odpowiedzi = {IDYES, IDNO};
+    for (std::size_t prosba = 1; prosba <= 2; ++prosba) {
+        zostaje.przed_odswiezeniem();
+        maluj(zostaje);
+        maluj(zostaje, 0, 100);
+        ASSERT_EQ(port.komunikaty.size(), prosba);
+        const Komunikat& k = port.komunikaty.back();
+        EXPECT_EQ(
+            std::tuple(k.tekst, k.tytul, k.ikona, k.przyciski),
+            std::tuple(std::string("PUSTY jest 1 !"), std::string("Błąd wejścia do klasy WYNIKI"),
+                       Ikona::pytajnik, Przyciski::tak_nie));
+        EXPECT_EQ(dc.rysunki(), 0);
+    }
+}
+
+TEST_F(Wyniki, WysokoscTresciObejmujeOstatniWierszObuOkienZKazdymiLicznikami) {
+    struct Liczniki {
+        int ne, nn, nd, nl, nm, na, ntel;
+    };
+    // Few bars and many nodes or supports run far below what the bar count alone suggests.
+    for (const Liczniki l : {Liczniki{3, 3, 3, 1, 1, 1, 0},
+                             {2, 2000, 4000, 1, 1, 1, 0},
+                             {1, 3, 200, 100, 1, 40, 0},
+                             {3, 3, 2, 1, 1, 0, 5},
+                             {0, 0, 0, 0, 0, 0, 0}})
+        for (bool wyniki : {false, true}) {
+            SCOPED_TRACE(std::to_string(l.nn) + " " + std::to_string(l.nd) + " " +
+                         std::to_string(wyniki));
+            przygotuj(o.model, l.ne, l.nn, l.nd, l.nl, l.nm, l.na, l.ntel);
+            auto t = okno(wyniki);
+            maluj(*t);
+            int dol = 0;
+            for (const auto& [s, x, y] : napisy(dc)) dol = std::max(dol, y + 20);
+            EXPECT_GE(t->wysokosc_tresci(), dol);
+            EXPECT_LE(t->wysokosc_tresci(), dol + 40);
+        }
+}
+
+TEST_F(Wyniki, WidocznyPasObuOkienDajeTenSamObrazCoCalosc) {
+    pratt(o.model, 60, 3.0f, 4.0f, 2);
+    o.model.ntel = 1, o.model.nset = iwektor(1, 1), o.model.temp = wektor(1, 1);
+    ASSERT_TRUE(obliczenia(o.model).sukces());
+    for (bool wyniki : {false, true}) {
+        auto t = okno(wyniki);
+        maluj(*t);
+        const std::vector<Napis> calosc = napisy(dc);
+        const std::vector<Odcinek> kreski = dc.odcinki();
+        for (int od_y = -30; od_y < t->wysokosc_tresci(); od_y += 377) {
+            SCOPED_TRACE(std::to_string(wyniki) + " " + std::to_string(od_y));
+            const int do_y = od_y + 360;
+            maluj(*t, od_y, do_y);
+            // Only what the whole picture has, in its order ...
+            const std::vector<Napis> pas = napisy(dc);
+            auto it = calosc.begin();
+            for (const Napis& n : pas) {
+                it = std::find(it, calosc.end(), n);
+                ASSERT_NE(it, calosc.end()) << std::get<0>(n) << " " << std::get<2>(n);
+            }
+            // ... and all of it that reaches into the band.
+            for (const auto& [s, x, y] : calosc) {
+                if (y + 20 > od_y && y <= do_y) {
+                    EXPECT_NE(std::find(pas.begin(), pas.end(), Napis{s, x, y}), pas.end()) << s;
+                }
+            }
+            for (const Odcinek& k : kreski) {
+                if (k.y1 + 2 > od_y && k.y1 - 2 <= do_y) {
+                    EXPECT_TRUE(dc.jest_odcinek(k.x1, k.y1, k.x2, k.y2)) << k.y1;
+                }
+            }
+            EXPECT_LE(pas.size(), 5u * 26u);
+        }
+    }
+}
+
+}  // namespace
