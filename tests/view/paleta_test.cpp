@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "okno/okno.h"
+#include "tests/wspolne/atrapa.h"
+#include "tests/wspolne/nagrywarka.h"
+#include "view/paleta.h"
+
+namespace {
+
+TEST(Paleta, KoloryOdCiemnejCzerwieniDoNiebieskiegoWCzterechPasmach) {
+    Atrapa port;
+    _OKNO_ o(port);
+    for (const auto& [i, k] : {std::pair{0, Kolor{105, 0, 0}},
+                               {49, {203, 0, 0}},
+                               {50, {255, 107, 0}},
+                               {99, {255, 205, 0}},
+                               {100, {0, 107, 0}},
+                               {149, {0, 205, 0}},
+                               {150, {0, 100, 142}},
+                               {200, {0, 150, 242}}})
+        EXPECT_EQ(o.knapr[i], k) << i;
+    for (int i = 0; i <= 200; ++i) EXPECT_EQ(o.knapr[i], kolor_palety(i)) << i;
+}
+
+ZakresNaprezen zakres(std::vector<float> s) {
+    s.insert(s.begin(), 0.0f);  // 1-based
+    return zakres_naprezen(s.data(), static_cast<int>(s.size()) - 1);
+}
+
+TEST(Paleta, NajwiekszeNaprezenieToWpis0NajmniejszeWpis200ZawszeW0Do200) {
+    const std::tuple<std::vector<float>, float, int> przypadki[] = {
+        {{5, 5}, 5, 200},       {{-120, 80}, -120, 200},  {{-120, 80}, 80, 0},
+        {{-120, 80}, -20, 100}, {{0, 250}, 125, 100},     {{-3000, -50}, -3000, 200},
+        {{0, 1}, 2, 0},         {{0, 1}, -1, 200},        {{0, 1}, std::nanf(""), 0},
+        {{0, 1}, INFINITY, 0},  {{0, 1}, -INFINITY, 200},
+    };
+    for (const auto& [s, pytane, indeks] : przypadki)
+        EXPECT_EQ(indeks_koloru(pytane, zakres(s)), indeks) << pytane;
+    const ZakresNaprezen rowne = zakres({5, 5, 5});
+    EXPECT_EQ(std::tuple(rowne.mn, rowne.an, rowne.ss), std::tuple(6, 5, 200));
+}
+
+struct Pasek : ::testing::Test {
+    Nagrywarka dc;
+    Kolor knapr[201];
+    void SetUp() override {
+        for (int i = 0; i <= 200; ++i) knapr[i] = kolor_palety(i);
+    }
+    std::vector<std::string> etykiety(std::vector<float> s) {
+        dc.wyczysc();
+        pasek_skali(dc, knapr, zakres(std::move(s)), 2.0f, 300.0f);
+        return dc.teksty();
+    }
+};
+
+TEST_F(Pasek, DziewiecEtykietOdNajwiekszegoDoNajmniejszegoWFormacieWedlugNajwiekszego) {
+    using T = std::vector<std::string>;
+    EXPECT_EQ(etykiety({5, 5}),
+              (T{"6.000", "5.875", "5.750", "5.625", "5.500", "5.375", "5.250", "5.125", "5.000"}));
+    EXPECT_EQ(etykiety({-120, 80}), (T{"80.000", "55.000", "30.000", "5.000", "-20.000", "-45.000",
+                                       "-70.000", "-95.000", "-120.000"}));
+    EXPECT_EQ(etykiety({0, 250}),
+              (T{"  250", "  219", "  188", "  156", "  125", "   94", "   62", "   31", "    0"}));
+    // The largest stress is below 1, so large values keep five decimals.
+    for (const std::string& t : etykiety({-3000, -50}))
+        EXPECT_EQ(std::strlen(std::strchr(t.c_str(), '.')), 6u) << t;
+    EXPECT_EQ(dc.teksty().back(), "-3000.00000");
+}
+
+TEST_F(Pasek, OdcinkiPoJednymPikseluNaSzerokosci250) {
+    pasek_skali(dc, knapr, zakres({-120, 80}), (250.0f - 50.0f) * 0.005f, 200.0f);
+    const auto linie = dc.odcinki_piorem(czarny);
+    ASSERT_EQ(linie.size(), 2u);
+    EXPECT_EQ(std::tuple(linie[0].x1, linie[0].y1, linie[0].x2, linie[0].y2),
+              std::tuple(25, 199, 225, 199));
+    EXPECT_EQ(std::tuple(linie[1].x1, linie[1].y1, linie[1].x2, linie[1].y2),
+              std::tuple(25, 190, 225, 190));
+    const auto prost = dc.wszystkie(Wywolanie::prostokat);
+    ASSERT_EQ(prost.size(), 200u);
+    for (int i = 1; i <= 200; ++i) {
+        const Operacja& r = prost[static_cast<size_t>(i - 1)];
+        EXPECT_EQ(std::tuple(r.x1, r.y1, r.x2, r.y2, r.stan.pedzel, r.stan.pioro),
+                  std::tuple(24 + i, 191, 25 + i, 198, knapr[i], knapr[i]));
+    }
+    const auto teksty = dc.wszystkie(Wywolanie::tekst);
+    ASSERT_EQ(teksty.size(), 9u);
+    EXPECT_EQ(std::pair(teksty[0].x1, teksty[0].y1), std::pair(20, 178));
+    EXPECT_EQ(std::pair(teksty[8].x1, teksty[8].y1), std::pair(219, 178));
+}
+
+}  // namespace

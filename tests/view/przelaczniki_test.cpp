@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include "okno/okno.h"
+#include "tests/wspolne/atrapa.h"
+#include "tests/wspolne/kratownice.h"
+#include "tests/wspolne/nagrywarka.h"
+
+namespace {
+
+constexpr int napr = 1120, przem = 1110, ele = 1200, mat = 1220, pola = 1230, wez = 1210;
+
+struct Przelaczniki : ::testing::Test {
+    Atrapa port;
+    _OKNO_ o{port};
+    // Enabled and check mark of each view item, in menu order.
+    std::vector<std::pair<bool, int>> menu() {
+        std::vector<std::pair<bool, int>> w;
+        for (int id : {napr, przem, ele, mat, pola, wez}) {
+            TCommandEnabler ce;
+            o.Enable(id, ce);
+            w.push_back({ce.wlaczone, ce.zaznaczenie});
+        }
+        return w;
+    }
+};
+
+TEST_F(Przelaczniki, WlaczenieZalezyOdModeluIWynikowAZaznaczenieOdFlagi) {
+    using M = std::vector<std::pair<bool, int>>;
+    const std::tuple<int, int, M> przypadki[] = {
+        {0, 0, {{false, 0}, {false, 1}, {true, 1}, {true, 0}, {true, 0}, {true, 1}}},
+        {1, 0, {{false, 0}, {false, 1}, {false, 1}, {false, 0}, {false, 0}, {false, 1}}},
+        {0, 1, {{true, 0}, {true, 1}, {true, 1}, {true, 0}, {true, 0}, {true, 1}}},
+        // Stress colours want results not cleared, the deformed shape exactly 1 and an open model.
+        {0, 2, {{true, 0}, {false, 1}, {true, 1}, {true, 0}, {true, 0}, {true, 1}}},
+        {2, 1, {{true, 0}, {false, 1}, {true, 1}, {true, 0}, {true, 0}, {true, 1}}},
+    };
+    for (const auto& [pusty, obliczono, oczekiwane] : przypadki) {
+        o.model.Pusty = pusty, o.model.obliczono = obliczono;
+        EXPECT_EQ(menu(), oczekiwane) << pusty << " " << obliczono;
+    }
+}
+
+TEST_F(Przelaczniki, EtykietyPretowWykluczajaSieAKazdyPrzelacznikOdswieza) {
+    const std::tuple<int, int, int, int> kroki[] = {
+        {pola, 0, 0, 1}, {pola, 0, 0, 0}, {mat, 0, 1, 0}, {ele, 1, 0, 0},
+        {ele, 0, 0, 0},  {ele, 1, 0, 0},  {mat, 0, 1, 0}, {pola, 0, 0, 1},
+    };
+    int odswiezenia = port.odswiezenia;
+    for (const auto& [id, e, m, p] : kroki) {
+        ASSERT_TRUE(o.Find(id));
+        EXPECT_EQ(std::tuple(o.model.p_n_ele, o.model.p_n_mat, o.model.p_n_pola),
+                  std::tuple(e, m, p));
+        EXPECT_EQ(port.odswiezenia, ++odswiezenia);
+    }
+    for (const auto& [id, flaga] :
+         {std::pair{napr, &Model::p_napr}, {przem, &Model::p_przem}, {wez, &Model::p_n_wezl}}) {
+        o.model.*flaga = 7;  // anything but 1 is off
+        o.Find(id);
+        EXPECT_EQ(o.model.*flaga, 1);
+        o.Find(id);
+        EXPECT_EQ(o.model.*flaga, 0);
+    }
+    EXPECT_EQ(port.odswiezenia, odswiezenia + 6);
+    o.EvSize(640, 480);
+    EXPECT_EQ(port.odswiezenia, odswiezenia + 7);
+}
+
+TEST_F(Przelaczniki, OdczytOdwracaOdwzorowanieOstatniegoMalowania) {
+    o.EvMouseMove(125, -140);  // before any paint: x0 = aa = 0, sx = sa = 1, maxx = 0
+    EXPECT_EQ(port.wspolrzedne, "x=100.00, y=100.00");
+
+    zbuduj(o.model, Opis{.wezly = {{0, 0}, {10, 0}, {10, 1}}});
+    Nagrywarka dc;
+    o.Paint(dc, 450, 250);
+    const char* pusty = "x=,          y=,        ";
+    for (const auto& [x, y, tekst] : {std::tuple{105, 170, "x= 2.00, y= 0.20"},
+                                      {425, 10, "x=10.00, y= 1.00"},
+                                      {100025, -199790, "x=2500.00, y=1000.00"},
+                                      {10, 170, pusty},
+                                      {105, 230, pusty}}) {
+        o.EvMouseMove(x, y);
+        EXPECT_EQ(port.wspolrzedne, tekst);
+        EXPECT_EQ(o.wsp->xx, tekst);
+    }
+}
+
+}  // namespace
