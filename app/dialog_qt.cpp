@@ -1,0 +1,207 @@
+#include "app/dialog_qt.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+char* pole_tekstu(void* rekord, const PoleRekordu& p) {
+    return static_cast<char*>(rekord) + p.przesuniecie;
+}
+
+// A field's text: up to its NUL, never past its width.
+std::string czytaj_pole(void* rekord, const PoleRekordu& p) {
+    const char* t = pole_tekstu(rekord, p);
+    return std::string(t, strnlen(t, static_cast<std::size_t>(p.szerokosc)));
+}
+
+std::int32_t czytaj_stan(void* rekord, const PoleRekordu& p) {
+    std::int32_t v;
+    std::memcpy(&v, pole_tekstu(rekord, p), sizeof v);
+    return v;
+}
+
+void zapisz_stan(void* rekord, const PoleRekordu& p, bool zaznaczony) {
+    const std::int32_t v = zaznaczony ? 1 : 0;
+    std::memcpy(pole_tekstu(rekord, p), &v, sizeof v);
+}
+
+QString z_utf8(const std::string& t) {
+    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+}
+
+}  // namespace
+
+void do_pola(char* pole, int szerokosc, const std::string& tekst) {
+    if (szerokosc <= 0) return;
+    std::size_t n = std::min(tekst.size(), static_cast<std::size_t>(szerokosc - 1));
+    // Step back over continuation bytes when the cut falls inside a character.
+    if (n < tekst.size())
+        while (n > 0 && (static_cast<unsigned char>(tekst[n]) & 0xC0) == 0x80) --n;
+    std::memcpy(pole, tekst.data(), n);
+    pole[n] = '\0';
+}
+
+DialogSzablonu::DialogSzablonu(QWidget* rodzic, const SzablonDialogu& s, void* rekord, int cyfry)
+    : QDialog(rodzic), s_(s), rekord_(rekord) {
+    setWindowTitle(QString::fromUtf8(s.tytul));
+    auto* siatka = new QGridLayout;
+    QButtonGroup* grupa = nullptr;
+    QWidget* pierwsza = nullptr;  // the first control the user can type into
+    for (const Kontrolka& k : s.kontrolki) {
+        const bool zwiazana = k.pole.szerokosc > 0;
+        QWidget* w = nullptr;
+        int kolumna = k.kolumna;
+        switch (k.rodzaj) {
+            case Rodzaj::edycja: {
+                auto* e = new QLineEdit(this);
+                const QString t = zwiazana ? z_utf8(czytaj_pole(rekord, k.pole)) : QString();
+                // What the program wrote is shown whole; typing stops at the limit.
+                e->setMaxLength(std::max<int>(limit_kontrolki(k, cyfry), t.size()));
+                if (k.cyfry)
+                    e->setValidator(
+                        new QRegularExpressionValidator(QRegularExpression("[0-9]*"), e));
+                e->setReadOnly(k.tylko_odczyt);
+                if (k.do_prawej) e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                e->setText(t);
+                // Wide enough for what it takes, within reason.
+                const int znaki = std::clamp(e->maxLength(), 4, 14);
+                e->setFixedWidth(e->fontMetrics().horizontalAdvance(QString(znaki, '0')) + 14);
+                if (*k.tekst) {
+                    auto* l = new QLabel(QString::fromUtf8(k.tekst), this);
+                    l->setBuddy(e);
+                    siatka->addWidget(l, k.wiersz, k.kolumna);
+                }
+                kolumna = k.kolumna + 1;
+                if (!pierwsza && !k.tylko_odczyt) pierwsza = e;
+                w = e;
+                break;
+            }
+            case Rodzaj::wybor: {
+                auto* c = new QCheckBox(QString::fromUtf8(k.tekst), this);
+                if (zwiazana) c->setChecked(czytaj_stan(rekord, k.pole) != 0);
+                w = c;
+                break;
+            }
+            case Rodzaj::radio: {
+                auto* r = new QRadioButton(QString::fromUtf8(k.tekst), this);
+                if (!grupa) {
+                    grupa = new QButtonGroup(this);
+                    grupa->setExclusive(true);
+                }
+                grupa->addButton(r);
+                if (zwiazana) r->setChecked(czytaj_stan(rekord, k.pole) != 0);
+                w = r;
+                break;
+            }
+            case Rodzaj::statyczny:
+            case Rodzaj::napis: {
+                auto* l = new QLabel(
+                    zwiazana ? z_utf8(czytaj_pole(rekord, k.pole)) : QString::fromUtf8(k.tekst),
+                    this);
+                l->setTextFormat(Qt::PlainText);
+                if (k.do_prawej) l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                w = l;
+                break;
+            }
+        }
+        if (k.id >= 0) w->setObjectName(QString::number(k.id));
+        siatka->addWidget(w, k.wiersz, kolumna);
+        if (zwiazana) wiazania_.push_back({&k, w});
+    }
+
+    auto* przyciski = new QDialogButtonBox(Qt::Horizontal, this);
+    QPushButton* ok = przyciski->addButton("OK", QDialogButtonBox::AcceptRole);
+    ok->setObjectName("ok");
+    ok->setDefault(true);
+    if (s.anuluj)
+        przyciski->addButton("Anuluj", QDialogButtonBox::RejectRole)->setObjectName("anuluj");
+    connect(przyciski, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(przyciski, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* uklad = new QVBoxLayout(this);
+    uklad->addLayout(siatka);
+    uklad->addStretch(1);
+    uklad->addWidget(przyciski);
+
+    // The template's size in dialog units: a quarter of the average character wide, an eighth
+    // of the line high.
+    const QFontMetrics m = fontMetrics();
+    const QSize z(s.szerokosc * m.averageCharWidth() / 4, s.wysokosc * m.height() / 8);
+    resize(z.expandedTo(sizeHint()));
+    if (pierwsza) pierwsza->setFocus();
+}
+
+int DialogSzablonu::wykonaj() {
+    return exec() == QDialog::Accepted ? 1 : 2;
+}
+
+void DialogSzablonu::done(int r) {
+    if (r == QDialog::Accepted) przepisz_do_rekordu();
+    QDialog::done(r);
+}
+
+void DialogSzablonu::przepisz_do_rekordu() {
+    for (const Wiazanie& b : wiazania_) {
+        const PoleRekordu& p = b.k->pole;
+        if (p.stan) {
+            zapisz_stan(rekord_, p, static_cast<QAbstractButton*>(b.w)->isChecked());
+            continue;
+        }
+        char* pole = pole_tekstu(rekord_, p);
+        const std::string dawny = czytaj_pole(rekord_, p);
+        std::string t = dawny;
+        if (b.k->rodzaj == Rodzaj::edycja) {
+            const QString nowy = static_cast<QLineEdit*>(b.w)->text();
+            // Text left as shown keeps its bytes, even where they were not valid UTF-8.
+            if (nowy != z_utf8(dawny)) t = nowy.toStdString();
+        }
+        do_pola(pole, p.szerokosc, t);
+    }
+}
+
+int dialog_szablonu(QWidget* rodzic, int id, void* rekord, int cyfry) {
+    const auto& ids = identyfikatory_szablonow();
+    if (!rekord || std::find(ids.begin(), ids.end(), id) == ids.end()) return 2;
+    DialogSzablonu d(rodzic, szablon(id), rekord, cyfry);
+    return d.wykonaj();
+}
+
+int okno_komunikatu(QWidget* rodzic, const std::string& tekst, const std::string& tytul,
+                    Ikona ikona, Przyciski przyciski) {
+    QMessageBox box(rodzic);
+    box.setIcon(ikona == Ikona::stop       ? QMessageBox::Critical
+                : ikona == Ikona::pytajnik ? QMessageBox::Question
+                                           : QMessageBox::Warning);
+    box.setWindowTitle(z_utf8(tytul));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(z_utf8(tekst));
+    if (przyciski == Przyciski::ok) {
+        QPushButton* ok = box.addButton("OK", QMessageBox::AcceptRole);
+        ok->setObjectName("ok");
+        box.setDefaultButton(ok);
+        box.setEscapeButton(ok);
+        box.exec();
+        return IDOK;
+    }
+    QPushButton* tak = box.addButton("Tak", QMessageBox::YesRole);
+    QPushButton* nie = box.addButton("Nie", QMessageBox::NoRole);
+    tak->setObjectName("tak");
+    nie->setObjectName("nie");
+    box.setDefaultButton(tak);
+    box.setEscapeButton(nie);
+    box.exec();
+    return box.clickedButton() == tak ? IDYES : IDNO;
+}

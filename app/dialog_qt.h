@@ -1,0 +1,47 @@
+// Dialogs built from the templates of resources/, and the message box.
+#pragma once
+
+#include <QDialog>
+#include <string>
+#include <vector>
+
+#include "okno/platforma.h"
+#include "resources/szablony.h"
+
+class QLineEdit;
+class QAbstractButton;
+class QLabel;
+
+// One modal dialog over a transfer record: each bound control shows its field when the dialog
+// opens, and OK copies every bound control back, cut to its field. Any other end leaves the
+// record as it was. Controls carry their template id as object name.
+class DialogSzablonu : public QDialog {
+  public:
+    DialogSzablonu(QWidget* rodzic, const SzablonDialogu& s, void* rekord, int cyfry);
+
+    // Runs it modally: 1 for OK, 2 for anything else.
+    int wykonaj();
+    void done(int r) override;
+
+  private:
+    struct Wiazanie {
+        const Kontrolka* k;
+        QWidget* w;
+    };
+    void przepisz_do_rekordu();
+
+    const SzablonDialogu& s_;
+    void* rekord_;
+    std::vector<Wiazanie> wiazania_;
+};
+
+// The dialog of template `id` over `rekord`; 2 without showing anything for an unknown id.
+int dialog_szablonu(QWidget* rodzic, int id, void* rekord, int cyfry);
+
+// A modal message box; IDOK, IDYES or IDNO. Escape and the close box answer No to a question.
+int okno_komunikatu(QWidget* rodzic, const std::string& tekst, const std::string& tytul,
+                    Ikona ikona, Przyciski przyciski);
+
+// Copies text into a field of `szerokosc` bytes: at most szerokosc - 1 bytes and a NUL, never
+// splitting a UTF-8 character.
+void do_pola(char* pole, int szerokosc, const std::string& tekst);

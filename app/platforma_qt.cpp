@@ -1,0 +1,141 @@
+#include "app/platforma_qt.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QStringList>
+#include <QWidget>
+
+#include "app/dialog_qt.h"
+
+namespace {
+QString z_utf8(const std::string& t) {
+    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+}
+}  // namespace
+
+QStringList filtry_pliku(const std::string& filtr) {
+    const QStringList czesci = z_utf8(filtr).split('|');
+    QStringList w;
+    for (qsizetype i = 0; i + 1 < czesci.size(); i += 2) {
+        const QString opis = czesci[i], wzorce = QString(czesci[i + 1]).replace(';', ' ');
+        if (opis.isEmpty() && wzorce.isEmpty()) continue;
+        // Qt reads the patterns from the parentheses; a description without them gets them.
+        w << (opis.contains('(') ? opis : opis + " (" + wzorce + ")");
+    }
+    return w;
+}
+
+PlatformaQt::PlatformaQt(QWidget& widok)
+    : otworz_url([](const QUrl& u) { QDesktopServices::openUrl(u); }), widok_(widok) {}
+
+PlatformaQt::~PlatformaQt() {
+    for (auto& [h, w] : tabele_) delete w.data();
+}
+
+QWidget* PlatformaQt::ramka() const {
+    return widok_.window();
+}
+
+OknoTabeliQt* PlatformaQt::okno_tabeli(UchwytOkna h) const {
+    const auto it = tabele_.find(h);
+    return it == tabele_.end() ? nullptr : it->second.data();
+}
+
+void PlatformaQt::ukryj_tabele() {
+    for (auto& [h, w] : tabele_)
+        if (w) w->hide();
+}
+
+int PlatformaQt::MessageBox(const std::string& tekst, const std::string& tytul, Ikona ikona,
+                            Przyciski przyciski) {
+    return okno_komunikatu(ramka(), tekst, tytul, ikona, przyciski);
+}
+
+int PlatformaQt::Dialog(int szablon, void* rekord, int cyfry) {
+    return dialog_szablonu(ramka(), szablon, rekord, cyfry);
+}
+
+bool PlatformaQt::plik(UstawieniaPliku& s, bool zapis) {
+    QFileDialog d(ramka());
+    d.setOption(QFileDialog::DontUseNativeDialog);
+    d.resize(760, 460);
+    d.setNameFilters(filtry_pliku(s.filtr));
+    d.setDefaultSuffix(z_utf8(s.rozszerzenie));
+    if (zapis) {
+        d.setAcceptMode(QFileDialog::AcceptSave);
+        d.setFileMode(QFileDialog::AnyFile);
+        // The chosen name is written as it stands, as the settings have no overwrite prompt.
+        d.setOption(QFileDialog::DontConfirmOverwrite);
+    } else {
+        d.setAcceptMode(QFileDialog::AcceptOpen);
+        d.setFileMode(s.musi_istniec ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    }
+    if (!s.katalog.empty()) d.setDirectory(z_utf8(s.katalog));
+    if (!s.nazwa.empty()) {
+        // The name last chosen, in either dialog, is offered again.
+        const QFileInfo f(z_utf8(s.nazwa));
+        d.setDirectory(f.absolutePath());
+        d.selectFile(f.fileName());
+    }
+    if (d.exec() != QDialog::Accepted) return false;
+    const QStringList wybrane = d.selectedFiles();
+    if (wybrane.isEmpty() || wybrane.first().isEmpty()) return false;
+    s.nazwa = QFileInfo(wybrane.first()).absoluteFilePath().toStdString();
+    return true;
+}
+
+bool PlatformaQt::OknoOtworz(UstawieniaPliku& s) {
+    return plik(s, false);
+}
+
+bool PlatformaQt::OknoZapisz(UstawieniaPliku& s) {
+    return plik(s, true);
+}
+
+void PlatformaQt::Odswiez() {
+    widok_.update();
+}
+
+void PlatformaQt::UstawTytul(const std::string& tytul) {
+    // "[*]" in a window title is Qt's modified mark; doubled it shows as written.
+    ramka()->setWindowTitle(z_utf8(tytul).replace("[*]", "[*][*]"));
+}
+
+void PlatformaQt::UstawWspolrzedne(const std::string& tekst) {
+    if (wsp_) wsp_->setText(z_utf8(tekst));
+}
+
+UchwytOkna PlatformaQt::UtworzOknoTabeli(std::unique_ptr<OknoTabeli> okno) {
+    if (!okno) return 0;
+    // Handles of closed windows are forgotten; they stay dead, as handles are never reused.
+    std::erase_if(tabele_, [](const auto& t) { return t.second.isNull(); });
+    QWidget* wlasciciel = okno->wlasnosc_glownego() ? ramka() : nullptr;
+    auto* w = new OknoTabeliQt(std::move(okno), wlasciciel);
+    const UchwytOkna h = nastepny_++;
+    tabele_[h] = w;
+    w->show();
+    return h;
+}
+
+void PlatformaQt::ZniszczOknoTabeli(UchwytOkna h) {
+    if (OknoTabeliQt* w = okno_tabeli(h)) {
+        tabele_.erase(h);
+        w->zamknij_bez_pytania();
+    }
+}
+
+void PlatformaQt::OtworzDokument(const std::string& plik) {
+    // The name comes with a trailing backslash; the file is looked for in the current directory.
+    std::string n = plik;
+    while (!n.empty() && (n.back() == '\\' || n.back() == '/')) n.pop_back();
+    if (n.empty()) return;
+    const QFileInfo f(QDir::current(), z_utf8(n));
+    if (f.isFile() && otworz_url) otworz_url(QUrl::fromLocalFile(f.absoluteFilePath()));
+}
+
+void PlatformaQt::ZamknijGlowne() {
+    ramka()->close();
+}

@@ -1,0 +1,54 @@
+// The platform port over Qt Widgets.
+#pragma once
+
+#include <QLabel>
+#include <QPointer>
+#include <QUrl>
+#include <functional>
+#include <map>
+
+#include "app/tabela_qt.h"
+#include "okno/platforma.h"
+
+class PlatformaQt : public Platforma {
+  public:
+    // `widok` is the main view; the window that holds it is the frame.
+    explicit PlatformaQt(QWidget& widok);
+    // Table windows still open go with the port, without asking.
+    ~PlatformaQt() override;
+    PlatformaQt(const PlatformaQt&) = delete;
+    PlatformaQt& operator=(const PlatformaQt&) = delete;
+
+    void ustaw_wsp(QLabel* etykieta) { wsp_ = etykieta; }
+    // The live table window of a handle, or null.
+    OknoTabeliQt* okno_tabeli(UchwytOkna h) const;
+    // Hides every table window, as the frame closes.
+    void ukryj_tabele();
+    // How documents reach the desktop; replaceable so that a test opens nothing.
+    std::function<void(const QUrl&)> otworz_url;
+
+    int MessageBox(const std::string& tekst, const std::string& tytul, Ikona ikona,
+                   Przyciski przyciski) override;
+    int Dialog(int szablon, void* rekord, int cyfry) override;
+    bool OknoOtworz(UstawieniaPliku& s) override;
+    bool OknoZapisz(UstawieniaPliku& s) override;
+    void Odswiez() override;
+    void UstawTytul(const std::string& tytul) override;
+    void UstawWspolrzedne(const std::string& tekst) override;
+    UchwytOkna UtworzOknoTabeli(std::unique_ptr<OknoTabeli> okno) override;
+    void ZniszczOknoTabeli(UchwytOkna okno) override;
+    void OtworzDokument(const std::string& plik) override;
+    void ZamknijGlowne() override;
+
+  private:
+    QWidget* ramka() const;
+    bool plik(UstawieniaPliku& s, bool zapis);
+
+    QWidget& widok_;
+    QPointer<QLabel> wsp_;
+    std::map<UchwytOkna, QPointer<OknoTabeliQt>> tabele_;
+    UchwytOkna nastepny_ = 1;
+};
+
+// The file dialog's name filters from the settings' "description|pattern|" pairs.
+QStringList filtry_pliku(const std::string& filtr);

@@ -1,0 +1,72 @@
+#include "app/ramka_qt.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+
+#include "app/widok_qt.h"
+#include "okno/okno.h"
+#include "resources/szablony.h"
+
+void odswiez_menu(QMenu& menu, _OKNO_& okno) {
+    for (QAction* a : menu.actions()) {
+        if (a->isSeparator() || !a->data().isValid()) continue;
+        TCommandEnabler ce;
+        okno.Enable(a->data().toInt(), ce);
+        a->setEnabled(ce.wlaczone);
+        if (ce.zaznaczenie != -1) {
+            a->setCheckable(true);
+            a->setChecked(ce.zaznaczenie == 1);
+        }
+    }
+}
+
+void zbuduj_menu(QMenuBar& pasek, _OKNO_& okno) {
+    for (const Podmenu& p : menu_1000()) {
+        QMenu* m = pasek.addMenu(QString::fromUtf8(p.etykieta));
+        for (const PozycjaMenu& z : p.pozycje) {
+            if (z.id == 0) {
+                m->addSeparator();
+                continue;
+            }
+            QAction* a = m->addAction(QString::fromUtf8(z.etykieta));
+            a->setData(z.id);
+            a->setEnabled(!z.wylaczona);
+            // A toggle is an item whose enabler sets a check mark, ticked in the template or not;
+            // the marks shown stay the template's until the menu first opens.
+            TCommandEnabler ce;
+            okno.Enable(z.id, ce);
+            a->setCheckable(z.zaznaczona || ce.zaznaczenie != -1);
+            a->setChecked(z.zaznaczona);
+            const int id = z.id;
+            QObject::connect(a, &QAction::triggered, m, [&okno, id] { okno.Find(id); });
+        }
+        QObject::connect(m, &QMenu::aboutToShow, m, [m, &okno] { odswiez_menu(*m, okno); });
+    }
+}
+
+Ramka::Ramka(const char* tytul) {
+    setWindowTitle(QString::fromUtf8(tytul));
+    setWindowIcon(QIcon(QPixmap(velto_xpm)));
+    widok_ = new WidokGlowny(this);
+    setCentralWidget(widok_);
+    zbuduj_menu(*menuBar(), widok_->okno());
+}
+
+Ramka::~Ramka() {
+    // The main window goes first, while the frame, its menus and its table windows still live.
+    widok_->zakoncz();
+}
+
+void Ramka::closeEvent(QCloseEvent* e) {
+    if (!widok_->mozna_zamknac()) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+    // Table windows of their own would keep the program running.
+    widok_->port().ukryj_tabele();
+}

@@ -1,0 +1,28 @@
+// The application object: it builds the frame and runs the message loop.
+#pragma once
+
+#include <QApplication>
+#include <QTranslator>
+#include <memory>
+
+#include "app/ramka_qt.h"
+
+class _VEL2D_ : public QApplication {
+  public:
+    _VEL2D_(int& argc, char** argv);
+    ~_VEL2D_() override;
+
+    char _tytul_[28];
+
+    // Creates the frame with its main window, icon, size and menu.
+    void InitMainWindow();
+    // Shows the frame maximised; it restores to its initial size.
+    void pokaz();
+    // Shows the frame and runs the loop; its status.
+    int Run();
+    Ramka* fw() const { return fw_.get(); }
+
+  private:
+    QTranslator tlumacz_;
+    std::unique_ptr<Ramka> fw_;
+};

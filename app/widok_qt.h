@@ -1,0 +1,54 @@
+// The widget of the main view: it owns one _OKNO_ with its Qt port and the coordinates readout,
+// and forwards paint, size and mouse-move events to it.
+#pragma once
+
+#include <QFrame>
+#include <QWidget>
+#include <memory>
+
+#include "app/platforma_qt.h"
+#include "okno/okno.h"
+
+class QLabel;
+
+// The readout window: a small captioned child of the main view with the label "999".
+class OknoWsp : public QFrame {
+  public:
+    OknoWsp(QWidget* rodzic, const QString& tekst);
+    QLabel* etykieta() const { return xx_; }
+    QLabel* pasek() const { return pasek_; }
+
+  protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+  private:
+    QLabel* pasek_;
+    QLabel* xx_;
+    QPoint chwyt_;
+    bool ciagnie_ = false;
+};
+
+class WidokGlowny : public QWidget {
+  public:
+    explicit WidokGlowny(QWidget* rodzic = nullptr);
+    ~WidokGlowny() override;
+
+    _OKNO_& okno() { return *okno_; }
+    PlatformaQt& port() { return *port_; }
+    OknoWsp* wsp() const { return wsp_; }
+    // Asks the main window whether the program may close.
+    bool mozna_zamknac();
+    // Destroys the main window while its port lives, then the port with the table windows.
+    void zakoncz();
+
+  protected:
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+  private:
+    std::unique_ptr<PlatformaQt> port_;
+    OknoWsp* wsp_;
+    std::unique_ptr<_OKNO_> okno_;
+};

@@ -1,0 +1,288 @@
+// The dialogs built from templates and the message box, driven as a user would drive them.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <array>
+#include <cstring>
+
+#include "app/dialog_qt.h"
+#include "editing/rekordy.h"
+#include "tests/app/pomoc.h"
+
+namespace {
+
+// Room for any transfer record.
+struct Rekord {
+    alignas(8) std::array<char, 512> b{};
+    char* pole(const PoleRekordu& p) { return b.data() + p.przesuniecie; }
+    std::int32_t stan(const PoleRekordu& p) {
+        std::int32_t v;
+        std::memcpy(&v, pole(p), 4);
+        return v;
+    }
+};
+
+// Every bound text field holds its control's id (cut to fit), states alternate 1, 0, 1...
+Rekord wypelniony(const SzablonDialogu& s) {
+    Rekord r;
+    int n = 0;
+    for (const Kontrolka& k : s.kontrolki) {
+        if (k.pole.szerokosc == 0) continue;
+        if (k.pole.stan) {
+            const std::int32_t v = (n++ % 2 == 0);
+            std::memcpy(r.pole(k.pole), &v, 4);
+        } else {
+            std::snprintf(r.pole(k.pole), k.pole.szerokosc, "%d", k.id % 1000);
+        }
+    }
+    return r;
+}
+
+template <class W>
+W* kontrolka(QWidget* d, int id) {
+    return d->findChild<W*>(QString::number(id));
+}
+
+TEST(Dialogi, EachTemplateBuildsItsControlsLimitsAndBindings) {
+    ASSERT_EQ(identyfikatory_szablonow(),
+              (std::vector<int>{3000, 3010, 3020, 3030, 3040, 3050, 3060, 3070, 3080, 3100}));
+    for (int id : identyfikatory_szablonow()) {
+        SCOPED_TRACE(id);
+        const SzablonDialogu& s = szablon(id);
+        Rekord r = wypelniony(s);
+        DialogSzablonu d(nullptr, s, r.b.data(), 3);
+        EXPECT_EQ(d.windowTitle(), QString::fromUtf8(s.tytul));
+        EXPECT_TRUE(d.findChild<QPushButton*>("ok")->isDefault());
+        EXPECT_EQ(d.findChild<QPushButton*>("anuluj") != nullptr, s.anuluj);
+        QStringList etykiety;
+        for (QLabel* l : d.findChildren<QLabel*>()) etykiety << l->text();
+        for (const Kontrolka& k : s.kontrolki) {
+            SCOPED_TRACE(k.id);
+            if (k.rodzaj == Rodzaj::edycja) {
+                auto* e = kontrolka<QLineEdit>(&d, k.id);
+                ASSERT_NE(e, nullptr);
+                EXPECT_EQ(e->maxLength(), limit_kontrolki(k, 3));
+                EXPECT_EQ(e->isReadOnly(), k.tylko_odczyt);
+                EXPECT_EQ(e->validator() != nullptr, k.cyfry);
+                EXPECT_EQ((e->alignment() & Qt::AlignRight) != 0, k.do_prawej);
+                EXPECT_EQ(e->text(), QString::fromUtf8(r.pole(k.pole)));
+            } else if (k.rodzaj == Rodzaj::wybor || k.rodzaj == Rodzaj::radio) {
+                auto* b = kontrolka<QAbstractButton>(&d, k.id);
+                ASSERT_NE(b, nullptr);
+                EXPECT_EQ(b->isChecked(), r.stan(k.pole) == 1);
+                if (k.rodzaj == Rodzaj::radio) {
+                    EXPECT_TRUE(b->group() && b->group()->exclusive());
+                }
+            } else if (k.pole.szerokosc) {
+                EXPECT_EQ(kontrolka<QLabel>(&d, k.id)->text(), QString::fromUtf8(r.pole(k.pole)));
+            }
+            if (k.rodzaj != Rodzaj::statyczny && k.rodzaj != Rodzaj::wybor &&
+                k.rodzaj != Rodzaj::radio && *k.tekst) {
+                EXPECT_TRUE(etykiety.contains(QString::fromUtf8(k.tekst))) << k.tekst;
+            }
+        }
+    }
+}
+
+TEST(Dialogi, NumberFieldsWidenToTheDigitsOfTheLargestCount) {
+    Rekord r;
+    for (int cyfry : {1, 3, 4, 6}) {
+        DialogSzablonu d(nullptr, szablon(3010), r.b.data(), cyfry);
+        EXPECT_EQ(kontrolka<QLineEdit>(&d, 8500)->maxLength(), std::max(3, cyfry)) << cyfry;
+        DialogSzablonu w(nullptr, szablon(3020), r.b.data(), cyfry);
+        EXPECT_EQ(kontrolka<QLineEdit>(&w, 8500)->maxLength(), 7) << "a coordinate stays at 7";
+    }
+}
+
+TEST(Dialogi, TypingStopsAtTheLimitAndDigitOnlyEditsRefuseOtherCharacters) {
+    struct Przypadek {
+        int szablon, kontrolka;
+        const char* wpisane;
+        const char* widac;
+    };
+    const Przypadek tabela[] = {
+        {3020, 8500, "12345678", "1234567"},  // an eighth character does not go in
+        {3010, 8500, "1234", "123"},          // nor a fourth digit into a node number
+        {3030, 8500, "1a2-3", "123"},         // digits only
+        {3000, 3004, "1a", "1a"},             // this count takes any character
+        {3050, 8500, "1234567890123", "123456789012"},
+        {3020, 8500, "ąęółżźć!", "ąęółżźć"},  // the limit counts characters, not bytes
+    };
+    for (const Przypadek& p : tabela) {
+        SCOPED_TRACE(p.wpisane);
+        Rekord r;
+        DialogSzablonu d(nullptr, szablon(p.szablon), r.b.data(), 3);
+        auto* e = kontrolka<QLineEdit>(&d, p.kontrolka);
+        pisz(e, QString::fromUtf8(p.wpisane));
+        EXPECT_EQ(e->text(), QString::fromUtf8(p.widac));
+    }
+    Rekord r;
+    std::strcpy(r.b.data(), "12");
+    DialogSzablonu d(nullptr, szablon(3020), r.b.data(), 3);
+    auto* naglowek = kontrolka<QLineEdit>(&d, 8004);
+    pisz(naglowek, "9");
+    EXPECT_EQ(naglowek->text(), "12") << "a read-only edit cannot be typed into";
+}
+
+TEST(Dialogi, OkCopiesEveryBoundControlBackAndAnswers1) {
+    d_wymusz w{};
+    wpisz(w.i, "%d", 4);
+    wpisz(w.nu, "%d", 2);
+    std::strcpy(w.x, "0.00000");
+    std::strcpy(w.y, "1.5\xC4");  // cut inside a character by the command that filled it
+    w.chx = 0;
+    w.chy = 1;
+    const int wynik = z_modalnym(
+        [](QWidget* d) {
+            auto* x = kontrolka<QLineEdit>(d, 8501);
+            x->clear();
+            pisz(x, "-0.0025");
+            kontrolka<QCheckBox>(d, 8600)->click();
+            kontrolka<QCheckBox>(d, 8610)->click();
+            d->findChild<QPushButton*>("ok")->click();
+        },
+        [&] { return dialog_szablonu(nullptr, 3030, &w, 3); });
+    EXPECT_EQ(wynik, 1);
+    EXPECT_STREQ(w.i, "4");
+    EXPECT_STREQ(w.nu, "2");
+    EXPECT_STREQ(w.x, "-0.0025");
+    EXPECT_STREQ(w.y, "1.5\xC4") << "text left alone keeps its bytes";
+    EXPECT_EQ(w.chx, 1);
+    EXPECT_EQ(w.chy, 0);
+}
+
+TEST(Dialogi, AnulujEscapeAndTheCloseBoxLeaveTheRecordAsItWasAndAnswer2) {
+    const std::function<void(QWidget*)> konce[] = {
+        [](QWidget* d) { d->findChild<QPushButton*>("anuluj")->click(); },
+        [](QWidget* d) { klawisz(d, Qt::Key_Escape); },
+        [](QWidget* d) { d->close(); },
+    };
+    for (const auto& koniec : konce) {
+        d_mat m{};
+        wpisz(m.i, "2");
+        std::strcpy(m.e, "200000.0000");
+        std::strcpy(m.alp, "0.00001");
+        const d_mat przed = m;
+        const int wynik = z_modalnym(
+            [&](QWidget* d) {
+                pisz(kontrolka<QLineEdit>(d, 8500), "999");
+                koniec(d);
+            },
+            [&] { return dialog_szablonu(nullptr, 3050, &m, 3); });
+        EXPECT_EQ(wynik, 2);
+        EXPECT_EQ(std::memcmp(&m, &przed, sizeof m), 0);
+    }
+}
+
+TEST(Dialogi, TheNumberPromptHasOnlyOkAndEscapeLeavesItsZero) {
+    d_nr n{};
+    wpisz(n.i, "0");
+    wpisz(n.nap, "Podaj numer węzła :");
+    EXPECT_EQ(z_modalnym(
+                  [](QWidget* d) {
+                      EXPECT_EQ(kontrolka<QLabel>(d, 8700)->text(),
+                                QString::fromUtf8("Podaj numer węzła :"));
+                      EXPECT_EQ(d->findChild<QPushButton*>("anuluj"), nullptr);
+                      pisz(kontrolka<QLineEdit>(d, 8004), "5");
+                      klawisz(d, Qt::Key_Escape);
+                  },
+                  [&] { return dialog_szablonu(nullptr, 3100, &n, 3); }),
+              2);
+    EXPECT_STREQ(n.i, "0");
+    EXPECT_STREQ(n.nap, "Podaj numer węzła :");
+}
+
+TEST(Dialogi, CopyingBackCutsToTheFieldWithoutSplittingACharacter) {
+    struct Przypadek {
+        const char* tekst;
+        int szerokosc;
+        const char* pole;
+    };
+    const Przypadek tabela[] = {
+        {"abcdefgh", 8, "abcdefg"},
+        {"ąąąą", 8, "ąąą"},
+        {"aą", 3, "a"},
+        {"aą", 4, "aą"},
+        {"", 4, ""},
+        {"x", 1, ""},
+    };
+    for (const Przypadek& p : tabela) {
+        char pole[16];
+        std::memset(pole, '#', sizeof pole);
+        do_pola(pole, p.szerokosc, p.tekst);
+        EXPECT_STREQ(pole, p.pole) << p.tekst << " in " << p.szerokosc;
+        EXPECT_EQ(pole[p.szerokosc], '#') << "nothing is written past the field";
+    }
+    // Seven Polish letters typed into an 8-byte coordinate field keep three whole ones.
+    d_wsp w{};
+    z_modalnym(
+        [](QWidget* d) {
+            pisz(kontrolka<QLineEdit>(d, 8500), QString::fromUtf8("ąąąąąąą"));
+            d->findChild<QPushButton*>("ok")->click();
+        },
+        [&] { return dialog_szablonu(nullptr, 3020, &w, 3); });
+    EXPECT_STREQ(w.x, "ąąą");
+}
+
+TEST(Dialogi, AnUnknownTemplateShowsNothingAndCancels) {
+    Rekord r;
+    EXPECT_EQ(dialog_szablonu(nullptr, 3090, r.b.data(), 3), 2);
+    EXPECT_EQ(dialog_szablonu(nullptr, 3020, nullptr, 3), 2);
+}
+
+TEST(Komunikaty, ButtonsMapToTheAnswersAndEscapeMeansNo) {
+    struct Przypadek {
+        Przyciski przyciski;
+        std::function<void(QWidget*)> akcja;
+        int odpowiedz;
+    };
+    auto przycisk = [](const char* nazwa) {
+        return [nazwa](QWidget* m) { m->findChild<QPushButton*>(nazwa)->click(); };
+    };
+    const Przypadek tabela[] = {
+        {Przyciski::ok, przycisk("ok"), IDOK},
+        {Przyciski::ok, [](QWidget* m) { klawisz(m, Qt::Key_Escape); }, IDOK},
+        {Przyciski::tak_nie, przycisk("tak"), IDYES},
+        {Przyciski::tak_nie, przycisk("nie"), IDNO},
+        {Przyciski::tak_nie, [](QWidget* m) { klawisz(m, Qt::Key_Escape); }, IDNO},
+        {Przyciski::tak_nie, [](QWidget* m) { m->close(); }, IDNO},
+        {Przyciski::tak_nie, [](QWidget* m) { klawisz(m, Qt::Key_Return); }, IDYES},
+    };
+    for (const Przypadek& p : tabela) {
+        const int o = z_modalnym(p.akcja, [&] {
+            return okno_komunikatu(nullptr, "Zakończyć działanie programu ?", "Velkora 2D",
+                                   Ikona::pytajnik, p.przyciski);
+        });
+        EXPECT_EQ(o, p.odpowiedz);
+    }
+}
+
+TEST(Komunikaty, ShowTheirIconTitleAndPlainText) {
+    const std::pair<Ikona, QMessageBox::Icon> ikony[] = {{Ikona::stop, QMessageBox::Critical},
+                                                         {Ikona::pytajnik, QMessageBox::Question},
+                                                         {Ikona::wykrzyknik, QMessageBox::Warning}};
+    for (const auto& [ikona, qt] : ikony) {
+        z_modalnym(
+            [&](QWidget* w) {
+                auto* m = static_cast<QMessageBox*>(w);
+                EXPECT_EQ(m->icon(), qt);
+                EXPECT_EQ(m->windowTitle(), QString::fromUtf8("Błąd danych"));
+                EXPECT_EQ(m->text(), "a < b\nwiersz 2");
+                m->findChild<QPushButton*>("ok")->click();
+            },
+            [&] {
+                return okno_komunikatu(nullptr, "a < b\nwiersz 2", "Błąd danych", ikona,
+                                       Przyciski::ok);
+            });
+    }
+}
+
+}  // namespace

@@ -1,0 +1,237 @@
+// The Qt port: table windows, the main view's events, help, captions and the file dialogs.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QImage>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QWindow>
+
+#include "app/platforma_qt.h"
+#include "app/widok_qt.h"
+#include "tests/app/pomoc.h"
+
+namespace {
+
+// What was asked of a table: CanClose, przed_odswiezeniem (and how many of those from inside
+// Paint), the last visible range, and whether the logic is gone.
+struct Zapis {
+    int zapytania = 0, odswiezenia = 0, w_malowaniu = 0;
+    int od_y = -1, do_y = -1;
+    bool zniszczona = false;
+};
+
+// 300 x wys pixels of content with a black square at (0, 1000).
+class Tabela : public OknoTabeli {
+  public:
+    Tabela(Zapis& z, bool glownego) : z_(z), glownego_(glownego) {}
+    ~Tabela() override { z_.zniszczona = true; }
+    std::string tytul() const override { return "Dane do obliczeń"; }
+    int szerokosc() const override { return 450; }
+    int wysokosc() const override { return 400; }
+    bool wlasnosc_glownego() const override { return glownego_; }
+    int szerokosc_tresci() const override { return 300; }
+    int wysokosc_tresci() const override { return wys; }
+    void Paint(Powierzchnia& dc, int od_y, int do_y) override {
+        maluje_ = true;
+        z_.od_y = od_y, z_.do_y = do_y;
+        dc.pedzel(czarny);
+        dc.prostokat(0, 1000, 10, 1010);
+        maluje_ = false;
+    }
+    bool CanClose() override { return ++z_.zapytania, zamknij; }
+    void przed_odswiezeniem() override {
+        ++z_.odswiezenia;
+        z_.w_malowaniu += maluje_;
+        if (w_srodku) w_srodku();
+    }
+    int wys = 2000;
+    bool zamknij = true;
+    std::function<void()> w_srodku;
+
+  private:
+    Zapis& z_;
+    bool glownego_;
+    bool maluje_ = false;
+};
+
+// A new table window of `widok` and its logic.
+std::pair<OknoTabeliQt*, Tabela*> nowa(WidokGlowny& widok, Zapis& z, bool glownego = true) {
+    auto logika = std::make_unique<Tabela>(z, glownego);
+    Tabela* t = logika.get();
+    return {widok.port().okno_tabeli(widok.port().UtworzOknoTabeli(std::move(logika))), t};
+}
+
+TEST(OknaTabel, BelongToTheFrameOrStandAloneWithTitleSizeAndGreyBackground) {
+    WidokGlowny widok;
+    Zapis a, b;
+    OknoTabeliQt* wa = nowa(widok, a, true).first;
+    OknoTabeliQt* wb = nowa(widok, b, false).first;
+    ASSERT_TRUE(wa && wb && wa != wb);
+    EXPECT_TRUE(wa->isWindow() && wb->isWindow() && wa->isVisible());
+    EXPECT_EQ(wa->parentWidget(), widok.window());
+    EXPECT_EQ(wb->parentWidget(), nullptr);
+    EXPECT_EQ(wa->windowTitle(), QString::fromUtf8("Dane do obliczeń"));
+    EXPECT_EQ(wa->size(), QSize(450, 400));
+    EXPECT_EQ(wa->viewport()->grab().toImage().pixelColor(5, 5), QColor(192, 192, 192));
+}
+
+TEST(OknaTabel, ScrollInTenPixelStepsOverTheWholeContentReadAtEachPaint) {
+    WidokGlowny widok;
+    Zapis z;
+    auto [w, t] = nowa(widok, z);
+    const int wys = w->viewport()->height();
+    QScrollBar* pion = w->verticalScrollBar();
+    EXPECT_EQ(pion->singleStep(), 10);
+    EXPECT_EQ(w->horizontalScrollBar()->singleStep(), 10);
+    EXPECT_EQ(pion->maximum(), 2000 - wys);
+    t->wys = 50000;  // the content grew: the next paint reaches its last row
+    w->viewport()->grab();
+    EXPECT_EQ(pion->maximum(), 50000 - wys);
+    pion->setValue(995);
+    const QImage obraz = w->viewport()->grab().toImage();
+    EXPECT_EQ(z.od_y, 995);
+    EXPECT_EQ(z.do_y, 995 + wys);
+    EXPECT_EQ(obraz.pixelColor(3, 7), QColor(Qt::black)) << "content y 1000 is 5 pixels down";
+    EXPECT_EQ(obraz.pixelColor(3, 3), QColor(192, 192, 192));
+}
+
+TEST(OknaTabel, PrzedOdswiezeniemRunsOutsideThePaintAndNeverStacks) {
+    WidokGlowny widok;
+    Zapis z;
+    auto [w, t] = nowa(widok, z);
+    QCoreApplication::processEvents();
+    z = Zapis{};
+    w->viewport()->grab();
+    w->viewport()->grab();
+    EXPECT_EQ(z.odswiezenia, 0) << "not from inside the paint";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(z.odswiezenia, 1) << "two paints before it ran ask once";
+    // A modal box there paints the window again: no second call while the first runs.
+    t->w_srodku = [&] {
+        w->viewport()->grab();
+        QCoreApplication::processEvents();
+    };
+    w->viewport()->grab();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(z.odswiezenia, 2);
+    EXPECT_EQ(z.w_malowaniu, 0);
+    t->w_srodku = nullptr;
+}
+
+TEST(OknaTabel, TheCloseBoxAsksTheLogicWhileDestroyingDoesNot) {
+    WidokGlowny widok;
+    Zapis z, y;
+    auto [w, t] = nowa(widok, z, false);
+    t->zamknij = false;
+    w->close();
+    EXPECT_EQ(z.zapytania, 1);
+    EXPECT_TRUE(w->isVisible());
+    t->zamknij = true;
+    w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(z.zniszczona);
+
+    const UchwytOkna h = widok.port().UtworzOknoTabeli(std::make_unique<Tabela>(y, true));
+    widok.port().ZniszczOknoTabeli(h);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(y.zapytania, 0);
+    EXPECT_TRUE(y.zniszczona);
+    widok.port().ZniszczOknoTabeli(h);  // dead handles are ignored
+    widok.port().ZniszczOknoTabeli(12345);
+}
+
+TEST(OknaTabel, TheMainWindowClosesItsTablesBeforeThePortGoes) {
+    Zapis z, luzna;
+    {
+        WidokGlowny widok;
+        widok.okno().dd = widok.port().UtworzOknoTabeli(std::make_unique<Tabela>(z, true));
+        widok.okno().model.id = 1;
+        nowa(widok, luzna, false);
+    }
+    EXPECT_TRUE(z.zniszczona);
+    EXPECT_TRUE(luzna.zniszczona) << "a window no flag refers to goes with the port";
+    EXPECT_EQ(z.zapytania + luzna.zapytania, 0);
+}
+
+TEST(WidokGlowny, MouseMovesReachTheReadoutAndPaintsStartWhite) {
+    WidokGlowny widok;
+    widok.resize(450, 250);
+    EXPECT_TRUE(widok.hasMouseTracking());
+    widok.okno().maxx = 250;
+    widok.okno().model.sx = 40;
+    widok.okno().model.sa = 200;
+    QMouseEvent ruch(QEvent::MouseMove, QPointF(105, 170), QPointF(105, 170), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&widok, &ruch);
+    EXPECT_EQ(widok.wsp()->etykieta()->text(), "x= 2.00, y= 0.20");
+    EXPECT_EQ(widok.grab().toImage().pixelColor(100, 200), QColor(Qt::white));
+}
+
+TEST(Platforma, HelpOpensTheFileOfTheCurrentDirectoryOnlyWhenItExists) {
+    QTemporaryDir katalog;
+    const QString dawny = QDir::currentPath();
+    QDir::setCurrent(katalog.path());
+    WidokGlowny widok;
+    std::vector<QUrl> otwarte;
+    widok.port().otworz_url = [&](const QUrl& u) { otwarte.push_back(u); };
+    widok.okno().Find(51700);
+    EXPECT_TRUE(otwarte.empty());
+    QFile plik(katalog.filePath("velto.chm"));
+    ASSERT_TRUE(plik.open(QIODevice::WriteOnly));
+    plik.close();
+    widok.okno().Find(51700);
+    EXPECT_EQ(otwarte, std::vector<QUrl>{QUrl::fromLocalFile(katalog.filePath("velto.chm"))});
+    QDir::setCurrent(dawny);
+}
+
+TEST(Platforma, TheCaptionShowsTheNameAsWritten) {
+    WidokGlowny widok;
+    widok.winId();  // the title as the window system gets it
+    widok.port().UstawTytul("Velkora 2D - /tmp/a[*]b ż.V2D");
+    EXPECT_EQ(widok.windowHandle()->title(), QString::fromUtf8("Velkora 2D - /tmp/a[*]b ż.V2D"));
+}
+
+TEST(OknaPlikow, ShowTheFilterAndOfferTheLastNameAgain) {
+    EXPECT_EQ(filtry_pliku("Pliki Velkore2D (*.V2D)|*.V2D|"),
+              QStringList{"Pliki Velkore2D (*.V2D)"});
+    EXPECT_EQ(filtry_pliku("Opis|*.a;*.b|"), QStringList{"Opis (*.a *.b)"});
+    QTemporaryDir katalog;
+    const QString most = katalog.filePath("most.V2D");
+    QFile f(most);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    WidokGlowny widok;
+    UstawieniaPliku s;
+    s.nazwa = most.toStdString();
+    // Open: an existing file only, the last name offered.
+    EXPECT_TRUE(z_modalnym(
+        [&](QWidget* w) {
+            auto* d = static_cast<QFileDialog*>(w);
+            EXPECT_EQ(d->nameFilters(), QStringList{"Pliki Velkore2D (*.V2D)"});
+            EXPECT_EQ(d->defaultSuffix(), "V2D");
+            EXPECT_EQ(d->fileMode(), QFileDialog::ExistingFile);
+            EXPECT_EQ(d->selectedFiles(), QStringList{most});
+            static_cast<QDialog*>(d)->accept();
+        },
+        [&] { return widok.port().OknoOtworz(s); }));
+    EXPECT_EQ(s.nazwa, most.toStdString());
+    // Save: a name typed without the extension gets it, with the whole path.
+    EXPECT_TRUE(z_modalnym(
+        [&](QWidget* w) {
+            auto* d = static_cast<QFileDialog*>(w);
+            EXPECT_EQ(d->acceptMode(), QFileDialog::AcceptSave);
+            d->selectFile(katalog.filePath("nowy"));
+            static_cast<QDialog*>(d)->accept();
+        },
+        [&] { return widok.port().OknoZapisz(s); }));
+    EXPECT_EQ(s.nazwa, katalog.filePath("nowy.V2D").toStdString());
+    EXPECT_FALSE(z_modalnym([](QWidget* w) { static_cast<QDialog*>(w)->reject(); },
+                            [&] { return widok.port().OknoOtworz(s); }));
+    EXPECT_EQ(s.nazwa, katalog.filePath("nowy.V2D").toStdString()) << "cancel keeps the name";
+}
+
+}  // namespace

@@ -1,0 +1,208 @@
+// The QPainter surface puts pixels where the views' coordinates say.
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <climits>
+#include <functional>
+
+#include "app/powierzchnia_qt.h"
+
+namespace {
+
+const QColor szary(100, 100, 100);
+
+QImage rysuj(const std::function<void(Powierzchnia&)>& f, int w = 40, int h = 40) {
+    QImage obraz(w, h, QImage::Format_RGB32);
+    obraz.fill(szary);
+    QPainter p(&obraz);
+    {
+        PowierzchniaQt dc(p);
+        f(dc);
+    }
+    p.end();
+    return obraz;
+}
+
+// The pixels of a colour, as a set of "x,y".
+std::set<std::pair<int, int>> piksele(const QImage& o, QColor k) {
+    std::set<std::pair<int, int>> w;
+    for (int y = 0; y < o.height(); ++y)
+        for (int x = 0; x < o.width(); ++x)
+            if (o.pixelColor(x, y) == k) w.insert({x, y});
+    return w;
+}
+
+std::set<std::pair<int, int>> prostokat(int l, int t, int r, int b) {
+    std::set<std::pair<int, int>> w;
+    for (int y = t; y < b; ++y)
+        for (int x = l; x < r; ++x) w.insert({x, y});
+    return w;
+}
+
+TEST(PowierzchniaQt, AOnePixelLineCoversItsPointsButTheLast) {
+    struct Przypadek {
+        int x1, y1, x2, y2;
+        std::set<std::pair<int, int>> piksele;
+    };
+    const Przypadek tabela[] = {
+        {2, 5, 10, 5, prostokat(2, 5, 10, 6)},
+        {7, 20, 7, 12, prostokat(7, 13, 8, 21)},
+        {3, 3, 7, 7, {{3, 3}, {4, 4}, {5, 5}, {6, 6}}},
+        {10, 5, 2, 5, prostokat(3, 5, 11, 6)},
+        {7, 7, 3, 3, {{7, 7}, {6, 6}, {5, 5}, {4, 4}}},
+        {4, 4, 5, 4, {{4, 4}}},
+        {4, 4, 4, 4, {}},
+    };
+    for (const Przypadek& p : tabela) {
+        const QImage o = rysuj([&](Powierzchnia& dc) {
+            dc.pioro(czarny, 1, StylPiora::ciagle);
+            dc.przesun_do(p.x1, p.y1);
+            dc.linia_do(p.x2, p.y2);
+        });
+        EXPECT_EQ(piksele(o, Qt::black), p.piksele) << p.x1 << "," << p.y1;
+    }
+}
+
+TEST(PowierzchniaQt, ARectangleCoversLeftToRightMinusOneAndTopToBottomMinusOne) {
+    const QImage o = rysuj([](Powierzchnia& dc) {
+        dc.pioro(czarny, 1, StylPiora::ciagle);
+        dc.pedzel(Kolor{255, 0, 0});
+        dc.prostokat(3, 4, 12, 10);
+    });
+    auto wszystko = piksele(o, Qt::black);
+    wszystko.merge(piksele(o, Qt::red));
+    EXPECT_EQ(wszystko, prostokat(3, 4, 12, 10));
+    EXPECT_EQ(piksele(o, Qt::red), prostokat(4, 5, 11, 9)) << "the brush fills inside the pen";
+    // The whole client area painted white leaves nothing of the background.
+    const QImage cale = rysuj([](Powierzchnia& dc) {
+        dc.pioro(bialy, 1, StylPiora::ciagle);
+        dc.pedzel(bialy);
+        dc.prostokat(0, 0, 40, 40);
+    });
+    EXPECT_EQ(piksele(cale, Qt::white).size(), 1600u);
+    // Boxes one pixel wide or high are lines and dots, not nothing.
+    const QImage waskie = rysuj([](Powierzchnia& dc) {
+        dc.pioro(czarny, 1, StylPiora::ciagle);
+        dc.prostokat(2, 2, 3, 8);
+        dc.prostokat(5, 5, 6, 6);
+        dc.elipsa(9, 9, 10, 10);
+    });
+    auto oczekiwane = prostokat(2, 2, 3, 8);
+    oczekiwane.insert({{5, 5}, {9, 9}});
+    EXPECT_EQ(piksele(waskie, Qt::black), oczekiwane);
+}
+
+TEST(PowierzchniaQt, AnEllipseStaysInsideItsBox) {
+    const QImage o = rysuj([](Powierzchnia& dc) {
+        dc.pedzel(bialy);
+        dc.elipsa(10, 10, 17, 17);  // a node circle of the main view
+    });
+    auto obrys = piksele(o, Qt::black);
+    obrys.merge(piksele(o, Qt::white));
+    EXPECT_TRUE(std::includes(prostokat(10, 10, 17, 17).begin(), prostokat(10, 10, 17, 17).end(),
+                              obrys.begin(), obrys.end()));
+    EXPECT_TRUE(obrys.count({10, 13}) && obrys.count({16, 13}) && obrys.count({13, 16}));
+}
+
+TEST(PowierzchniaQt, WidthAndDotsShapeTheLine) {
+    const QImage gruba = rysuj([](Powierzchnia& dc) {
+        dc.pioro(czarny, 2, StylPiora::ciagle);
+        dc.przesun_do(5, 20);
+        dc.linia_do(30, 20);
+    });
+    for (int x = 8; x < 28; ++x) {
+        const int n = (gruba.pixelColor(x, 19) == Qt::black) +
+                      (gruba.pixelColor(x, 20) == Qt::black) +
+                      (gruba.pixelColor(x, 21) == Qt::black);
+        EXPECT_EQ(n, 2) << x;
+    }
+    const QImage kropki = rysuj([](Powierzchnia& dc) {
+        dc.pioro(Kolor{128, 128, 128}, 1, StylPiora::kropkowane);
+        dc.przesun_do(0, 20);
+        dc.linia_do(40, 20);
+    });
+    const auto szare = piksele(kropki, QColor(128, 128, 128));
+    EXPECT_GT(szare.size(), 8u);
+    EXPECT_LT(szare.size(), 30u) << "gaps between the dots";
+    EXPECT_EQ(piksele(kropki, Qt::white).size(), 0u) << "the gaps show what lies beneath";
+}
+
+TEST(PowierzchniaQt, TextHasItsTopLeftCornerAtThePointOnItsBackground) {
+    const QImage o = rysuj(
+        [](Powierzchnia& dc) {
+            dc.czcionka("Arial", 12, 400);
+            dc.kolor_tekstu(Kolor{0, 0, 255});
+            dc.tlo_tekstu(bialy);
+            dc.tekst(20, 10, "Węzeł 7");
+        },
+        120, 40);
+    // The cell is filled from (20, 10) on, 12 pixels high; nothing above or left of it.
+    EXPECT_EQ(o.pixelColor(20, 10), QColor(Qt::white));
+    EXPECT_EQ(o.pixelColor(20, 21), QColor(Qt::white));
+    EXPECT_EQ(o.pixelColor(20, 22), szary);
+    EXPECT_EQ(o.pixelColor(19, 15), szary);
+    EXPECT_EQ(o.pixelColor(25, 9), szary);
+    auto tusz = [&o](QRect r) {
+        int n = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                n += o.pixelColor(x, y).blue() > 200 && o.pixelColor(x, y).red() < 100;
+        return n;
+    };
+    EXPECT_GT(tusz(QRect(20, 10, 60, 12)), 20);
+    EXPECT_EQ(tusz(QRect(0, 0, 120, 10)) + tusz(QRect(0, 0, 20, 40)), 0) << "none above, left";
+    EXPECT_GT(tusz(QRect(20, 10, 3, 12)), 0) << "the ink starts at the corner";
+}
+
+TEST(PowierzchniaQt, FontsAreChosenByCellHeightFaceAndWeight) {
+    for (int h : {12, 16, 20, 40}) {
+        const QFont f = PowierzchniaQt::czcionka_qt("Arial", h, 400);
+        const int cela = QFontMetrics(f).height();
+        EXPECT_LE(cela, h);
+        EXPECT_GE(cela, h - 2) << h;
+        EXPECT_EQ(QFontInfo(f).family(), "Liberation Sans");
+        EXPECT_EQ(f.weight(), QFont::Normal);
+    }
+    EXPECT_EQ(PowierzchniaQt::czcionka_qt("Arial", 12, 700).weight(), QFont::Bold);
+    EXPECT_EQ(PowierzchniaQt::czcionka_qt("Arial", 12, 0).weight(), QFont::Normal);
+    EXPECT_GE(QFontMetrics(PowierzchniaQt::czcionka_qt("Arial", 0, 400)).height(), 1);
+}
+
+TEST(PowierzchniaQt, RestoreBringsBackWhatWasSaved) {
+    const QImage o = rysuj([](Powierzchnia& dc) {
+        dc.pioro(Kolor{255, 0, 0}, 1, StylPiora::ciagle);
+        dc.pedzel(Kolor{0, 255, 0});
+        dc.zachowaj();
+        dc.pioro(Kolor{0, 0, 255}, 3, StylPiora::kropkowane);
+        dc.pedzel(czarny);
+        dc.przywroc();
+        dc.przywroc();  // more restores than saves change nothing
+        dc.prostokat(5, 5, 15, 15);
+    });
+    EXPECT_EQ(o.pixelColor(5, 10), QColor(Qt::red));
+    EXPECT_EQ(o.pixelColor(10, 10), QColor(Qt::green));
+}
+
+TEST(PowierzchniaQt, FarCoordinatesAreClippedNotOverflowed) {
+    const QImage o = rysuj([](Powierzchnia& dc) {
+        dc.pioro(czarny, 1, StylPiora::ciagle);
+        dc.elipsa(INT_MAX, INT_MAX, INT_MIN, INT_MIN);
+        dc.pedzel(Kolor{100, 100, 100});
+        dc.prostokat(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
+        dc.prostokat(7, 7, 7, 30);  // empty
+        dc.tekst(INT_MAX, INT_MIN, "x");
+        dc.przesun_do(INT_MIN, 20);
+        dc.linia_do(INT_MAX, 20);
+        dc.przesun_do(INT_MAX, INT_MIN);
+        dc.linia_do(INT_MIN, INT_MAX);
+    });
+    for (int x = 0; x < 40; ++x) EXPECT_EQ(o.pixelColor(x, 20), QColor(Qt::black)) << x;
+    EXPECT_EQ(o.pixelColor(7, 25), szary);
+    EXPECT_EQ(o.pixelColor(30, 30), szary);
+}
+
+}  // namespace

@@ -1,0 +1,174 @@
+// The frame and its menu built from the template, and the enablers run as each menu opens.
+#include <gtest/gtest.h>
+
+#include <clocale>
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "app/ramka_qt.h"
+#include "app/vel2d.h"
+#include "app/widok_qt.h"
+#include "tests/app/pomoc.h"
+
+namespace {
+
+// A pop-up's items as "id label", separators as "-", with "(off)" and "(v)" for the states.
+std::vector<std::string> pozycje(QMenu* m) {
+    std::vector<std::string> w;
+    for (QAction* a : m->actions()) {
+        if (a->isSeparator()) {
+            w.push_back("-");
+            continue;
+        }
+        std::string t = std::to_string(a->data().toInt()) + " " + a->text().toStdString();
+        if (!a->isEnabled()) t += " (off)";
+        if (a->isChecked()) t += " (v)";
+        w.push_back(t);
+    }
+    return w;
+}
+
+QMenu* podmenu(QMenuBar& pasek, int i) {
+    return pasek.actions().at(i)->menu();
+}
+
+TEST(Menu, TheSevenPopUpsCarryTheTemplatesItemsIdsSeparatorsAndInitialStates) {
+    WidokGlowny widok;
+    QMenuBar pasek;
+    zbuduj_menu(pasek, widok.okno());
+    const std::vector<std::vector<std::string>> oczekiwane = {
+        {"1070 &Nowy", "1020 &Otwórz", "1060 Zapisz &Jako", "51698 Zamk&nij", "-", "51697 &Kreator",
+         "-", "1040 &Koniec"},
+        {"51684 &Materiał", "51685 P&ole przekroju", "51682 &Węzeł", "51683 &Pręt",
+         "51686 Po&dpore", "51687 &Siłe"},
+        {"1150 &Materiał", "1160 P&ole przekroju", "51690 &Węzeł", "1170 &Pręt", "51688 Po&dpore",
+         "51689 &Siłe"},
+        {"51693 &Materiał", "51695 P&ole przekroju", "51691 &Węzeł", "51692 &Pręt",
+         "51694 Po&dpore", "51696 &Siłe"},
+        {"1010 &Oblicz", "-", "51699 &Statystyka", "-", "1130 &Wyniki obliczeń (off)",
+         "1140 &Dane obliczeniowe"},
+        {"1120 &Naprężenia normalne", "-", "1110 &Przemieszczenia (v)", "-",
+         "1200 Numery &elmentów (v)", "1220 Numery &materiałów (v)", "1230 Numery pó&l (v)",
+         "1210 Numery wę&złów (v)"},
+        {"51700 &Pomoc", "-", "1240 &O programie..."},
+    };
+    const char* tytuly[] = {"&Plik",       "&Dodaj", "&Zmień", "&Usuń",
+                            "&Obliczenia", "&Widok", "P&omoc"};
+    ASSERT_EQ(pasek.actions().size(), 7);
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(pasek.actions().at(i)->text().toStdString(), tytuly[i]);
+        EXPECT_EQ(pozycje(podmenu(pasek, i)), oczekiwane[i]) << tytuly[i];
+    }
+}
+
+// The enabled items of a pop-up once it is about to show.
+std::vector<int> wlaczone(QMenuBar& pasek, int i) {
+    QMenu* m = podmenu(pasek, i);
+    emit m->aboutToShow();
+    std::vector<int> w;
+    for (QAction* a : m->actions())
+        if (!a->isSeparator() && a->isEnabled()) w.push_back(a->data().toInt());
+    return w;
+}
+
+TEST(Menu, ItemsFollowTheirEnablersEachTimeAMenuOpens) {
+    WidokGlowny widok;
+    QMenuBar pasek;
+    zbuduj_menu(pasek, widok.okno());
+    // No model: only what needs none.
+    EXPECT_EQ(wlaczone(pasek, 0), (std::vector<int>{1070, 1020, 51697, 1040}));
+    EXPECT_TRUE(wlaczone(pasek, 1).empty());
+    EXPECT_EQ(wlaczone(pasek, 4), (std::vector<int>{1010, 51699}));
+    EXPECT_EQ(wlaczone(pasek, 6), (std::vector<int>{51700, 1240}));
+
+    widok.okno().Cm_Nowy();  // an empty model
+    EXPECT_EQ(wlaczone(pasek, 0), (std::vector<int>{1070, 1020, 1060, 51698, 1040}));
+    EXPECT_EQ(wlaczone(pasek, 1), (std::vector<int>{51684, 51685, 51682}));
+    EXPECT_EQ(wlaczone(pasek, 4), (std::vector<int>{1010, 51699, 1140}));
+}
+
+TEST(Menu, CheckMarksAreReadBackFromTheViewFlags) {
+    WidokGlowny widok;
+    QMenuBar pasek;
+    zbuduj_menu(pasek, widok.okno());
+    Model& m = widok.okno().model;
+    m.p_przem = 0;
+    m.p_n_ele = 0;
+    m.p_n_pola = 1;
+    m.p_napr = 1;
+    QMenu* menu = podmenu(pasek, 5);
+    for (QAction* a : menu->actions()) {
+        EXPECT_EQ(a->isCheckable(), !a->isSeparator()) << "every view toggle, from the start";
+    }
+    EXPECT_FALSE(podmenu(pasek, 0)->actions().at(0)->isCheckable());
+    emit menu->aboutToShow();
+    std::vector<int> zaznaczone;
+    for (QAction* a : menu->actions())
+        if (a->isChecked()) zaznaczone.push_back(a->data().toInt());
+    EXPECT_EQ(zaznaczone, (std::vector<int>{1120, 1230, 1210}));
+}
+
+TEST(Ramka, OpensAsVelkora2DWithItsIconMenuAndReadout) {
+    auto* app = static_cast<_VEL2D_*>(QCoreApplication::instance());
+    EXPECT_STREQ(app->_tytul_, "Velkora 2D");
+    Ramka r(app->_tytul_);
+    r.resize(640, 400);
+    EXPECT_EQ(r.windowTitle(), "Velkora 2D");
+    EXPECT_FALSE(r.windowIcon().isNull());
+    EXPECT_EQ(r.windowIcon().availableSizes().value(0), QSize(32, 32));
+    EXPECT_EQ(r.menuBar()->actions().size(), 7);
+    EXPECT_EQ(r.centralWidget(), &r.widok());
+    OknoWsp* wsp = r.widok().wsp();
+    EXPECT_EQ(wsp->geometry(), QRect(400, 10, 110, 100));
+    EXPECT_EQ(wsp->pasek()->text(), QString::fromUtf8("Współrzędne"));
+    auto* xx = wsp->findChild<QLabel*>("999");
+    ASSERT_NE(xx, nullptr);
+    EXPECT_EQ(xx->text(), "x=0,       y=0");
+    EXPECT_TRUE(xx->wordWrap());
+    EXPECT_EQ(xx->geometry(), QRect(5, 5, 60, 60));
+    r.widok().port().UstawWspolrzedne("x= 2.00, y= 0.20");
+    EXPECT_EQ(xx->text(), "x= 2.00, y= 0.20");
+}
+
+TEST(Ramka, OpensMaximisedAndRestoresTo640By400) {
+    auto* app = static_cast<_VEL2D_*>(QCoreApplication::instance());
+    app->InitMainWindow();
+    ASSERT_NE(app->fw(), nullptr);
+    EXPECT_EQ(app->fw()->size(), QSize(640, 400));
+    app->pokaz();
+    EXPECT_TRUE(app->fw()->windowState() & Qt::WindowMaximized);
+    app->fw()->showNormal();
+    EXPECT_EQ(app->fw()->size(), QSize(640, 400));
+    app->fw()->hide();
+}
+
+TEST(Ramka, ClosesOnlyWhenTheMainWindowAgrees) {
+    Ramka r("Velkora 2D");
+    r.show();
+    // "&Koniec" asks; No keeps the frame open, Yes closes it.
+    auto koniec = [&] {
+        podmenu(*r.menuBar(), 0)->actions().last()->trigger();
+        return 0;
+    };
+    z_modalnym([](QWidget* m) { m->findChild<QPushButton*>("nie")->click(); }, koniec);
+    EXPECT_TRUE(r.isVisible());
+    z_modalnym([](QWidget* m) { m->findChild<QPushButton*>("tak")->click(); },
+               [&] { return r.close(); });
+    EXPECT_FALSE(r.isVisible());
+}
+
+TEST(Liczby, StayWithADecimalPointUnderAPolishLocale) {
+    // The application object set LC_NUMERIC back to C after Qt read the environment.
+    if (std::string(std::setlocale(LC_CTYPE, nullptr)).find("pl_PL") == std::string::npos)
+        GTEST_SKIP() << "no pl_PL.UTF-8 locale here";
+    EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
+    char t[32];
+    std::snprintf(t, sizeof t, "%f", 1.5);
+    EXPECT_STREQ(t, "1.500000");
+    EXPECT_DOUBLE_EQ(std::atof("2.25"), 2.25);
+}
+
+}  // namespace
