@@ -72,13 +72,14 @@ PowierzchniaQt::~PowierzchniaQt() = default;
 
 void PowierzchniaQt::pioro(Kolor k, int szerokosc, StylPiora styl) {
     QPen pen(qkolor(k));
-    // A width of 0 or 1 is the thinnest line; wider pens end round.
+    // A width of 0 or 1 is the thinnest line. Two-pixel bars and arrows end square: a round
+    // cap differs by a pixel at most and costs Qt a slow stroking path per line.
     const int w = std::clamp(szerokosc, 1, 1000);
     pen.setWidth(w);
     pen.setStyle(styl == StylPiora::kropkowane ? Qt::DotLine : Qt::SolidLine);
     // Thin lines are drawn end to end and shortened by their last point (see linia_do).
-    pen.setCapStyle(w == 1 ? Qt::SquareCap : Qt::RoundCap);
-    pen.setJoinStyle(w == 1 ? Qt::MiterJoin : Qt::RoundJoin);
+    pen.setCapStyle(w <= 2 ? Qt::SquareCap : Qt::RoundCap);
+    pen.setJoinStyle(w <= 2 ? Qt::MiterJoin : Qt::RoundJoin);
     p_.setPen(pen);
 }
 
