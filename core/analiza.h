@@ -31,10 +31,12 @@ void Macierze(Model& m, Praca& w);
 void Oblicz(Model& m, Praca& w);
 
 // A pivot at or below this fraction of its row's assembled diagonal means the truss can move
-// without straining a bar. The model's data are single precision: once elimination has cancelled
-// all but the last bits a float can hold of a diagonal term, what is left is noise of the input,
-// not stiffness.
-inline constexpr double prog_osobliwosci = 1.0e-7;
+// without straining a bar. The results are kept in single precision: a pivot that small magnifies
+// the double-precision rounding of the elimination (2^-52) past the digits a float keeps (2^-23),
+// so the displacement it gave would be noise, which is what a vanishing pivot of a mechanism
+// looks like. Slender but sound trusses stay well above it: a lattice tower 50 cells wide and
+// 9800 high still has 8e-8.
+inline constexpr double prog_osobliwosci = 0x1p-52 / 0x1p-23;
 
 // What one analysis came to; the window and the command-line analyser report it.
 struct WynikObliczen {

@@ -193,7 +193,8 @@ inline __attribute__((always_inline)) int eliminacja_wybor(double* s, double* f,
         default:
             break;
     }
-    if (nbw < 24) return eliminacja_prosta<0>(s, f, diag, nq, nbw, prog);
+    // Up to about a hundred columns the plain loop's rows stay in cache and beat the panels.
+    if (nbw < 128) return eliminacja_prosta<0>(s, f, diag, nq, nbw, prog);
     return eliminacja_blokowa(s, f, diag, nq, nbw, prog);
 }
 

@@ -49,8 +49,8 @@ std::vector<double> gesto(const std::vector<double>& s, std::vector<double> f, i
 
 TEST(Pasmo, KazdaSzerokoscPasmaRozwiazujeUkladJakMetodaGesta) {
     // Narrow bands take the unrolled loops, wide ones the panels (with ragged panel edges).
-    for (int nbw : {1, 2, 3, 8, 16, 18, 24, 25, 40, 70}) {
-        for (int nq : {1, 2, 7, 33, 100, 161}) {
+    for (int nbw : {1, 2, 3, 8, 16, 18, 40, 130, 161}) {
+        for (int nq : {1, 2, 7, 33, 161, 300}) {
             SCOPED_TRACE(testing::Message() << "nbw " << nbw << " nq " << nq);
             std::vector<double> s = pasmo(nq, nbw, 17u * nbw + nq);
             std::vector<double> f(nq);
@@ -66,8 +66,8 @@ TEST(Pasmo, KazdaSzerokoscPasmaRozwiazujeUkladJakMetodaGesta) {
 }
 
 TEST(Pasmo, ZanikajacyPiwotWskazujeSwojWiersz) {
-    for (int nbw : {4, 40}) {
-        const int nq = 90;
+    for (int nbw : {4, 140}) {
+        const int nq = 190;
         std::vector<double> s(static_cast<size_t>(nq) * nbw, 0.0), f(nq, 1.0), diag(nq);
         // A chain of springs, identity-like, with row 61 left without stiffness.
         for (int i = 0; i < nq; ++i) s[static_cast<size_t>(i) * nbw] = i == 60 ? 0.0 : 1.0;

@@ -7,7 +7,9 @@
 
 // Under AddressSanitizer an impossible allocation must fail the way it does in the program,
 // with a null pointer, rather than abort inside the sanitizer.
-extern "C" const char* __asan_default_options() { return "allocator_may_return_null=1"; }
+extern "C" const char* __asan_default_options() {
+    return "allocator_may_return_null=1";
+}
 
 TEST(TablicePrzedzialowe, MacierzLezyWierszPoWierszuWJednymBloku) {
     Macierz<float> x = macierz(1, 5, 1, 2);
