@@ -1,0 +1,153 @@
+// Repainting the input-data and results tables of a model of 10^5 bars: one window's height at
+// the top, in the middle and at the bottom of the content, and the whole content for contrast.
+// The surfaces are a null one (the tables' own work) and, when the Qt program is built, the real
+// QPainter adapter drawing into an image of the window's size.
+
+#include <benchmark/benchmark.h>
+
+#include <climits>
+#include <memory>
+
+#include "core/model.h"
+#include "okno/platforma.h"
+#include "tests/wspolne/kratownice.h"
+#include "view/dane.h"
+#include "view/wyniki.h"
+
+#ifdef VELKORA_BENCH_QT
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <cstdlib>
+
+#include "app/powierzchnia_qt.h"
+#endif
+
+namespace {
+
+// 25000 bays: 100001 bars, 50002 nodes.
+constexpr int przesla = 25000;
+constexpr int okno = 400;  // visible height of a repaint
+
+class Zadna : public Powierzchnia {
+  public:
+    long wywolania = 0;
+    void pioro(Kolor, int, StylPiora) override { ++wywolania; }
+    void pedzel(Kolor) override { ++wywolania; }
+    void czcionka(const std::string&, int, int) override { ++wywolania; }
+    void kolor_tekstu(Kolor) override { ++wywolania; }
+    void tlo_tekstu(Kolor) override { ++wywolania; }
+    void prostokat(int, int, int, int) override { ++wywolania; }
+    void przesun_do(int, int) override { ++wywolania; }
+    void linia_do(int, int) override { ++wywolania; }
+    void elipsa(int, int, int, int) override { ++wywolania; }
+    void tekst(int, int, const std::string& t) override {
+        ++wywolania;
+        benchmark::DoNotOptimize(t.data());
+    }
+    void zachowaj() override {}
+    void przywroc() override {}
+};
+
+// The results window only asks the port for a message while no model is open.
+class CichyPort : public Platforma {
+  public:
+    int MessageBox(const std::string&, const std::string&, Ikona, Przyciski) override {
+        return IDOK;
+    }
+    int Dialog(int, void*, int) override { return 2; }
+    bool OknoOtworz(UstawieniaPliku&) override { return false; }
+    bool OknoZapisz(UstawieniaPliku&) override { return false; }
+    void Odswiez() override {}
+    void UstawTytul(const std::string&) override {}
+    void UstawWspolrzedne(const std::string&) override {}
+    UchwytOkna UtworzOknoTabeli(std::unique_ptr<OknoTabeli>) override { return 0; }
+    void ZniszczOknoTabeli(UchwytOkna) override {}
+    void OtworzDokument(const std::string&) override {}
+    void ZamknijGlowne() override {}
+};
+
+Model& model() {
+    static Model m = [] {
+        Model n;
+        pratt(n, przesla);
+        // Results of the right sizes; their values do not change the work of a repaint.
+        for (int i = 1; i <= n.ne; ++i) n.stressp[i] = 1.0e-3f * static_cast<float>(i);
+        for (int i = 1; i <= n.nq; ++i) n.f[i] = -1.0e-7f * static_cast<float>(i);
+        for (int i = 1; i <= n.nd; ++i) n.react[i] = 12.345f * static_cast<float>(i);
+        n.obliczono = 1;
+        return n;
+    }();
+    return m;
+}
+
+CichyPort port;
+
+std::unique_ptr<OknoTabeli> tabela(int ktora) {
+    if (ktora == 0) return std::make_unique<_DANE_>(model());
+    return std::make_unique<_WYNIKI_>(model(), port);
+}
+
+// Argument 0: which window (0 input data, 1 results); argument 1: where (0 top, 1 middle,
+// 2 bottom, 3 the whole content at once).
+void pas(const OknoTabeli& t, int gdzie, int& od_y, int& do_y) {
+    const int h = t.wysokosc_tresci();
+    if (gdzie == 3) {
+        od_y = INT_MIN, do_y = INT_MAX;
+        return;
+    }
+    od_y = gdzie == 0 ? 0 : gdzie == 1 ? h / 2 : h - okno;
+    do_y = od_y + okno;
+}
+
+void etykieta(benchmark::State& state) {
+    static const char* okna[] = {"dane", "wyniki"};
+    static const char* miejsca[] = {"gora", "srodek", "dol", "calosc"};
+    state.SetLabel(std::string(okna[state.range(0)]) + "/" + miejsca[state.range(1)]);
+    state.counters["prety"] = model().ne;
+}
+
+void BM_TabelaZadna(benchmark::State& state) {
+    auto t = tabela(static_cast<int>(state.range(0)));
+    int od_y = 0, do_y = 0;
+    pas(*t, static_cast<int>(state.range(1)), od_y, do_y);
+    Zadna dc;
+    for (auto _ : state) t->Paint(dc, od_y, do_y);
+    state.counters["wywolania"] =
+        static_cast<double>(dc.wywolania) / static_cast<double>(state.iterations());
+    etykieta(state);
+}
+BENCHMARK(BM_TabelaZadna)->ArgsProduct({{0, 1}, {0, 1, 2, 3}})->Unit(benchmark::kMillisecond);
+
+#ifdef VELKORA_BENCH_QT
+void BM_TabelaQt(benchmark::State& state) {
+    auto t = tabela(static_cast<int>(state.range(0)));
+    int od_y = 0, do_y = 0;
+    pas(*t, static_cast<int>(state.range(1)), od_y, do_y);
+    QImage obraz(t->szerokosc(), okno, QImage::Format_RGB32);
+    for (auto _ : state) {
+        obraz.fill(QColor(jasnoszary.r, jasnoszary.g, jasnoszary.b));
+        QPainter p(&obraz);
+        p.translate(0, od_y == INT_MIN ? 0 : -od_y);
+        PowierzchniaQt dc(p);
+        t->Paint(dc, od_y, do_y);
+    }
+    etykieta(state);
+}
+// The whole content through the real adapter is left out: it is the slow path the bands avoid.
+BENCHMARK(BM_TabelaQt)->ArgsProduct({{0, 1}, {0, 1, 2}})->Unit(benchmark::kMillisecond);
+#endif
+
+}  // namespace
+
+int main(int argc, char** argv) {
+#ifdef VELKORA_BENCH_QT
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication app(argc, argv);
+#endif
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
