@@ -6,36 +6,25 @@
 #include <functional>
 
 #include "okno/okno.h"
+#include "tests/wspolne/cichy_port.h"
 #include "tests/wspolne/kratownice.h"
 
 namespace {
 
 // A port that draws nothing and answers each dialog through `odpowiedz`.
-class CichyPort : public Platforma {
+class PortOdpowiadajacy : public CichyPort {
   public:
     std::function<void(int szablon, void* rekord)> odpowiedz = [](int, void*) {};
-    int MessageBox(const std::string&, const std::string&, Ikona, Przyciski) override {
-        return IDOK;
-    }
     int Dialog(int szablon, void* rekord, int) override {
         odpowiedz(szablon, rekord);
         return 1;
     }
-    bool OknoOtworz(UstawieniaPliku&) override { return false; }
-    bool OknoZapisz(UstawieniaPliku&) override { return false; }
-    void Odswiez() override {}
-    void UstawTytul(const std::string&) override {}
-    void UstawWspolrzedne(const std::string&) override {}
-    UchwytOkna UtworzOknoTabeli(std::unique_ptr<OknoTabeli>) override { return 0; }
-    void ZniszczOknoTabeli(UchwytOkna) override {}
-    void OtworzDokument(const std::string&) override {}
-    void ZamknijGlowne() override {}
 };
 
 constexpr int przesla = 25000;
 
 // The prompt gets `numer`; the entity's dialog gets `pola` (offset in its record, text).
-void odpowiadaj(CichyPort& p, int numer, std::function<void(int, void*)> dialog) {
+void odpowiadaj(PortOdpowiadajacy& p, int numer, std::function<void(int, void*)> dialog) {
     p.odpowiedz = [numer, dialog](int szablon, void* r) {
         if (szablon == 3100)
             wpisz(static_cast<d_nr*>(r)->i, "%d", numer);
@@ -73,7 +62,7 @@ void model_z_wolnym_wezlem(Model& m) {
 }
 
 void BM_DodajWezel(benchmark::State& s) {
-    CichyPort p;
+    PortOdpowiadajacy p;
     _OKNO_ o(p);
     model(o.model);
     p.odpowiedz = [](int, void* r) { wpisz(static_cast<d_wsp*>(r)->x, "1.5"); };
@@ -82,7 +71,7 @@ void BM_DodajWezel(benchmark::State& s) {
 }
 
 void BM_DodajPret(benchmark::State& s) {
-    CichyPort p;
+    PortOdpowiadajacy p;
     _OKNO_ o(p);
     model(o.model);
     p.odpowiedz = [](int, void* r) {
@@ -94,7 +83,7 @@ void BM_DodajPret(benchmark::State& s) {
 }
 
 void BM_ZmienPret(benchmark::State& s) {
-    CichyPort p;
+    PortOdpowiadajacy p;
     _OKNO_ o(p);
     model(o.model);
     odpowiadaj(p, o.model.ne / 2,
@@ -103,7 +92,7 @@ void BM_ZmienPret(benchmark::State& s) {
 }
 
 void BM_ZmienPodpore(benchmark::State& s) {
-    CichyPort p;
+    PortOdpowiadajacy p;
     _OKNO_ o(p);
     model(o.model);
     odpowiadaj(p, 1, [](int, void* r) { static_cast<d_wymusz*>(r)->chx = 1; });
@@ -111,7 +100,7 @@ void BM_ZmienPodpore(benchmark::State& s) {
 }
 
 void BM_UsunPret(benchmark::State& s) {
-    CichyPort p;
+    PortOdpowiadajacy p;
     _OKNO_ o(p);
     model(o.model);
     odpowiadaj(p, 1, [](int, void*) {});
@@ -120,7 +109,7 @@ void BM_UsunPret(benchmark::State& s) {
 }
 
 void BM_UsunWezel(benchmark::State& s) {
-    CichyPort p;
+    PortOdpowiadajacy p;
     _OKNO_ o(p);
     odpowiadaj(p, 1, [](int, void*) {});
     for (auto _ : s) {

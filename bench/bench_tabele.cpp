@@ -49,24 +49,6 @@ class Zadna : public Powierzchnia {
     void przywroc() override {}
 };
 
-// The results window only asks the port for a message while no model is open.
-class CichyPort : public Platforma {
-  public:
-    int MessageBox(const std::string&, const std::string&, Ikona, Przyciski) override {
-        return IDOK;
-    }
-    int Dialog(int, void*, int) override { return 2; }
-    bool OknoOtworz(UstawieniaPliku&) override { return false; }
-    bool OknoZapisz(UstawieniaPliku&) override { return false; }
-    void Odswiez() override {}
-    void UstawTytul(const std::string&) override {}
-    void UstawWspolrzedne(const std::string&) override {}
-    UchwytOkna UtworzOknoTabeli(std::unique_ptr<OknoTabeli>) override { return 0; }
-    void ZniszczOknoTabeli(UchwytOkna) override {}
-    void OtworzDokument(const std::string&) override {}
-    void ZamknijGlowne() override {}
-};
-
 Model& model() {
     static Model m = [] {
         Model n;

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "okno/okno.h"
+#include "tests/wspolne/cichy_port.h"
 #include "tests/wspolne/kratownice.h"
 
 #ifdef VELKORA_BENCH_QT
@@ -20,23 +21,6 @@
 #endif
 
 namespace {
-
-class CichyPort : public Platforma {
-  public:
-    int MessageBox(const std::string&, const std::string&, Ikona, Przyciski) override {
-        return IDOK;
-    }
-    int Dialog(int, void*, int) override { return 2; }
-    bool OknoOtworz(UstawieniaPliku&) override { return false; }
-    bool OknoZapisz(UstawieniaPliku&) override { return false; }
-    void Odswiez() override {}
-    void UstawTytul(const std::string&) override {}
-    void UstawWspolrzedne(const std::string&) override {}
-    UchwytOkna UtworzOknoTabeli(std::unique_ptr<OknoTabeli>) override { return 0; }
-    void ZniszczOknoTabeli(UchwytOkna) override {}
-    void OtworzDokument(const std::string&) override {}
-    void ZamknijGlowne() override {}
-};
 
 class PustaPowierzchnia : public Powierzchnia {
   public:

@@ -6,26 +6,10 @@
 
 #include "app/powierzchnia_qt.h"
 #include "okno/okno.h"
+#include "tests/wspolne/cichy_port.h"
 #include "tests/wspolne/kratownice.h"
 
 namespace {
-
-class CichyPort : public Platforma {
-  public:
-    int MessageBox(const std::string&, const std::string&, Ikona, Przyciski) override {
-        return IDOK;
-    }
-    int Dialog(int, void*, int) override { return 2; }
-    bool OknoOtworz(UstawieniaPliku&) override { return false; }
-    bool OknoZapisz(UstawieniaPliku&) override { return false; }
-    void Odswiez() override {}
-    void UstawTytul(const std::string&) override {}
-    void UstawWspolrzedne(const std::string&) override {}
-    UchwytOkna UtworzOknoTabeli(std::unique_ptr<OknoTabeli>) override { return 0; }
-    void ZniszczOknoTabeli(UchwytOkna) override {}
-    void OtworzDokument(const std::string&) override {}
-    void ZamknijGlowne() override {}
-};
 
 struct WidokWObrazie : ::testing::Test {
     CichyPort port;

@@ -17,18 +17,6 @@ void rozmiar(const Macierz<T>& t, int n, int kol, std::string& b, const char* na
         b += std::string(nazwa) + " not sized to its count; ";
 }
 
-class Pusta : public OknoTabeli {
-  public:
-    std::string tytul() const override { return "test"; }
-    int szerokosc() const override { return 1; }
-    int wysokosc() const override { return 1; }
-    bool wlasnosc_glownego() const override { return true; }
-    int szerokosc_tresci() const override { return 1; }
-    int wysokosc_tresci() const override { return 1; }
-    void Paint(Powierzchnia&, int, int) override {}
-    bool CanClose() override { return true; }
-};
-
 }  // namespace
 
 ::testing::AssertionResult niezmienniki(const Model& m) {
@@ -116,7 +104,7 @@ void KomendyEdycji::wykonaj(const Scenariusz& s) {
     zbuduj(m, s.przed);
     m.obliczono = 1;
     m.id = 1;
-    o.dd = a.UtworzOknoTabeli(std::make_unique<Pusta>());
+    o.dd = a.UtworzOknoTabeli(std::make_unique<PustaTabela>());
     a.komunikaty.clear();
     a.odswiezenia = 0;
     for (const Wpis& w : s.wpisy) a.wpisy.push_back(w);

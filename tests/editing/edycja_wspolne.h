@@ -10,6 +10,7 @@
 #include "core/model.h"
 #include "okno/okno.h"
 #include "tests/wspolne/atrapa.h"
+#include "tests/wspolne/cichy_port.h"
 #include "tests/wspolne/kratownice.h"
 
 // The invariants of an open store: nq = 2 nn; every node, material, section, DOF and bar number

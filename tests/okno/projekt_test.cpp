@@ -6,6 +6,7 @@
 #include "files/v2d.h"
 #include "okno/okno.h"
 #include "tests/wspolne/atrapa.h"
+#include "tests/wspolne/cichy_port.h"
 #include "tests/wspolne/kratownice.h"
 
 namespace fs = std::filesystem;
@@ -138,18 +139,8 @@ TEST_F(Projekt, AnulowaneLubOdrzuconeOtwarcieZostawiaOtwartyModelNietkniety) {
 
 TEST_F(Projekt, OtwarcieZamykaOknaTabelStaregoModelu) {
     otworz(zapisany_pratt("a.V2D"));
-    struct Pusta : OknoTabeli {
-        std::string tytul() const override { return "t"; }
-        int szerokosc() const override { return 1; }
-        int wysokosc() const override { return 1; }
-        bool wlasnosc_glownego() const override { return true; }
-        int szerokosc_tresci() const override { return 1; }
-        int wysokosc_tresci() const override { return 1; }
-        void Paint(Powierzchnia&, int, int) override {}
-        bool CanClose() override { return true; }
-    };
     o.model.id = 1;
-    o.dd = a.UtworzOknoTabeli(std::make_unique<Pusta>());
+    o.dd = a.UtworzOknoTabeli(std::make_unique<PustaTabela>());
     otworz(zapisany_pratt("b.V2D", 6));
     EXPECT_EQ(a.zywe_tabele(), 0);
 }
