@@ -10,6 +10,7 @@
 
 #include "core/model.h"
 #include "okno/platforma.h"
+#include "tests/wspolne/cichy_port.h"
 #include "tests/wspolne/kratownice.h"
 #include "view/dane.h"
 #include "view/wyniki.h"
