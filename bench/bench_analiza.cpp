@@ -29,9 +29,9 @@ extern "C" void dpbsv_(const char* uplo, const int* n, const int* kd, const int*
 namespace {
 
 // krata_boki: the lattice also held in X at both ends of every row whose number is a multiple of
-// the column count. A lattice much taller than wide is a slender cantilever whose sway stiffness
-// falls below what the single-precision data can resolve (krata(50, 9800) is refused as singular),
-// so the tall, narrow bands are measured on a column braced sideways at every square.
+// the column count. A lattice much taller than wide is a slender cantilever whose sway pivots come
+// close to the singularity threshold, so the tall, narrow bands are measured on a column braced
+// sideways at every square.
 enum class Rodzaj { pratt, krata, krata_boki };
 
 struct Przypadek {
