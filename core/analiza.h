@@ -21,11 +21,12 @@ struct Praca {
     std::vector<int> temp_od, temp_lista;
 };
 
-// Creates the work area for the model's current nbw; false when the band would not fit in memory.
+// Creates the work area for the model's current nbw, band and vectors zeroed; false when the band
+// would not fit in memory.
 bool utworz_prace(const Model& m, Praca& w);
 
-// Assembly (stiffness, point and temperature loads, penalty supports). Sets m.blad = 1,
-// m.nrblad = 2 on a bar of zero length.
+// Assembly into a fresh work area (stiffness, point and temperature loads, penalty supports). Sets
+// m.blad = 1, m.nrblad = 2 on a bar of zero length.
 void Macierze(Model& m, Praca& w);
 // Solution, stresses, reactions. Sets m.blad = 1, m.nrblad = 1 when a pivot vanishes.
 void Oblicz(Model& m, Praca& w);

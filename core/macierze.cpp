@@ -19,9 +19,9 @@ void grupuj_temperatury(const Model& m, Praca& w) {
 
 void Macierze(Model& m, Praca& w) {
     const int nq = m.nq;
-    const int nb = w.nbw_s;
-    std::fill(w.s.data(), w.s.data() + static_cast<std::size_t>(nq) * nb, 0.0);
-    for (int i = 1; i <= nq; ++i) w.f[i] = 0.0;
+    // The band and the load vector come zeroed from their allocators (utworz_prace), so the
+    // band is not swept once more here.
+
     for (int i = 1; i <= m.nl; ++i) w.f[m.ild[i]] = m.al[i];  // the later entry on a DOF wins
     grupuj_temperatury(m, w);
 
