@@ -28,3 +28,18 @@ class Kontrola {
     _OKNO_& o_;
     bool dobrze_ = true;
 };
+
+// A bar as typed into template 3010, checked in the order every bar dialog uses: first node
+// (also against the second), second node, material, cross-section.
+struct PretZDialogu {
+    int w1, w2, mat, pole;
+};
+inline PretZDialogu sprawdz_pret(Kontrola& k, const d_dane_przek& r, int nn, int nm, int na) {
+    const PretZDialogu p{liczba_calkowita(r.w1), liczba_calkowita(r.w2), liczba_calkowita(r.mat),
+                         liczba_calkowita(r.pole)};
+    k(p.w1 < 1 || p.w1 > nn || p.w1 == p.w2, "Zły numer węzła 1");
+    k(p.w2 < 1 || p.w2 > nn, "Zły numer węzła 2");
+    k(p.mat < 1 || p.mat > nm, "Zły numer materiału");
+    k(p.pole < 1 || p.pole > na, "Zły numer przekroju");
+    return p;
+}

@@ -1,6 +1,7 @@
 // The generator: a new model in one pass, a page of counts and then one dialog per entity.
 #include <climits>
 
+#include "editing/edycja.h"
 #include "editing/liczby.h"
 #include "okno/okno.h"
 
@@ -87,15 +88,10 @@ void _OKNO_::Cm_kreator() {
         wpisz(danep.mat, "%d", m.noc[i][3]);
         wpisz(danep.pole, "%d", m.noc[i][4]);
         if (port.Dialog(3010, &danep, cyfry()) != 1) return Odpowiedz::anulowana;
-        const int w1 = liczba_calkowita(danep.w1), w2 = liczba_calkowita(danep.w2);
-        const int mat = liczba_calkowita(danep.mat), pole = liczba_calkowita(danep.pole);
-        bool dobrze = true;
-        if (!w_zakresie(w1, nn) || w1 == w2) blad_danych("Zły numer węzła 1"), dobrze = false;
-        if (!w_zakresie(w2, nn)) blad_danych("Zły numer węzła 2"), dobrze = false;
-        if (!w_zakresie(mat, nm)) blad_danych("Zły numer materiału"), dobrze = false;
-        if (!w_zakresie(pole, na)) blad_danych("Zły numer przekroju"), dobrze = false;
-        if (!dobrze) return Odpowiedz::odrzucona;
-        m.noc[i][1] = w1, m.noc[i][2] = w2, m.noc[i][3] = mat, m.noc[i][4] = pole;
+        Kontrola k(*this);
+        const PretZDialogu p = sprawdz_pret(k, danep, nn, nm, na);
+        if (!k.dobrze()) return Odpowiedz::odrzucona;
+        m.noc[i][1] = p.w1, m.noc[i][2] = p.w2, m.noc[i][3] = p.mat, m.noc[i][4] = p.pole;
         return Odpowiedz::przyjeta;
     };
 

@@ -96,17 +96,13 @@ void _OKNO_::Cm_z_pret() {
         wpisz(r.mat, "%d", m.noc[n][3]);
         wpisz(r.pole, "%d", m.noc[n][4]);
         const int wynik = port.Dialog(3010, &r, cyfry());
-        const int a = liczba_calkowita(r.w1), b = liczba_calkowita(r.w2);
-        const int mat = liczba_calkowita(r.mat), pole = liczba_calkowita(r.pole);
         Kontrola k(*this);
-        k(a < 1 || a > m.nn || a == b, "Zły numer węzła 1");
-        k(b < 1 || b > m.nn, "Zły numer węzła 2");
-        k(mat < 1 || mat > m.nm, "Zły numer materiału");
-        k(pole < 1 || pole > m.na, "Zły numer przekroju");
+        const PretZDialogu pret = sprawdz_pret(k, r, m.nn, m.nm, m.na);
         if (wynik == 1 && k.dobrze()) {
             zamknij_tabele();
             Przebudowa p(m);
-            m.noc[n][1] = a, m.noc[n][2] = b, m.noc[n][3] = mat, m.noc[n][4] = pole;
+            m.noc[n][1] = pret.w1, m.noc[n][2] = pret.w2, m.noc[n][3] = pret.mat;
+            m.noc[n][4] = pret.pole;
             m.obliczono = 0;
         }
     }
