@@ -16,7 +16,6 @@
 #include "view/wyniki.h"
 
 #ifdef VELKORA_BENCH_QT
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <cstdlib>
@@ -122,15 +121,3 @@ BENCHMARK(BM_TabelaQt)->ArgsProduct({{0, 1}, {0, 1, 2}})->Unit(benchmark::kMilli
 #endif
 
 }  // namespace
-
-int main(int argc, char** argv) {
-#ifdef VELKORA_BENCH_QT
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv);
-#endif
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

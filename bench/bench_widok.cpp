@@ -13,7 +13,6 @@
 #include "tests/wspolne/kratownice.h"
 
 #ifdef VELKORA_BENCH_QT
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -96,16 +95,3 @@ BENCHMARK(BM_WidokWObrazie)
 #endif
 
 }  // namespace
-
-int main(int argc, char** argv) {
-#ifdef VELKORA_BENCH_QT
-    // Text needs the font database of a GUI application; no display is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication aplikacja(argc, argv);
-#endif
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
