@@ -13,30 +13,29 @@ namespace {
 
 typedef double v4 __attribute__((vector_size(32)));
 
-inline v4 laduj(const double* p) {
-    v4 v;
+// The helpers below are inlined even without optimisation, and no vector crosses a call by value:
+// the AVX2 variant and the plain one pass 32-byte vectors by different conventions.
+#define ZAWSZE_WSTAWIANA inline __attribute__((always_inline))
+
+ZAWSZE_WSTAWIANA void laduj(v4& v, const double* p) {
     std::memcpy(&v, p, sizeof v);
-    return v;
 }
-inline void zapisz(double* p, v4 v) {
+ZAWSZE_WSTAWIANA void zapisz(double* p, const v4& v) {
     std::memcpy(p, &v, sizeof v);
 }
-inline v4 rozlej(double a) {
-    return v4{a, a, a, a};
-}
 
-inline bool zly_piwot(double piwot, double d0, double prog) {
+ZAWSZE_WSTAWIANA bool zly_piwot(double piwot, double d0, double prog) {
     return !(piwot > prog * std::fabs(d0));  // also catches NaN
 }
 
-inline std::size_t poz(int wiersz, int nbw) {
+ZAWSZE_WSTAWIANA std::size_t poz(int wiersz, int nbw) {
     return static_cast<std::size_t>(wiersz) * static_cast<std::size_t>(nbw);
 }
 
 // One pivot of the plain elimination: rows k+1..k+nk-1 lose their share of row k.
 // NBW > 0 fixes the band width at compile time so that a narrow band is fully unrolled.
 template <int NBW>
-inline __attribute__((always_inline)) void krok(double* s, double* f, int k, int nk, int nbw_rt) {
+ZAWSZE_WSTAWIANA void krok(double* s, double* f, int k, int nk, int nbw_rt) {
     const int nbw = NBW > 0 ? NBW : nbw_rt;
     const double* __restrict wk = s + poz(k, nbw);
     const double d = wk[0];
@@ -50,9 +49,8 @@ inline __attribute__((always_inline)) void krok(double* s, double* f, int k, int
 }
 
 template <int NBW>
-inline __attribute__((always_inline)) int eliminacja_prosta(double* s, double* f,
-                                                            const double* diag, int nq, int nbw_rt,
-                                                            double prog) {
+ZAWSZE_WSTAWIANA int eliminacja_prosta(double* s, double* f, const double* diag, int nq, int nbw_rt,
+                                       double prog) {
     const int nbw = NBW > 0 ? NBW : nbw_rt;
     int k = 0;
     for (; k + nbw <= nq; ++k) {  // full band below: the trip counts are constant
@@ -76,17 +74,19 @@ struct Bufory {
 };
 
 // C(rr, t) -= sum over the panel of W(pi, rr) * U(pi, t), pivots in order, on a 4 x 8 tile.
-inline __attribute__((always_inline)) void kafel4x8(double* const c[4], int t, const double* w,
-                                                    const double* u, int kb, int T, int rr) {
-    v4 c00 = laduj(c[0] + t), c01 = laduj(c[0] + t + 4);
-    v4 c10 = laduj(c[1] + t), c11 = laduj(c[1] + t + 4);
-    v4 c20 = laduj(c[2] + t), c21 = laduj(c[2] + t + 4);
-    v4 c30 = laduj(c[3] + t), c31 = laduj(c[3] + t + 4);
+ZAWSZE_WSTAWIANA void kafel4x8(double* const c[4], int t, const double* w, const double* u, int kb,
+                               int T, int rr) {
+    v4 c00, c01, c10, c11, c20, c21, c30, c31;
+    laduj(c00, c[0] + t), laduj(c01, c[0] + t + 4);
+    laduj(c10, c[1] + t), laduj(c11, c[1] + t + 4);
+    laduj(c20, c[2] + t), laduj(c21, c[2] + t + 4);
+    laduj(c30, c[3] + t), laduj(c31, c[3] + t + 4);
     for (int pi = 0; pi < kb; ++pi) {
         const double* up = u + poz(pi, T) + t;
         const double* wp = w + poz(pi, T) + rr;
-        const v4 u0 = laduj(up), u1 = laduj(up + 4);
-        const v4 w0 = rozlej(wp[0]), w1 = rozlej(wp[1]), w2 = rozlej(wp[2]), w3 = rozlej(wp[3]);
+        v4 u0, u1;
+        laduj(u0, up), laduj(u1, up + 4);
+        const double w0 = wp[0], w1 = wp[1], w2 = wp[2], w3 = wp[3];  // broadcast in each product
         c00 -= w0 * u0, c01 -= w0 * u1;
         c10 -= w1 * u0, c11 -= w1 * u1;
         c20 -= w2 * u0, c21 -= w2 * u1;
@@ -98,15 +98,15 @@ inline __attribute__((always_inline)) void kafel4x8(double* const c[4], int t, c
     zapisz(c[3] + t, c30), zapisz(c[3] + t + 4, c31);
 }
 
-inline __attribute__((always_inline)) void element(double* c, int t, const double* w,
-                                                   const double* u, int kb, int T, int rr) {
+ZAWSZE_WSTAWIANA void element(double* c, int t, const double* w, const double* u, int kb, int T,
+                              int rr) {
     double v = c[t];
     for (int pi = 0; pi < kb; ++pi) v -= w[poz(pi, T) + rr] * u[poz(pi, T) + t];
     c[t] = v;
 }
 
-inline __attribute__((always_inline)) void aktualizacja(double* s, int nbw, int kend, int T,
-                                                        const double* w, const double* u, int kb) {
+ZAWSZE_WSTAWIANA void aktualizacja(double* s, int nbw, int kend, int T, const double* w,
+                                   const double* u, int kb) {
     int rr = 0;
     for (; rr + 4 <= T; rr += 4) {
         double* c[4];
@@ -125,9 +125,8 @@ inline __attribute__((always_inline)) void aktualizacja(double* s, int nbw, int 
     }
 }
 
-inline __attribute__((always_inline)) int eliminacja_blokowa(double* s, double* f,
-                                                             const double* diag, int nq, int nbw,
-                                                             double prog) {
+ZAWSZE_WSTAWIANA int eliminacja_blokowa(double* s, double* f, const double* diag, int nq, int nbw,
+                                        double prog) {
     Bufory b;
     b.w.resize(poz(panel, nbw));
     b.u.resize(poz(panel, nbw));
@@ -171,8 +170,8 @@ inline __attribute__((always_inline)) int eliminacja_blokowa(double* s, double* 
     return 0;
 }
 
-inline __attribute__((always_inline)) int eliminacja_wybor(double* s, double* f, const double* diag,
-                                                           int nq, int nbw, double prog) {
+ZAWSZE_WSTAWIANA int eliminacja_wybor(double* s, double* f, const double* diag, int nq, int nbw,
+                                      double prog) {
     switch (nbw) {
         case 2:
             return eliminacja_prosta<2>(s, f, diag, nq, nbw, prog);
