@@ -196,7 +196,7 @@ void BM_Pasmo_nasze(benchmark::State& state, Przypadek p) {
         state.PauseTiming();
         u.kopiuj();
         state.ResumeTiming();
-        if (eliminacja(u.s.get(), u.f.data(), u.w.diag.data(), u.nq, u.nbw, prog_osobliwosci) !=
+        if (eliminacja(u.s.get(), u.f.data(), u.w.diag.data(), u.nq, u.nbw, prog_zera) !=
             0) {
             state.SkipWithError("zerowy piwot");
             return;

@@ -12,32 +12,51 @@
 struct Praca {
     int nbw_s = 0;        // band columns allocated: nbw, but never more than nq
     Macierz<double> s;    // [1..nq][1..nbw_s] upper band; s[i][1] is the diagonal of row i
-    Macierz<double> se;   // [1..4][1..4] stiffness of one bar
     Wektor<double> f;     // [1..nq] load vector, then the displacements
     Wektor<double> diag;  // [1..nq] diagonal after assembly, the yardstick for a vanishing pivot
     double cnst = 0.0;    // penalty stiffness of the supports
+    double obciazenia = 0.0;  // largest |load| on a DOF, thermal loads included, penalties not
     // Temperature entries grouped by bar, each group in list order: the entries of bar n are
     // temp_lista[temp_od[n] .. temp_od[n + 1] - 1].
     std::vector<int> temp_od, temp_lista;
+    // Where a failed analysis stopped: the DOF that moves freely (error 1), or the bar, material
+    // or cross-section at fault (errors 2, 4, 5).
+    int dof_bledu = 0;
+    int numer_bledu = 0;
 };
+
+// Error numbers in nrblad.
+inline constexpr int blad_zero_na_przekatnej = 1;  // the truss is a mechanism
+inline constexpr int blad_zerowa_dlugosc = 2;      // a bar whose ends coincide
+inline constexpr int blad_zakres_wynikow = 3;      // a result beyond the range of a float
+inline constexpr int blad_modul = 4;               // a bar's material has E <= 0
+inline constexpr int blad_pole = 5;                // a bar's cross-section has A <= 0
 
 // Creates the work area for the model's current nbw, band and vectors zeroed; false when the band
 // would not fit in memory.
 bool utworz_prace(const Model& m, Praca& w);
 
-// Assembly into a fresh work area (stiffness, point and temperature loads, penalty supports). Sets
-// m.blad = 1, m.nrblad = 2 on a bar of zero length.
+// Assembly into a fresh work area (stiffness, point and temperature loads, penalty supports). Stops
+// with m.blad = 1 at the first bar of zero length (nrblad 2) or with a material or cross-section
+// that is not positive (nrblad 4 or 5), naming it in w.numer_bledu.
 void Macierze(Model& m, Praca& w);
-// Solution, stresses, reactions. Sets m.blad = 1, m.nrblad = 1 when a pivot vanishes.
+// Solution, stresses, reactions, written to the model only when the solution holds: every node in
+// equilibrium and every result within the range of a float. Otherwise m.blad = 1 with nrblad 1
+// (a mechanism, its DOF in w.dof_bledu) or 3, and the results stay as they were.
 void Oblicz(Model& m, Praca& w);
 
-// A pivot at or below this fraction of its row's assembled diagonal means the truss can move
-// without straining a bar. The results are kept in single precision: a pivot that small magnifies
-// the double-precision rounding of the elimination (2^-52) past the digits a float keeps (2^-23),
-// so the displacement it gave would be noise, which is what a vanishing pivot of a mechanism
-// looks like. Slender but sound trusses stay well above it: a lattice tower 50 cells wide and
-// 9800 high still has 8e-8.
-inline constexpr double prog_osobliwosci = 0x1p-52 / 0x1p-23;
+// Pivots against their row's assembled diagonal. At or below prog_zera the pivot is rounding
+// noise: the truss moves there without straining a bar. Below prog_podejrzenia it may be the noise
+// of a mechanism whose rounding was amplified along a long lever, or a sound truss that is merely
+// ill-conditioned (a near-rigid link beside soft bars, a slender tower): only the equilibrium of
+// the solution can tell them apart, so it is then also checked for a probe load, which finds a
+// mechanism the loads themselves leave at rest.
+inline constexpr double prog_zera = 0x1p-45;
+inline constexpr double prog_podejrzenia = 0x1p-20;
+// A solution is in equilibrium when no DOF is left with an unbalanced force above this fraction of
+// the largest load or reaction. A solution short of float accuracy is refined once first.
+inline constexpr double tol_rownowagi = 0x1p-12;
+inline constexpr double tol_dokladnosci = 0x1p-26;
 
 // What one analysis came to; the window and the command-line analyser report it.
 struct WynikObliczen {
@@ -47,6 +66,8 @@ struct WynikObliczen {
     bool brak_pamieci = false;  // the band would not fit in memory
     int blad = 0;
     int nrblad = 0;
+    int dof_bledu = 0;    // see Praca
+    int numer_bledu = 0;  // see Praca
     bool sukces() const { return wykonano && blad == 0 && !brak_pamieci; }
 };
 

@@ -22,6 +22,9 @@ void Macierze(Model& m, Praca& w) {
     // The band and the load vector come zeroed from their allocators (utworz_prace), so the
     // band is not swept once more here.
 
+    double* const pasmo = w.s.data();
+    const std::size_t nbw = static_cast<std::size_t>(w.nbw_s);
+
     for (int i = 1; i <= m.nl; ++i) w.f[m.ild[i]] = m.al[i];  // the later entry on a DOF wins
     grupuj_temperatury(m, w);
 
@@ -30,32 +33,35 @@ void Macierze(Model& m, Praca& w) {
         const double x21 = static_cast<double>(m.x[i2][1]) - m.x[i1][1];
         const double y21 = static_cast<double>(m.x[i2][2]) - m.x[i1][2];
         const double el = std::sqrt(x21 * x21 + y21 * y21);
-        if (el == 0.0) {
+        // A bar that could not carry a force at all stops the analysis here, named, rather than
+        // as the singular matrix it would make.
+        const int blad = el == 0.0               ? blad_zerowa_dlugosc
+                         : !(m.pm[i3][1] > 0.0f) ? blad_modul
+                         : !(m.area[i4] > 0.0f)  ? blad_pole
+                                                 : 0;
+        if (blad != 0) {
             m.blad = 1;
-            m.nrblad = 2;
+            m.nrblad = blad;
+            w.numer_bledu = blad == blad_zerowa_dlugosc ? n : blad == blad_modul ? i3 : i4;
             return;
         }
         const double eal = static_cast<double>(m.pm[i3][1]) * m.area[i4] / el;
         const double cs = x21 / el, sn = y21 / el;
-        auto& k = w.se;
-        k[1][1] = cs * cs * eal, k[1][2] = cs * sn * eal, k[1][3] = -cs * cs * eal;
-        k[1][4] = -cs * sn * eal;
-        k[2][2] = sn * sn * eal, k[2][3] = -cs * sn * eal, k[2][4] = -sn * sn * eal;
-        k[3][3] = cs * cs * eal, k[3][4] = cs * sn * eal;
-        k[4][4] = sn * sn * eal;
-        for (int i = 1; i <= 4; ++i)
-            for (int j = i + 1; j <= 4; ++j) k[j][i] = k[i][j];
-
-        for (int ii = 1; ii <= 2; ++ii)
-            for (int it = 1; it <= 2; ++it) {
-                const int nr = 2 * (m.noc[n][ii] - 1) + it;
-                const int i = 2 * (ii - 1) + it;
-                for (int jj = 1; jj <= 2; ++jj)
-                    for (int jt = 1; jt <= 2; ++jt) {
-                        const int nc = 2 * (m.noc[n][jj] - 1) + jt - nr + 1;
-                        if (nc > 0) w.s[nr][nc] += k[i][2 * (jj - 1) + jt];
-                    }
-            }
+        // The bar's stiffness in global X, Y: three distinct terms, added straight into the band
+        // (upper half: row r, column c >= r at s[(r - 1) * nbw + c - r]). The bar's two ends in
+        // either order give the same terms.
+        const double cc = cs * cs * eal, cn = cs * sn * eal, nn = sn * sn * eal;
+        const std::size_t px = 2 * static_cast<std::size_t>(std::min(i1, i2)) - 2;
+        const std::size_t qx = 2 * static_cast<std::size_t>(std::max(i1, i2)) - 2;
+        double* const rx = pasmo + px * nbw;  // row of the lower-numbered end's X
+        double* const ry = rx + nbw;
+        double* const sx = pasmo + qx * nbw;
+        double* const sy = sx + nbw;
+        const std::size_t d = qx - px;
+        rx[0] += cc, rx[1] += cn, rx[d] -= cc, rx[d + 1] -= cn;
+        ry[0] += nn, ry[d - 1] -= cn, ry[d] -= nn;
+        sx[0] += cc, sx[1] += cn;
+        sy[0] += nn;
 
         for (int q = w.temp_od[n]; q < w.temp_od[n + 1]; ++q) {
             const int j = w.temp_lista[q];
@@ -68,6 +74,8 @@ void Macierze(Model& m, Praca& w) {
         }
     }
 
+    for (int i = 1; i <= nq; ++i) w.obciazenia = std::max(w.obciazenia, std::fabs(w.f[i]));
+
     // The penalty is measured against the stiffest DOF, so every support dominates its row
     // whatever the numbering.
     double najwieksza = 0.0;
@@ -78,5 +86,8 @@ void Macierze(Model& m, Praca& w) {
         w.s[k][1] += w.cnst;
         w.f[k] += w.cnst * m.u[i];
     }
-    for (int i = 1; i <= nq; ++i) w.diag[i] = w.s[i][1];
+    // A row with no stiffness at all is measured against the stiffest one (or against 1 when no
+    // bar has any).
+    const double najsztywniejszy = najwieksza > 0.0 ? najwieksza : 1.0;
+    for (int i = 1; i <= nq; ++i) w.diag[i] = w.s[i][1] != 0.0 ? w.s[i][1] : najsztywniejszy;
 }

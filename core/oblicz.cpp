@@ -1,34 +1,171 @@
+// The solution: elimination of the band, back substitution, then the check that every node of the
+// solution is in equilibrium before its displacements, stresses and reactions are stored.
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
 #include "core/analiza.h"
 #include "core/pasmo.h"
 
-#include <cmath>
+namespace {
 
-void Oblicz(Model& m, Praca& w) {
-    const int nq = m.nq;
-    if (eliminacja(w.s.data(), w.f.data(), w.diag.data(), nq, w.nbw_s, prog_osobliwosci) != 0) {
-        m.blad = 1;
-        m.nrblad = 1;
-        return;
+// Largest |v[1..n]|; infinite when any is NaN, so that no comparison with it can pass.
+double najwiekszy_modul(const double* v, int n) {
+    double mx = 0.0;
+    for (int i = 0; i < n; ++i) {
+        const double a = std::fabs(v[i]);
+        if (!(a <= mx)) mx = std::isnan(a) ? INFINITY : a;
     }
-    podstawienie(w.s.data(), w.f.data(), nq, w.nbw_s);
-    for (int i = 1; i <= nq; ++i) m.f[i] = static_cast<float>(w.f[i]);
+    return mx;
+}
 
+// What the displacements u leave unbalanced of the loads b: r = b - K u, over the bars and the
+// penalty springs, in one pass over the bars. When `naprezenia` is given it also receives each
+// bar's stress, thermal part included. Returns max |r|.
+double reszty(const Model& m, const Praca& w, const Wektor<double>& u, const Wektor<double>& b,
+              Wektor<double>& r, Wektor<double>* naprezenia) {
+    std::memcpy(r.data(), b.data(), static_cast<std::size_t>(m.nq) * sizeof(double));
     for (int n = 1; n <= m.ne; ++n) {
-        const int i1 = m.noc[n][1], i2 = m.noc[n][2], i3 = m.noc[n][3];
+        const int i1 = m.noc[n][1], i2 = m.noc[n][2], i3 = m.noc[n][3], i4 = m.noc[n][4];
         const double x21 = static_cast<double>(m.x[i2][1]) - m.x[i1][1];
         const double y21 = static_cast<double>(m.x[i2][2]) - m.x[i1][2];
         const double el = std::sqrt(x21 * x21 + y21 * y21);
         const double cs = x21 / el, sn = y21 / el;
         const int j2 = 2 * i1, j1 = j2 - 1, k2 = 2 * i2, k1 = k2 - 1;
-        const double dt = (w.f[k1] - w.f[j1]) * cs + (w.f[k2] - w.f[j2]) * sn;
+        const double dt = (u[k1] - u[j1]) * cs + (u[k2] - u[j2]) * sn;
         const double e = m.pm[i3][1];
-        double stress = dt * e / el;
-        for (int q = w.temp_od[n]; q < w.temp_od[n + 1]; ++q)
-            stress -= e * m.pm[i3][2] * m.temp[w.temp_lista[q]];
-        m.stressp[n] = static_cast<float>(stress);
+        // The force the bar's elongation alone takes; its thermal part is already in b.
+        const double t = e * m.area[i4] * dt / el;
+        r[j1] += t * cs, r[j2] += t * sn;
+        r[k1] -= t * cs, r[k2] -= t * sn;
+        if (naprezenia) {
+            double stress = dt * e / el;
+            for (int q = w.temp_od[n]; q < w.temp_od[n + 1]; ++q)
+                stress -= e * m.pm[i3][2] * m.temp[w.temp_lista[q]];
+            (*naprezenia)[n] = stress;
+        }
+    }
+    for (int i = 1; i <= m.nd; ++i) r[m.nu[i]] -= w.cnst * u[m.nu[i]];
+    return najwiekszy_modul(r.data(), m.nq);
+}
+
+// The force of each penalty spring: what the support does to hold its DOF where it is prescribed
+// (at zero for a probe load).
+double reakcja(const Model& m, const Praca& w, const Wektor<double>& u, int i, bool wymuszenia) {
+    const double u0 = wymuszenia ? static_cast<double>(m.u[i]) : 0.0;
+    return (u0 - u[m.nu[i]]) * w.cnst;
+}
+
+// Whether the solution x of K x = b, with the factor held in the band, is in equilibrium; it is
+// refined once where it falls short of float accuracy. `obciazenia` is the largest load in b.
+bool w_rownowadze(const Model& m, const Praca& w, Wektor<double>& x, const Wektor<double>& b,
+                  double obciazenia, bool wymuszenia, Wektor<double>& r,
+                  Wektor<double>* naprezenia) {
+    for (int proba = 0;; ++proba) {
+        const double reszta = reszty(m, w, x, b, r, naprezenia);
+        double skala = obciazenia;
+        for (int i = 1; i <= m.nd; ++i)
+            skala = std::max(skala, std::fabs(reakcja(m, w, x, i, wymuszenia)));
+        if (reszta <= tol_dokladnosci * skala) return true;
+        if (proba == 1) return reszta <= tol_rownowagi * skala;
+        postep(w.s.data(), r.data(), m.nq, w.nbw_s);
+        podstawienie(w.s.data(), r.data(), m.nq, w.nbw_s);
+        for (int i = 1; i <= m.nq; ++i) x[i] += r[i];
+    }
+}
+
+// A load of unit order on every DOF, signs and sizes scattered, so that no mode of motion is left
+// out of it.
+void obciazenie_probne(Wektor<double>& p, int nq) {
+    std::uint32_t z = 2463534242u;
+    for (int i = 1; i <= nq; ++i) {
+        z ^= z << 13, z ^= z >> 17, z ^= z << 5;
+        const double v = 0.5 + static_cast<double>(z >> 8) * 0x1p-25;
+        p[i] = (z & 1u) ? v : -v;
+    }
+}
+
+// The DOF that moves most: in a solution spoilt by a mechanism, a node of the mechanism. Among
+// DOFs that move alike (a part sliding as one), the lowest number, whatever the rounding.
+int najwiekszy_ruch(const Wektor<double>& u, int nq) {
+    const double mx = najwiekszy_modul(u.data(), nq);
+    for (int i = 1; i <= nq; ++i)
+        if (std::fabs(u[i]) >= mx * (1.0 - 0x1p-20)) return i;
+    return 1;
+}
+
+// The probe load (kept in *p when asked) solved with the factor into z; returns its largest value.
+double rozwiaz_probne(const Praca& w, int nq, Wektor<double>& z, Wektor<double>* p = nullptr) {
+    obciazenie_probne(z, nq);
+    if (p) std::memcpy(p->data(), z.data(), static_cast<std::size_t>(nq) * sizeof(double));
+    const double mx = najwiekszy_modul(z.data(), nq);
+    postep(w.s.data(), z.data(), nq, w.nbw_s);
+    podstawienie(w.s.data(), z.data(), nq, w.nbw_s);
+    return mx;
+}
+
+bool w_zakresie_float(const double* v, int n) {
+    for (int i = 0; i < n; ++i)
+        if (!(std::fabs(v[i]) <= static_cast<double>(FLT_MAX))) return false;
+    return true;
+}
+
+void stop(Model& m, int nrblad) {
+    m.blad = 1;
+    m.nrblad = nrblad;
+}
+
+}  // namespace
+
+void Oblicz(Model& m, Praca& w) {
+    const int nq = m.nq, nbw = w.nbw_s;
+    double* s = w.s.data();
+    Wektor<double> b = dwektor(1, nq);
+    std::memcpy(b.data(), w.f.data(), static_cast<std::size_t>(nq) * sizeof(double));
+
+    if (const int zero = eliminacja(s, w.f.data(), w.diag.data(), nq, nbw, prog_zera)) {
+        // The vanished pivots were kept at a tiny size, so a probe load moves the mechanism far
+        // more than anything else.
+        Wektor<double> z = dwektor(1, nq);
+        rozwiaz_probne(w, nq, z);
+        w.dof_bledu = std::isfinite(najwiekszy_modul(z.data(), nq)) ? najwiekszy_ruch(z, nq) : zero;
+        stop(m, blad_zero_na_przekatnej);
+        return;
+    }
+    podstawienie(s, w.f.data(), nq, nbw);
+
+    Wektor<double> r = dwektor(1, nq);
+    Wektor<double> naprezenia = dwektor(1, std::max(m.ne, 1));
+    if (!w_rownowadze(m, w, w.f, b, w.obciazenia, true, r, &naprezenia)) {
+        w.dof_bledu = najwiekszy_ruch(w.f, nq);
+        stop(m, blad_zero_na_przekatnej);
+        return;
+    }
+    // A mechanism the loads leave at rest shows only as a weak pivot; a probe load then moves it.
+    double iloraz = INFINITY;
+    for (int k = 1; k <= nq; ++k) iloraz = std::min(iloraz, w.s[k][1] / w.diag[k]);
+    if (iloraz < prog_podejrzenia) {
+        Wektor<double> p = dwektor(1, nq), z = dwektor(1, nq);
+        const double obciazenie = rozwiaz_probne(w, nq, z, &p);
+        if (!w_rownowadze(m, w, z, p, obciazenie, false, r, nullptr)) {
+            w.dof_bledu = najwiekszy_ruch(z, nq);
+            stop(m, blad_zero_na_przekatnej);
+            return;
+        }
     }
 
-    // The displacement is kept in double, so the small stretch of each penalty spring survives.
-    for (int i = 1; i <= m.nd; ++i)
-        m.react[i] = static_cast<float>((m.u[i] - w.f[m.nu[i]]) * w.cnst);
+    Wektor<double> reakcje = dwektor(1, std::max(m.nd, 1));
+    for (int i = 1; i <= m.nd; ++i) reakcje[i] = reakcja(m, w, w.f, i, true);
+    // Converting a double beyond the float range is undefined, and an infinite result would show
+    // as a valid one.
+    if (!w_zakresie_float(w.f.data(), nq) || !w_zakresie_float(naprezenia.data(), m.ne) ||
+        !w_zakresie_float(reakcje.data(), m.nd)) {
+        stop(m, blad_zakres_wynikow);
+        return;
+    }
+    for (int i = 1; i <= nq; ++i) m.f[i] = static_cast<float>(w.f[i]);
+    for (int n = 1; n <= m.ne; ++n) m.stressp[n] = static_cast<float>(naprezenia[n]);
+    for (int i = 1; i <= m.nd; ++i) m.react[i] = static_cast<float>(reakcje[i]);
 }

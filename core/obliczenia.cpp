@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 
 #include "core/analiza.h"
@@ -22,7 +23,6 @@ bool utworz_prace(const Model& m, Praca& w) {
     // Columns past the last DOF would stay zero: the band never needs more than nq.
     w.nbw_s = std::min(m.nbw, m.nq);
     if (!pasmo_sie_zmiesci(m.nq, w.nbw_s)) return false;
-    w.se = dmacierz(1, 4, 1, 4);
     w.s = dmacierz(1, m.nq, 1, w.nbw_s);
     w.f = dwektor(1, m.nq);
     w.diag = dwektor(1, m.nq);
@@ -51,16 +51,54 @@ WynikObliczen obliczenia(Model& m) {
         if (m.blad == 0) m.obliczono = 1;
         wy.blad = m.blad;
         wy.nrblad = m.nrblad;
+        wy.dof_bledu = w.dof_bledu;
+        wy.numer_bledu = w.numer_bledu;
     }
     wy.brak_wezlow = m.nq == 0;
     wy.zerowe_pasmo = m.nbw == 0;
     return wy;
 }
 
+namespace {
+std::string tekst(const char* format, int a, int b = 0) {
+    char t[160];
+    std::snprintf(t, sizeof t, format, a, b);
+    return t;
+}
+}  // namespace
+
 std::vector<std::string> komunikaty_obliczen(const WynikObliczen& w) {
     std::vector<std::string> k;
-    if (w.blad == 1 && w.nrblad == 1) k.push_back("Zero na przekątnej macierzy sztywności!");
-    if (w.blad == 1 && w.nrblad == 2) k.push_back("Zerowa długość elementu!");
+    if (w.blad == 1) {
+        const int n = w.numer_bledu;
+        switch (w.nrblad) {
+            case blad_zero_na_przekatnej: {
+                std::string t = "Zero na przekątnej macierzy sztywności!";
+                // The second line says where the truss can move without straining a bar.
+                if (w.dof_bledu > 0)
+                    t += tekst("\nWęzeł %d może się swobodnie przemieszczać w kierunku %c.",
+                               (w.dof_bledu + 1) / 2, w.dof_bledu % 2 != 0 ? 'X' : 'Y');
+                k.push_back(t);
+                break;
+            }
+            case blad_zerowa_dlugosc:
+                k.push_back("Zerowa długość elementu!" +
+                            (n > 0 ? tekst("\nPręt %d ma oba końce w tym samym punkcie.", n)
+                                   : std::string()));
+                break;
+            case blad_zakres_wynikow:
+                k.push_back(
+                    "Wyniki obliczeń przekraczają zakres liczb!\n"
+                    "Sprawdź wartości sił, przemieszczeń podpór, modułów Younga i pól przekrojów.");
+                break;
+            case blad_modul:
+                k.push_back(tekst("Moduł Younga materiału %d nie jest dodatni!", n));
+                break;
+            case blad_pole:
+                k.push_back(tekst("Pole przekroju %d nie jest dodatnie!", n));
+                break;
+        }
+    }
     if (w.brak_pamieci)
         k.push_back(
             "Za mało pamięci na macierz sztywności! Ponumeruj węzły tak, aby końce "

@@ -24,8 +24,13 @@ ZAWSZE_WSTAWIANA void zapisz(double* p, const v4& v) {
     std::memcpy(p, &v, sizeof v);
 }
 
-ZAWSZE_WSTAWIANA bool zly_piwot(double piwot, double d0, double prog) {
-    return !(piwot > prog * std::fabs(d0));  // also catches NaN
+// A pivot not above prog times its row's diagonal (a NaN too) is replaced by that bound, so the
+// elimination goes on to the end; the first such row is remembered in `zly` (1-based).
+ZAWSZE_WSTAWIANA void sprawdz_piwot(double& piwot, double d0, double prog, int wiersz, int& zly) {
+    const double granica = prog * std::fabs(d0);
+    if (piwot > granica) return;
+    piwot = granica;
+    if (zly == 0) zly = wiersz + 1;
 }
 
 ZAWSZE_WSTAWIANA std::size_t poz(int wiersz, int nbw) {
@@ -52,16 +57,16 @@ template <int NBW>
 ZAWSZE_WSTAWIANA int eliminacja_prosta(double* s, double* f, const double* diag, int nq, int nbw_rt,
                                        double prog) {
     const int nbw = NBW > 0 ? NBW : nbw_rt;
-    int k = 0;
+    int k = 0, zly = 0;
     for (; k + nbw <= nq; ++k) {  // full band below: the trip counts are constant
-        if (zly_piwot(s[poz(k, nbw)], diag[k], prog)) return k + 1;
+        sprawdz_piwot(s[poz(k, nbw)], diag[k], prog, k, zly);
         krok<NBW>(s, f, k, nbw, nbw);
     }
     for (; k < nq; ++k) {
-        if (zly_piwot(s[poz(k, nbw)], diag[k], prog)) return k + 1;
+        sprawdz_piwot(s[poz(k, nbw)], diag[k], prog, k, zly);
         krok<0>(s, f, k, nq - k, nbw);
     }
-    return 0;
+    return zly;
 }
 
 // Blocked elimination for wide bands. A panel of pivots is eliminated among its own rows; the
@@ -127,6 +132,7 @@ ZAWSZE_WSTAWIANA void aktualizacja(double* s, int nbw, int kend, int T, const do
 
 ZAWSZE_WSTAWIANA int eliminacja_blokowa(double* s, double* f, const double* diag, int nq, int nbw,
                                         double prog) {
+    int zly = 0;
     Bufory b;
     b.w.resize(poz(panel, nbw));
     b.u.resize(poz(panel, nbw));
@@ -134,9 +140,9 @@ ZAWSZE_WSTAWIANA int eliminacja_blokowa(double* s, double* f, const double* diag
         const int kb = std::min(panel, nq - k0);
         const int kend = k0 + kb;
         for (int p = k0; p < kend; ++p) {
-            const double* __restrict wp = s + poz(p, nbw);
+            double* __restrict wp = s + poz(p, nbw);
+            sprawdz_piwot(wp[0], diag[p], prog, p, zly);
             const double d = wp[0];
-            if (zly_piwot(d, diag[p], prog)) return p + 1;
             const int nk = std::min(nq - p, nbw);
             const int wewn = std::min(nk, kend - p);  // rows still inside the panel
             const double fp = f[p];
@@ -167,7 +173,7 @@ ZAWSZE_WSTAWIANA int eliminacja_blokowa(double* s, double* f, const double* diag
         }
         aktualizacja(s, nbw, kend, T, b.w.data(), b.u.data(), kb);
     }
-    return 0;
+    return zly;
 }
 
 ZAWSZE_WSTAWIANA int eliminacja_wybor(double* s, double* f, const double* diag, int nq, int nbw,
@@ -235,5 +241,16 @@ void podstawienie(const double* s, double* f, int nq, int nbw) {
         }
         for (; j < nk; ++j) a0 += wi[j] * f[i + j];
         f[i] = (f[i] - ((a0 + a1) + (a2 + a3))) / wi[0];
+    }
+}
+
+void postep(const double* s, double* f, int nq, int nbw) {
+    // Row k of the eliminated band is row k of U; the multipliers were U(k, k + i) / U(k, k).
+    for (int k = 0; k < nq; ++k) {
+        const double* wk = s + poz(k, nbw);
+        const double c = f[k] / wk[0];
+        if (c == 0.0) continue;
+        const int nk = std::min(nq - k, nbw);
+        for (int i = 1; i < nk; ++i) f[k + i] -= wk[i] * c;
     }
 }

@@ -4,9 +4,14 @@
 // is LAPACK's lower band storage with KD = nbw - 1 and LDAB = nbw.
 #pragma once
 
-// Forward elimination of s and f in place, pivots in row order. Stops at the first pivot that is
-// not above prog * |diag[r]| and returns its row number r + 1; returns 0 when every pivot held.
+// Forward elimination of s and f in place, pivots in row order. A pivot that is not above
+// prog * |diag[r]| is raised to that bound and the elimination goes on; the row number r + 1 of
+// the first such pivot is returned, 0 when every pivot held.
 int eliminacja(double* s, double* f, const double* diag, int nq, int nbw, double prog);
 
 // Back substitution over the eliminated band: f becomes the solution.
 void podstawienie(const double* s, double* f, int nq, int nbw);
+
+// What the elimination did to its load vector, done to another one with the band it left: with
+// podstawienie after it, a further right-hand side is solved with the same factor.
+void postep(const double* s, double* f, int nq, int nbw);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <random>
 
@@ -199,8 +201,8 @@ TEST(Analiza, LosoweKratownicyZgadzajaSieZNiezaleznymRozwiazaniem) {
         unsigned ziarno;
         int kol, wier;
         float kontrast;
-    } przypadki[] = {
-        {1, 4, 2, 1.f}, {2, 7, 3, 1.f}, {3, 3, 6, 1e4f}, {4, 12, 2, 1e-4f}, {5, 9, 1, 10.f}};
+    } przypadki[] = {{1, 4, 2, 1.f},  {2, 7, 3, 1.f},  {3, 3, 6, 1e4f}, {4, 12, 2, 1e-4f},
+                     {5, 9, 1, 10.f}, {6, 5, 3, 1e9f}, {7, 6, 2, 1e-9f}};
     for (const auto& p : przypadki) {
         SCOPED_TRACE(p.ziarno);
         Model m;
@@ -209,49 +211,157 @@ TEST(Analiza, LosoweKratownicyZgadzajaSieZNiezaleznymRozwiazaniem) {
     }
 }
 
-TEST(Analiza, MechanizmySaZatrzymywaneBlademZeraNaPrzekatnej) {
-    Opis trojkat = {.wezly = {{0, 0}, {4, 0}, {2, 3}},
-                    .prety = {{1, 2, 1, 1}, {1, 3, 1, 1}, {2, 3, 1, 1}},
-                    .podpory = {{1, 0}, {2, 0}, {4, 0}},
-                    .sily = {{6, -1.f}}};
-    Opis bez_podpor = trojkat;
+// The message of a mechanism: the first line and where the truss moves.
+std::string mechanizm(int wezel, char kierunek) {
+    return "Zero na przekątnej macierzy sztywności!\nWęzeł " + std::to_string(wezel) +
+           " może się swobodnie przemieszczać w kierunku " + kierunek + ".";
+}
+
+// A Pratt truss of `przesla` panels, height 1, pinned at one end and on a roller at the other,
+// turned by `kat` about the origin; `bez_przekatnej` > 0 leaves out that panel's diagonal.
+Opis obrocony_pratt(int przesla, double kat, int bez_przekatnej) {
+    Model p;
+    pratt(p, przesla, 1.f, 1.f, przesla);
+    Opis o;
+    for (int i = 1; i <= p.nn; ++i) {
+        const double x = p.x[i][1], y = p.x[i][2];
+        o.wezly.push_back({static_cast<float>(x * std::cos(kat) - y * std::sin(kat)),
+                           static_cast<float>(x * std::sin(kat) + y * std::cos(kat))});
+    }
+    for (int e = 1; e <= p.ne; ++e) {
+        // Bar 4 k + 1 is the diagonal of panel k.
+        if (bez_przekatnej > 0 && e == 4 * bez_przekatnej + 1) continue;
+        o.prety.push_back({p.noc[e][1], p.noc[e][2], 1, 1});
+    }
+    for (int i = 1; i <= p.nd; ++i) o.podpory.push_back({p.nu[i], 0.f});
+    for (int i = 1; i <= p.nl; ++i) o.sily.push_back({p.ild[i], p.al[i]});
+    return o;
+}
+
+TEST(Analiza, MechanizmySaZatrzymywaneINazywajaRuchomyWezel) {
+    const Opis trojkat = {.wezly = {{0, 0}, {4, 0}, {2, 3}},
+                          .prety = {{1, 2, 1, 1}, {1, 3, 1, 1}, {2, 3, 1, 1}},
+                          .podpory = {{1, 0}, {2, 0}, {4, 0}},
+                          .sily = {{6, -1.f}}};
+    Opis bez_podpor = trojkat, jeden_przegub = trojkat, luzny_wezel = trojkat;
     bez_podpor.podpory.clear();
-    Opis jeden_przegub = trojkat;
     jeden_przegub.podpory = {{1, 0}, {2, 0}};
-    Opis luzny_wezel = trojkat;
     luzny_wezel.wezly.push_back({8, 8});
-    Opis kwadrat_bez_przekatnej = {
-        .wezly = {{0, 0}, {3, 0}, {3, 3}, {0, 3}},
-        .prety = {{1, 2, 1, 1}, {2, 3, 1, 1}, {3, 4, 1, 1}, {4, 1, 1, 1}},
-        .podpory = {{1, 0}, {2, 0}, {4, 0}},
-        .sily = {{5, 1.f}}};
-    Opis pratt_bez_przekatnej;
-    {
-        Model p;
-        pratt(p, 6, 3.f, 4.f, 6);
-        for (int i = 1; i <= p.nn; ++i)
-            pratt_bez_przekatnej.wezly.push_back({p.x[i][1], p.x[i][2]});
-        for (int e = 1; e <= p.ne; ++e)
-            if (e != 5) pratt_bez_przekatnej.prety.push_back({p.noc[e][1], p.noc[e][2], 1, 1});
-        for (int i = 1; i <= p.nd; ++i) pratt_bez_przekatnej.podpory.push_back({p.nu[i], 0.f});
-        for (int i = 1; i <= p.nl; ++i) pratt_bez_przekatnej.sily.push_back({p.ild[i], p.al[i]});
-    }
-    for (const Opis* o : {&bez_podpor, &jeden_przegub, &luzny_wezel, &kwadrat_bez_przekatnej,
-                          &pratt_bez_przekatnej}) {
+    // Held only vertically, under vertical loads: the loads leave the sideways slide at rest.
+    Opis bez_poziomej = obrocony_pratt(6, 0.0, 0);
+    bez_poziomej.podpory = {{2, 0}, {26, 0}};
+    const struct {
+        Opis opis;
+        std::vector<std::string> komunikaty;  // any of them
+    } przypadki[] = {
+        {bez_podpor, {mechanizm(1, 'X')}},
+        {jeden_przegub, {mechanizm(2, 'Y')}},
+        {luzny_wezel, {mechanizm(4, 'X')}},
+        {{.wezly = {{0, 0}, {3, 0}, {3, 3}, {0, 3}},
+          .prety = {{1, 2, 1, 1}, {2, 3, 1, 1}, {3, 4, 1, 1}, {4, 1, 1, 1}},
+          .podpory = {{1, 0}, {2, 0}, {4, 0}},
+          .sily = {{5, 1.f}}},
+         {mechanizm(3, 'X')}},
+        {bez_poziomej, {mechanizm(1, 'X')}},
+        // The hinge of a long truss turned at an angle, where the pivots alone cannot tell
+        // rounding from a true pivot: a node of the panel without its diagonal moves most.
+        {obrocony_pratt(450, 0.35, 2),
+         {mechanizm(3, 'Y'), mechanizm(4, 'Y'), mechanizm(5, 'Y'), mechanizm(6, 'Y')}},
+        {obrocony_pratt(640, 0.6, 460),
+         {mechanizm(919, 'Y'), mechanizm(920, 'Y'), mechanizm(921, 'Y'), mechanizm(922, 'Y')}},
+        {obrocony_pratt(800, 0.8, 733),
+         {mechanizm(1465, 'X'), mechanizm(1466, 'X'), mechanizm(1467, 'X'), mechanizm(1468, 'X')}},
+    };
+    for (const auto& p : przypadki) {
         Model m;
-        zbuduj(m, *o);
+        zbuduj(m, p.opis);
         for (int i = 1; i <= m.ne; ++i) m.stressp[i] = 123.f;
-        const WynikObliczen w = obliczenia(m);
-        EXPECT_EQ(w.blad, 1);
-        EXPECT_EQ(w.nrblad, 1);
+        const std::vector<std::string> k = komunikaty_obliczen(obliczenia(m));
+        ASSERT_EQ(k.size(), 1u);
+        EXPECT_NE(std::find(p.komunikaty.begin(), p.komunikaty.end(), k[0]), p.komunikaty.end())
+            << k[0];
         EXPECT_EQ(m.obliczono, 0);
-        EXPECT_EQ(komunikaty_obliczen(w),
-                  std::vector<std::string>{"Zero na przekątnej macierzy sztywności!"});
-        EXPECT_EQ(m.stressp[1], 123.f);
+        EXPECT_EQ(m.stressp[1], 123.f) << "results of a refused analysis are not written";
     }
+    for (int przesla : {450, 640, 800}) {
+        Model m;
+        zbuduj(m, obrocony_pratt(przesla, 0.6, 0));
+        EXPECT_TRUE(obliczenia(m).sukces()) << "the same truss with all its diagonals";
+    }
+}
+
+TEST(Analiza, KwadratBezPrzekatnejJestMechanizmemPodKazdymKatem) {
+    for (int krok = 0; krok < 160; ++krok) {
+        const double a = 0.04 * krok, c = std::cos(a), s = std::sin(a);
+        auto punkt = [&](float x, float y) {
+            return std::array<float, 2>{static_cast<float>(7 + c * x - s * y),
+                                        static_cast<float>(5 + s * x + c * y)};
+        };
+        Model m;
+        zbuduj(m, {.wezly = {punkt(0, 0), punkt(3, 0), punkt(3, 3), punkt(0, 3)},
+                   .prety = {{1, 2, 1, 1}, {2, 3, 1, 1}, {3, 4, 1, 1}, {4, 1, 1, 1}},
+                   .podpory = {{1, 0}, {2, 0}, {4, 0}},
+                   .sily = {{5, 1.f}, {8, -2.f}}});
+        const WynikObliczen w = obliczenia(m);
+        EXPECT_EQ(w.nrblad, blad_zero_na_przekatnej) << "angle " << a;
+    }
+}
+
+TEST(Analiza, BardzoSztywnyPretObokMiekkichNieJestMechanizmem) {
+    // Two triangles joined by a near-rigid link between nodes 2 and 3, up to 10^11 times stiffer
+    // than the other bars, or as much softer.
+    for (float k : {1e3f, 1e9f, 1e11f, 1e-9f}) {
+        Model m;
+        zbuduj(m, {.wezly = {{0, 0}, {4, 0}, {5, 0}, {9, 0}, {4.5f, 3}},
+                   .prety = {{1, 2, 1, 1},
+                             {1, 5, 1, 1},
+                             {2, 5, 1, 1},
+                             {2, 3, 1, 2},
+                             {3, 5, 1, 1},
+                             {3, 4, 1, 1},
+                             {4, 5, 1, 1}},
+                   .pola = {0.01f, 0.01f * k},
+                   .podpory = {{1, 0}, {2, 0}, {8, 0}},
+                   .sily = {{10, -10.f}, {3, 2.f}, {6, -3.f}}});
+        SCOPED_TRACE(k);
+        porownaj_z_wzorcem(m, 1e-5);
+    }
+}
+
+TEST(Analiza, WynikPozaZakresemFloatNieJestWaznymWynikiem) {
     Model m;
-    pratt(m, 6, 3.f, 4.f, 6);
-    EXPECT_TRUE(obliczenia(m).sukces()) << "the same truss with all its diagonals";
+    zbuduj(m, {.wezly = {{0, 0}, {4, 0}, {2, 3}},
+               .prety = {{1, 2, 1, 1}, {1, 3, 1, 1}, {2, 3, 1, 1}},
+               .podpory = {{1, 0}, {2, 0}, {4, 0}},
+               .sily = {{6, -3e38f}}});
+    m.stressp[1] = 123.f;
+    const WynikObliczen w = obliczenia(m);
+    EXPECT_EQ(w.nrblad, blad_zakres_wynikow);
+    EXPECT_EQ(
+        komunikaty_obliczen(w).front().rfind("Wyniki obliczeń przekraczają zakres liczb!\n", 0),
+        0u);
+    EXPECT_EQ(m.obliczono, 0);
+    EXPECT_EQ(m.stressp[1], 123.f);
+}
+
+TEST(Sterownik, MaterialLubPrzekrojNiedodatniJestNazwany) {
+    const struct {
+        float e, a;
+        std::string komunikat;
+    } przypadki[] = {{0.f, 0.01f, "Moduł Younga materiału 2 nie jest dodatni!"},
+                     {-2e8f, 0.01f, "Moduł Younga materiału 2 nie jest dodatni!"},
+                     {2e8f, 0.f, "Pole przekroju 2 nie jest dodatnie!"},
+                     {2e8f, -1.f, "Pole przekroju 2 nie jest dodatnie!"}};
+    for (const auto& p : przypadki) {
+        Model m;
+        zbuduj(m, {.wezly = {{0, 0}, {4, 0}, {2, 3}},
+                   .prety = {{1, 2, 1, 1}, {1, 3, 1, 1}, {2, 3, 2, 2}},
+                   .materialy = {{2e8f, 0.f}, {p.e, 0.f}, {-1.f, 0.f}},  // 3: used by no bar
+                   .pola = {0.01f, p.a, 0.f},
+                   .podpory = {{1, 0}, {2, 0}, {4, 0}},
+                   .sily = {{6, -1.f}}});
+        EXPECT_EQ(komunikaty_obliczen(obliczenia(m)), std::vector<std::string>{p.komunikat});
+    }
 }
 
 TEST(Analiza, DuzeKratownicePoprawnieUtwierdzoneNieSaMechanizmami) {
@@ -301,7 +411,9 @@ TEST(Sterownik, PretZerowejDlugosciZatrzymujeSklejanie) {
                .prety = {{1, 2, 1, 1}, {2, 3, 1, 1}},
                .podpory = {{1, 0}, {2, 0}}});
     const WynikObliczen w = obliczenia(m);
-    EXPECT_EQ(komunikaty_obliczen(w), std::vector<std::string>{"Zerowa długość elementu!"});
+    EXPECT_EQ(komunikaty_obliczen(w),
+              std::vector<std::string>{
+                  "Zerowa długość elementu!\nPręt 2 ma oba końce w tym samym punkcie."});
     EXPECT_EQ(m.obliczono, 0);
     EXPECT_EQ(m.nrblad, 2);
 }

@@ -32,7 +32,9 @@ TEST_F(Oblicz, NowyModelZWezlamiPoAnalizieZachowujePasmoIZglaszaZero) {
     zbuduj(o.model, {.wezly = {{0, 0}, {1, 0}}});
     o.model.nbw = 8;  // the band of the earlier truss survives New
     o.Find(1010);
-    EXPECT_EQ(a.teksty().back(), "Zero na przekątnej macierzy sztywności!");
+    EXPECT_EQ(a.teksty().back(),
+              "Zero na przekątnej macierzy sztywności!\n"
+              "Węzeł 1 może się swobodnie przemieszczać w kierunku Y.");
     EXPECT_EQ(a.teksty().size(), 2u);
     EXPECT_EQ(o.model.obliczono, 0);
 }

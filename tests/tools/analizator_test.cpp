@@ -100,6 +100,9 @@ TEST_F(Analizator, ExitCodeAndMessagesTellWhatHappened) {
     pratt(m, 4, 3.0f, 4.0f, 4);
     m.x[2][1] = m.x[1][1], m.x[2][2] = m.x[1][2];  // bar 1 joins two nodes at one point
     const std::string zerowy = zapisz("zerowy.V2D", m);
+    pratt(m, 4, 3.0f, 4.0f, 4);
+    m.pm[1][1] = 0.0f;  // opens, so that it can be mended, but cannot be analysed
+    const std::string bez_modulu = zapisz("bez_modulu.V2D", m);
     przygotuj(m, 0, 2, 0, 0, 0, 0);
     const std::string bez_pretow = zapisz("bez_pretow.V2D", m);
     std::ofstream(folder + "/smieci.V2D") << "nie projekt";
@@ -119,8 +122,9 @@ TEST_F(Analizator, ExitCodeAndMessagesTellWhatHappened) {
         {{}, 2, "", "Użycie"},
         {{dobry, dobry}, 2, "", "Użycie"},
         {{"--tabele", dobry}, 2, "", "Użycie"},
-        {{mechanizm}, 3, "", "Zero na przekątnej macierzy sztywności!"},
-        {{zerowy}, 3, "", "Zerowa długość elementu!"},
+        {{mechanizm}, 3, "", "Zero na przekątnej macierzy sztywności!\nWęzeł "},
+        {{zerowy}, 3, "", "Zerowa długość elementu!\nPręt 1 "},
+        {{bez_modulu}, 3, "", "Moduł Younga materiału 1 nie jest dodatni!"},
         {{bez_pretow}, 3, "", "Zerowa długość pasma macierzy sztywności!"},
     };
     for (const auto& p : przypadki) {

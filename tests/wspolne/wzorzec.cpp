@@ -40,19 +40,23 @@ Wzorzec rozwiaz_wzorzec(const Model& m) {
             }
             k(r, r) = 1.0L, F[r] = wart[r];
         }
-    long double skala = 0;
-    for (int i = 0; i < nq; ++i) skala = std::max(skala, std::fabs(k(i, i)));
+    // Each pivot against its own row's scale, so that a very stiff bar beside soft ones does not
+    // look like a singularity.
+    std::vector<long double> skala(nq, 0.0L);
+    for (int r = 0; r < nq; ++r)
+        for (int c = 0; c < nq; ++c) skala[r] = std::max(skala[r], std::fabs(k(r, c)));
     for (int c = 0; c < nq; ++c) {
         int p = c;
         for (int r = c + 1; r < nq; ++r)
             if (std::fabs(k(r, c)) > std::fabs(k(p, c))) p = r;
-        if (std::fabs(k(p, c)) <= 1e-12L * skala) {
+        if (std::fabs(k(p, c)) <= 1e-15L * skala[p]) {
             w.osobliwy = true;
             return w;
         }
         if (p != c) {
             for (int j = 0; j < nq; ++j) std::swap(k(p, j), k(c, j));
             std::swap(F[p], F[c]);
+            std::swap(skala[p], skala[c]);
         }
         for (int r = c + 1; r < nq; ++r) {
             const long double q = k(r, c) / k(c, c);
