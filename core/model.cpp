@@ -1,5 +1,6 @@
 #include "core/model.h"
 
+#include <cstdint>
 #include <cstdio>
 
 void zwolnij_model(Model& m) {
@@ -13,6 +14,27 @@ void zwolnij_model(Model& m) {
 
 void przejmij_konstrukcje(Model& m, Konstrukcja&& k) {
     static_cast<Konstrukcja&>(m) = std::move(k);
+}
+
+namespace {
+template <class T>
+bool siega(const Wektor<T>& v, int n) {
+    return n == 0 || (v && v.low() == 1 && v.high() >= n);
+}
+template <class T>
+bool siega(const Macierz<T>& m, int n, int kolumn) {
+    return n == 0 || (m && m.rlow() == 1 && m.rhigh() >= n && m.clow() == 1 && m.chigh() == kolumn);
+}
+}  // namespace
+
+bool spojna(const Konstrukcja& k) {
+    for (int c : {k.ne, k.nn, k.nd, k.nl, k.nm, k.na, k.ntel})
+        if (c < 0) return false;
+    return k.nn <= INT32_MAX / 2 && k.nq == 2 * k.nn && siega(k.x, k.nn, 2) && siega(k.f, k.nq) &&
+           siega(k.noc, k.ne, 4) && siega(k.stressp, k.ne) && siega(k.pm, k.nm, 2) &&
+           siega(k.area, k.na) && siega(k.nu, k.nd) && siega(k.u, k.nd) && siega(k.react, k.nd) &&
+           siega(k.ild, k.nl) && siega(k.al, k.nl) && siega(k.nset, k.ntel) &&
+           siega(k.temp, k.ntel);
 }
 
 std::string etykieta_dof(int dof) {

@@ -31,12 +31,14 @@ bool utworz_prace(const Model& m, Praca& w) {
 
 WynikObliczen obliczenia(Model& m) {
     WynikObliczen wy;
-    for (int i = 1; i <= m.ne; ++i) {
+    // Without an open model, or with counts its arrays do not back, there is nothing to analyse.
+    const bool jest_model = m.Pusty == 0 && spojna(m);
+    for (int i = 1; jest_model && i <= m.ne; ++i) {
         const std::int64_t d = std::abs(static_cast<std::int64_t>(m.noc[i][2]) - m.noc[i][1]);
         if (2 * d + 2 > m.nbw)
             m.nbw = static_cast<int>(std::min<std::int64_t>(2 * d + 2, INT32_MAX));
     }
-    if (m.nbw > 0 && m.nq > 0) {
+    if (jest_model && m.nbw > 0 && m.nq > 0) {
         wy.wykonano = true;
         m.obliczono = 0;
         m.nrblad = 0;
@@ -54,7 +56,7 @@ WynikObliczen obliczenia(Model& m) {
         wy.dof_bledu = w.dof_bledu;
         wy.numer_bledu = w.numer_bledu;
     }
-    wy.brak_wezlow = m.nq == 0;
+    wy.brak_wezlow = !jest_model || m.nq == 0;
     wy.zerowe_pasmo = m.nbw == 0;
     return wy;
 }
