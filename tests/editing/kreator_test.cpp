@@ -90,35 +90,51 @@ TEST(Kreator, DomyslnePytajaOKazdyElementPoKoleiAGotowyModelJestOtwartyINieoblic
     EXPECT_NEAR(std::fabs(m.react[2] + m.react[3]), 10.0f, 1e-3f);
 }
 
-TEST(Kreator, OdrzuconaPierwszaStronaNicNieBudujeIZostawiaDomyslneLiczniki) {
+TEST(Kreator, OdrzuconaLubAnulowanaPierwszaStronaZostawiaMagazynPustyAObliczGoNieCzyta) {
     struct Przypadek {
-        int pole;
-        const char* wartosc;
+        Pola pola;
+        int wynik;
         std::vector<std::string> komunikaty;
     };
     const Przypadek przypadki[] = {
-        {3001, "1", {"Zbyt mała liczba prętów"}},
-        {3001, "0", {"Zbyt mała liczba prętów"}},
-        {3002, "2", {}},
-        {3003, "0", {}},
-        {3004, "0", {}},
-        {3005, "-1", {}},
-        {3006, "", {}},
+        {{}, 2, {}},
+        {{{3001, "1"}}, 1, {"Zbyt mała liczba prętów"}},
+        {{{3001, "0"}}, 1, {"Zbyt mała liczba prętów"}},
+        {{{3001, ""}}, 1, {"Zbyt mała liczba prętów"}},
+        {{{3002, "2"}}, 1, {}},
+        {{{3003, "0"}}, 1, {}},
+        {{{3004, "0"}}, 1, {}},
+        {{{3005, "-1"}}, 1, {}},
+        // A count that is not a number names its field; every such field of one OK in a row.
+        {{{3006, ""}}, 1, {"Ilość różnych przekrojów nie jest liczbą"}},
+        {{{3002, ""}, {3004, "2a"}, {3005, "1,5"}},
+         1,
+         {"Ilość węzłów nie jest liczbą", "Ilość sił obciążających nie jest liczbą",
+          "Ilość materiałów nie jest liczbą"}},
     };
     for (const Przypadek& p : przypadki) {
-        SCOPED_TRACE(std::to_string(p.pole) + "=" + p.wartosc);
+        SCOPED_TRACE(::testing::PrintToString(p.pola));
         Atrapa a;
         _OKNO_ okno(a);
-        a.wpisy.push_back(Wpis{{{p.pole, p.wartosc}}, 1});
+        a.wpisy.push_back(Wpis{p.pola, p.wynik});
         okno.Cm_kreator();
         EXPECT_EQ(a.teksty(), p.komunikaty);
         EXPECT_EQ(a.pokazy.size(), 1u);
-        EXPECT_EQ(okno.model.Pusty, 1);
-        EXPECT_FALSE(okno.model.x || okno.model.noc);
-        EXPECT_EQ(std::vector<int>({okno.model.ne, okno.model.nn, okno.model.nl, okno.model.nm,
-                                    okno.model.na, okno.model.ntel}),
-                  std::vector<int>({3, 3, 1, 1, 1, 0}));
         EXPECT_EQ(a.odswiezenia, 2);
+        const Model& m = okno.model;
+        EXPECT_EQ(m.Pusty, 1);
+        EXPECT_FALSE(m.x || m.noc);
+        EXPECT_EQ(std::vector<int>({m.ne, m.nn, m.nd, m.nl, m.nm, m.na, m.ntel, m.nq}),
+                  std::vector<int>(8, 0));
+        // The analysis finds nothing to read, and the statistics show nothing.
+        a.komunikaty.clear();
+        okno.Find(1010);
+        EXPECT_EQ(a.teksty(), (std::vector<std::string>{
+                                  "Brak węzłów!", "Zerowa długość pasma macierzy sztywności!"}));
+        a.wpisy.push_back({});
+        okno.Find(51699);
+        for (int id : {3001, 3002, 3003, 3004, 3005, 3006})
+            EXPECT_EQ(a.pokazy.back().przy_otwarciu.at(id), "0") << id;
     }
 }
 
