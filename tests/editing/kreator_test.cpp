@@ -209,6 +209,17 @@ TEST(Kreator, LiczbyNieskonczoneINieliczbySaOdrzucaneKomunikatemSwojegoPola) {
         {"sila -inf", podpory, [](Kreator& k) { k.sila("1", "-inf"); }, "Wartość siły równa zeru"},
         {"pole 1e39", [podpory](Kreator& k) { podpory(k), k.sila("3", "1"); },
          [](Kreator& k) { k.przekroj("1e39"); }, "Pole przkroju musi być większe od zera"},
+        // Text that is not wholly a number is no number, whatever it starts with.
+        {"node 1 of a bar 2a", [](Kreator&) {}, [](Kreator& k) { k.pret("2a", "3"); },
+         "Zły numer węzła 1"},
+        {"X 2a", prety, [](Kreator& k) { k.wezel("2a", "0"); }, "Współrzędna X<0"},
+        {"E empty", wezly, [](Kreator& k) { k.material("", "0"); }, "Moduł Younga <=0"},
+        {"support X abc", [wezly](Kreator& k) { wezly(k), k.material("1", "0"); },
+         [](Kreator& k) { k.podpora("1", true, false, "abc"); },
+         "Przemieszczenie w kierunku X nie jest liczbą"},
+        {"sila abc", podpory, [](Kreator& k) { k.sila("1", "abc"); }, "Wartość siły równa zeru"},
+        {"pole empty", [podpory](Kreator& k) { podpory(k), k.sila("3", "1"); },
+         [](Kreator& k) { k.przekroj(""); }, "Pole przkroju musi być większe od zera"},
     };
     for (const Przypadek& p : przypadki) {
         SCOPED_TRACE(p.opis);
@@ -257,6 +268,26 @@ TEST(Kreator, PodporaWObuKierunkachDajeDwaWpisyAPodporyMogaPrzekroczycLiczbeStop
             {3, 0.5f}, {4, -0.25f}, {1, 0}, {2, 0}, {5, 0}, {6, 0}, {5, 0}, {6, 0}, {2, 0.125f}}));
     EXPECT_EQ(m.ild[1], 5);
     EXPECT_EQ(m.f[5], 5.0f);
+}
+
+TEST(Kreator, DwaPretySaNajmniejszaPrzyjetaLiczbaIDajaModelDoObliczenia) {
+    Kreator k;
+    k.ok({{3001, "2"}});
+    k.pret("1", "2"), k.pret("2", "3");
+    k.wezel("0", "0"), k.wezel("1,5", "0"), k.wezel("3", "0,5");
+    k.material("210000", "0");
+    k.podpora("1", true, true), k.podpora("3", true, true);
+    k.sila("2", "-2,5", true);
+    k.przekroj("0,01");
+    k.o.Cm_kreator();
+    EXPECT_TRUE(k.port.teksty().empty());
+    const Model& m = k.o.model;
+    ASSERT_EQ(std::tuple(m.Pusty, m.ne, m.nn, m.nd, m.nl), std::tuple(0, 2, 3, 4, 1));
+    EXPECT_EQ(std::tuple(m.noc[2][1], m.noc[2][2], m.x[2][1], m.x[3][2], m.al[1], m.area[1]),
+              std::tuple(2, 3, 1.5f, 0.5f, -2.5f, 0.01f));
+    k.o.Find(1010);
+    EXPECT_TRUE(k.port.teksty().empty());
+    EXPECT_EQ(m.obliczono, 1);
 }
 
 TEST(Kreator, AnulowanieWKazdymKrokuPoPierwszejStronieNieZostawiaModelu) {
