@@ -109,7 +109,7 @@ void _OKNO_::Cm_d_podp() {
         wpisz(r.x, "0.0");
         wpisz(r.y, "0.0");
         if (port.Dialog(3030, &r, cyfry()) != 1) break;
-        const int n = liczba_calkowita(r.nu);
+        const int n = numer_z_pola(r.nu);
         const bool w_x = r.chx == 1, w_y = r.chy == 1;
         // In 64 bits, so that a node number far out of range cannot wrap onto a real DOF.
         const long long dof_x = 2LL * n - 1, dof_y = 2LL * n;
@@ -147,7 +147,7 @@ void _OKNO_::Cm_d_sile() {
         wpisz(r.f, "0.0");
         r.xf = 1, r.yf = 0;
         if (port.Dialog(3040, &r, cyfry()) != 1) break;
-        const int n = liczba_calkowita(r.nr);
+        const int n = numer_z_pola(r.nr);
         float sila = 0.0f;
         Kontrola k(*this);
         k(n < 1 || n > m.nn, "Zły numer węzła");

@@ -5,12 +5,12 @@
 #include "okno/okno.h"
 
 // Shows template 3100 with the prompt `pytanie`; whatever way it closes, the number is read from
-// the field, which starts at "0", so closing it without OK gives 0.
+// the field, which starts at "0", so closing it without OK gives 0, and so does an emptied field.
 inline int zapytaj_o_numer(_OKNO_& o, const char* pytanie) {
     wpisz(o.danenr.i, "0");
     wpisz(o.danenr.nap, pytanie);
     o.port.Dialog(3100, &o.danenr, o.cyfry());
-    return liczba_calkowita(o.danenr.i);
+    return numer_z_pola(o.danenr.i);
 }
 
 // The checks of one dialog, run in order: every failing check shows its own message.
@@ -30,13 +30,14 @@ class Kontrola {
 };
 
 // A bar as typed into template 3010, checked in the order every bar dialog uses: first node
-// (also against the second), second node, material, cross-section.
+// (also against the second), second node, material, cross-section. A field that is not a number
+// names nothing and fails its own check alone.
 struct PretZDialogu {
     int w1, w2, mat, pole;
 };
 inline PretZDialogu sprawdz_pret(Kontrola& k, const d_dane_przek& r, int nn, int nm, int na) {
-    const PretZDialogu p{liczba_calkowita(r.w1), liczba_calkowita(r.w2), liczba_calkowita(r.mat),
-                         liczba_calkowita(r.pole)};
+    const PretZDialogu p{numer_z_pola(r.w1), numer_z_pola(r.w2), numer_z_pola(r.mat),
+                         numer_z_pola(r.pole)};
     k(p.w1 < 1 || p.w1 > nn || p.w1 == p.w2, "Zły numer węzła 1");
     k(p.w2 < 1 || p.w2 > nn, "Zły numer węzła 2");
     k(p.mat < 1 || p.mat > nm, "Zły numer materiału");

@@ -1,26 +1,73 @@
 #include "editing/liczby.h"
 
+#include <algorithm>
 #include <cfloat>
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
+#include <string>
+#include <string_view>
 
-int liczba_calkowita(const char* tekst) {
-    const long v = std::atol(tekst);
-    if (v < INT_MIN) return INT_MIN;
-    if (v > INT_MAX) return INT_MAX;
-    return static_cast<int>(v);
+namespace {
+
+// The text without the blanks around it.
+std::string_view bez_odstepow(const char* tekst) {
+    std::string_view t(tekst);
+    const std::size_t p = t.find_first_not_of(" \t");
+    if (p == std::string_view::npos) return {};
+    return t.substr(p, t.find_last_not_of(" \t") - p + 1);
+}
+
+// from_chars reads no plus sign: it is dropped, unless another sign follows it.
+bool bez_plusa(std::string_view& t) {
+    if (t.empty() || t[0] != '+') return true;
+    t.remove_prefix(1);
+    return t.empty() || (t[0] != '+' && t[0] != '-');
+}
+
+}  // namespace
+
+bool liczba_calkowita(const char* tekst, int& wartosc) {
+    wartosc = 0;
+    std::string_view t = bez_odstepow(tekst);
+    if (!bez_plusa(t)) return false;
+    const bool ujemna = !t.empty() && t[0] == '-';
+    const std::string_view cyfry = t.substr(ujemna ? 1 : 0);
+    if (cyfry.empty() || cyfry.find_first_not_of("0123456789") != std::string_view::npos)
+        return false;
+    const auto [koniec, blad] = std::from_chars(t.data(), t.data() + t.size(), wartosc);
+    if (blad == std::errc::result_out_of_range) wartosc = ujemna ? INT_MIN : INT_MAX;
+    return koniec == t.data() + t.size();
+}
+
+int numer_z_pola(const char* tekst) {
+    int n = 0;
+    return liczba_calkowita(tekst, n) ? n : 0;
 }
 
 bool liczba_rzeczywista(const char* tekst, float& wartosc) {
-    const double d = std::atof(tekst);
-    // Beyond FLT_MAX the float would be infinite; the comparison is false for NaN as well.
-    if (!(std::fabs(d) <= static_cast<double>(FLT_MAX))) {
-        wartosc = 0.0f;
+    wartosc = 0.0f;
+    std::string_view bez = bez_odstepow(tekst);
+    if (!bez_plusa(bez) || bez.empty()) return false;
+    std::string t(bez);
+    std::replace(t.begin(), t.end(), ',', '.');
+    double d = 0.0;
+    const auto [koniec, blad] = std::from_chars(t.data(), t.data() + t.size(), d);
+    if (koniec != t.data() + t.size()) return false;
+    if (blad == std::errc::result_out_of_range) {
+        // In a field of at most twelve characters only an exponent takes a number out of a
+        // double's range: a negative one makes it too small to tell from 0, a positive one too
+        // large for a float.
+        const std::size_t e = t.find_first_of("eE");
+        if (e == std::string::npos || t[e + 1] != '-') return false;
+        d = 0.0;
+    } else if (blad != std::errc{}) {
         return false;
     }
+    // Beyond FLT_MAX the float would be infinite; the comparison is false for NaN as well.
+    if (!(std::fabs(d) <= static_cast<double>(FLT_MAX))) return false;
     wartosc = static_cast<float>(d);
     return true;
 }

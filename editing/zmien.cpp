@@ -135,7 +135,7 @@ void _OKNO_::Cm_z_podp() {
                 wpisz(r.y, "0.0");
             const d_wymusz wpisany = r;
             if (port.Dialog(3030, &r, cyfry()) != 1) break;
-            const int wezel = liczba_calkowita(r.nu);
+            const int wezel = numer_z_pola(r.nu);
             const bool w_x = r.chx == 1, w_y = r.chy == 1;
             float ux = 0.0f, uy = 0.0f;
             Kontrola k(*this);
@@ -192,7 +192,7 @@ void _OKNO_::Cm_z_sile() {
         r.xf = kierunek == 1, r.yf = kierunek == 2;
         const d_sily wpisany = r;
         if (port.Dialog(3040, &r, cyfry()) != 1) break;
-        const int cel = liczba_calkowita(r.nr);
+        const int cel = numer_z_pola(r.nr);
         float sila = 0.0f;
         Kontrola k(*this);
         k(cel < 1 || cel > m.nn, "Zły numer węzła");

@@ -109,3 +109,56 @@ TEST_F(Dodaj, BezModeluAlboBezWezlowITworzywaTylkoOdswieza) {
     EXPECT_TRUE(a.pokazy.empty());
     EXPECT_EQ(a.odswiezenia, przed + 3);
 }
+
+TEST_F(KomendyEdycji, PoleLiczbowePrzyjmujePrzecinekAInnyTekstOdrzucaKomunikatemPola) {
+    const Opis b = baza();
+    // One field of each kind, in the add and the change commands; the other fields valid.
+    const struct {
+        const char* nazwa;
+        int polecenie;
+        const char* numer;  // answer to the number prompt, if the command asks
+        Pola inne;
+        int pole;
+        const char* komunikat;
+        bool ponownie;  // the dialog is shown again after a refusal
+    } pola[] = {
+        {"add node X", 51682, nullptr, {}, 8500, "Współrzędna X<0", true},
+        {"add modulus", 51684, nullptr, {}, 8500, "Moduł Younga <=0", true},
+        {"add force", 51687, nullptr, {{8500, "4"}}, 8501, "Wartość siły równa zeru", true},
+        {"add support X",
+         51686,
+         nullptr,
+         {{8500, "2"}, {8600, "1"}},
+         8501,
+         "Przemieszczenie w kierunku X nie jest liczbą",
+         true},
+        {"add bar node 1", 51683, nullptr, {{8501, "3"}}, 8500, "Zły numer węzła 1", true},
+        {"add bar node 2", 51683, nullptr, {{8500, "2"}}, 8501, "Zły numer węzła 2", true},
+        {"change area", 1160, "1", {}, 8500, "Pole przkroju musi być większe od zera", true},
+        {"change node Y", 51690, "1", {}, 8501, "Współrzędna Y<0", true},
+        {"change bar material", 1170, "1", {}, 8502, "Zły numer materiału", false},
+    };
+    for (const auto& p : pola)
+        for (const char* tekst : {"2a", "abc", ""}) {
+            std::vector<Wpis> wpisy;
+            if (p.numer) wpisy.push_back(numer(p.numer));
+            Pola wpisane = p.inne;
+            wpisane.push_back({p.pole, tekst});
+            wpisy.push_back(ok(wpisane));
+            if (p.ponownie) wpisy.push_back(anuluj);
+            wykonaj(scen((std::string(p.nazwa) + " \"" + tekst + "\"").c_str(), b, p.polecenie,
+                         wpisy, {p.komunikat}, b, 1));
+        }
+    wykonaj(scen("node typed with commas", b, 51682, {ok({{8500, "1,5"}, {8501, " 0,25"}})}, {},
+                 baza_z([](Opis& o) {
+                     o.wezly.push_back({1.5f, 0.25f});
+                 }),
+                 0));
+    wykonaj(scen("material typed with commas", b, 51684, {ok({{8500, "2,1e8"}, {8501, "1,2e-5"}})},
+                 {}, baza_z([](Opis& o) {
+                     o.materialy.push_back({2.1e8f, 1.2e-5f});
+                 }),
+                 1));
+    wykonaj(scen("force changed with a comma", b, 51689, {numer("4"), ok({{8501, "-2,5"}})}, {},
+                 baza_z([](Opis& o) { o.sily[0].second = -2.5f; }), 0));
+}

@@ -90,35 +90,51 @@ TEST(Kreator, DomyslnePytajaOKazdyElementPoKoleiAGotowyModelJestOtwartyINieoblic
     EXPECT_NEAR(std::fabs(m.react[2] + m.react[3]), 10.0f, 1e-3f);
 }
 
-TEST(Kreator, OdrzuconaPierwszaStronaNicNieBudujeIZostawiaDomyslneLiczniki) {
+TEST(Kreator, OdrzuconaLubAnulowanaPierwszaStronaZostawiaMagazynPustyAObliczGoNieCzyta) {
     struct Przypadek {
-        int pole;
-        const char* wartosc;
+        Pola pola;
+        int wynik;
         std::vector<std::string> komunikaty;
     };
     const Przypadek przypadki[] = {
-        {3001, "1", {"Zbyt mała liczba prętów"}},
-        {3001, "0", {"Zbyt mała liczba prętów"}},
-        {3002, "2", {}},
-        {3003, "0", {}},
-        {3004, "0", {}},
-        {3005, "-1", {}},
-        {3006, "", {}},
+        {{}, 2, {}},
+        {{{3001, "1"}}, 1, {"Zbyt mała liczba prętów"}},
+        {{{3001, "0"}}, 1, {"Zbyt mała liczba prętów"}},
+        {{{3001, ""}}, 1, {"Zbyt mała liczba prętów"}},
+        {{{3002, "2"}}, 1, {}},
+        {{{3003, "0"}}, 1, {}},
+        {{{3004, "0"}}, 1, {}},
+        {{{3005, "-1"}}, 1, {}},
+        // A count that is not a number names its field; every such field of one OK in a row.
+        {{{3006, ""}}, 1, {"Ilość różnych przekrojów nie jest liczbą"}},
+        {{{3002, ""}, {3004, "2a"}, {3005, "1,5"}},
+         1,
+         {"Ilość węzłów nie jest liczbą", "Ilość sił obciążających nie jest liczbą",
+          "Ilość materiałów nie jest liczbą"}},
     };
     for (const Przypadek& p : przypadki) {
-        SCOPED_TRACE(std::to_string(p.pole) + "=" + p.wartosc);
+        SCOPED_TRACE(::testing::PrintToString(p.pola));
         Atrapa a;
         _OKNO_ okno(a);
-        a.wpisy.push_back(Wpis{{{p.pole, p.wartosc}}, 1});
+        a.wpisy.push_back(Wpis{p.pola, p.wynik});
         okno.Cm_kreator();
         EXPECT_EQ(a.teksty(), p.komunikaty);
         EXPECT_EQ(a.pokazy.size(), 1u);
-        EXPECT_EQ(okno.model.Pusty, 1);
-        EXPECT_FALSE(okno.model.x || okno.model.noc);
-        EXPECT_EQ(std::vector<int>({okno.model.ne, okno.model.nn, okno.model.nl, okno.model.nm,
-                                    okno.model.na, okno.model.ntel}),
-                  std::vector<int>({3, 3, 1, 1, 1, 0}));
         EXPECT_EQ(a.odswiezenia, 2);
+        const Model& m = okno.model;
+        EXPECT_EQ(m.Pusty, 1);
+        EXPECT_FALSE(m.x || m.noc);
+        EXPECT_EQ(std::vector<int>({m.ne, m.nn, m.nd, m.nl, m.nm, m.na, m.ntel, m.nq}),
+                  std::vector<int>(8, 0));
+        // The analysis finds nothing to read, and the statistics show nothing.
+        a.komunikaty.clear();
+        okno.Find(1010);
+        EXPECT_EQ(a.teksty(), (std::vector<std::string>{
+                                  "Brak węzłów!", "Zerowa długość pasma macierzy sztywności!"}));
+        a.wpisy.push_back({});
+        okno.Find(51699);
+        for (int id : {3001, 3002, 3003, 3004, 3005, 3006})
+            EXPECT_EQ(a.pokazy.back().przy_otwarciu.at(id), "0") << id;
     }
 }
 
@@ -193,6 +209,17 @@ TEST(Kreator, LiczbyNieskonczoneINieliczbySaOdrzucaneKomunikatemSwojegoPola) {
         {"sila -inf", podpory, [](Kreator& k) { k.sila("1", "-inf"); }, "Wartość siły równa zeru"},
         {"pole 1e39", [podpory](Kreator& k) { podpory(k), k.sila("3", "1"); },
          [](Kreator& k) { k.przekroj("1e39"); }, "Pole przkroju musi być większe od zera"},
+        // Text that is not wholly a number is no number, whatever it starts with.
+        {"node 1 of a bar 2a", [](Kreator&) {}, [](Kreator& k) { k.pret("2a", "3"); },
+         "Zły numer węzła 1"},
+        {"X 2a", prety, [](Kreator& k) { k.wezel("2a", "0"); }, "Współrzędna X<0"},
+        {"E empty", wezly, [](Kreator& k) { k.material("", "0"); }, "Moduł Younga <=0"},
+        {"support X abc", [wezly](Kreator& k) { wezly(k), k.material("1", "0"); },
+         [](Kreator& k) { k.podpora("1", true, false, "abc"); },
+         "Przemieszczenie w kierunku X nie jest liczbą"},
+        {"sila abc", podpory, [](Kreator& k) { k.sila("1", "abc"); }, "Wartość siły równa zeru"},
+        {"pole empty", [podpory](Kreator& k) { podpory(k), k.sila("3", "1"); },
+         [](Kreator& k) { k.przekroj(""); }, "Pole przkroju musi być większe od zera"},
     };
     for (const Przypadek& p : przypadki) {
         SCOPED_TRACE(p.opis);
@@ -241,6 +268,26 @@ TEST(Kreator, PodporaWObuKierunkachDajeDwaWpisyAPodporyMogaPrzekroczycLiczbeStop
             {3, 0.5f}, {4, -0.25f}, {1, 0}, {2, 0}, {5, 0}, {6, 0}, {5, 0}, {6, 0}, {2, 0.125f}}));
     EXPECT_EQ(m.ild[1], 5);
     EXPECT_EQ(m.f[5], 5.0f);
+}
+
+TEST(Kreator, DwaPretySaNajmniejszaPrzyjetaLiczbaIDajaModelDoObliczenia) {
+    Kreator k;
+    k.ok({{3001, "2"}});
+    k.pret("1", "2"), k.pret("2", "3");
+    k.wezel("0", "0"), k.wezel("1,5", "0"), k.wezel("3", "0,5");
+    k.material("210000", "0");
+    k.podpora("1", true, true), k.podpora("3", true, true);
+    k.sila("2", "-2,5", true);
+    k.przekroj("0,01");
+    k.o.Cm_kreator();
+    EXPECT_TRUE(k.port.teksty().empty());
+    const Model& m = k.o.model;
+    ASSERT_EQ(std::tuple(m.Pusty, m.ne, m.nn, m.nd, m.nl), std::tuple(0, 2, 3, 4, 1));
+    EXPECT_EQ(std::tuple(m.noc[2][1], m.noc[2][2], m.x[2][1], m.x[3][2], m.al[1], m.area[1]),
+              std::tuple(2, 3, 1.5f, 0.5f, -2.5f, 0.01f));
+    k.o.Find(1010);
+    EXPECT_TRUE(k.port.teksty().empty());
+    EXPECT_EQ(m.obliczono, 1);
 }
 
 TEST(Kreator, AnulowanieWKazdymKrokuPoPierwszejStronieNieZostawiaModelu) {

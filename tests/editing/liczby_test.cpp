@@ -9,17 +9,20 @@
 #include <random>
 #include <string>
 
-TEST(LiczbyPol, NieLiczbaRzeczywistaNiePrzechodzi) {
+TEST(LiczbyPol, RzeczywistaTylkoGdyCalyTekstJestSkonczonaLiczbaZKropkaLubPrzecinkiem) {
     for (const char* t :
-         {"nan", "NAN", "-nan", "inf", "-inf", "infinity", "1e39", "-1e39", "1e400", "3.5e38"}) {
+         {"nan",    "NAN", "-nan", "inf", "-inf", "infinity", "1e39",  "-1e39", "1e400",
+          "3.5e38", "",    " ",    "abc", "2a",   " 7x",      "1,5,0", "1.5.0", "1,5.0",
+          "0x10",   "1e",  "1 5",  "+-1", "--1",  ",",        "-"}) {
         float v = 1.0f;
         EXPECT_FALSE(liczba_rzeczywista(t, v)) << t;
     }
     struct {
         const char* t;
         float v;
-    } dobre[] = {{"12", 12.0f},   {"-0.5", -0.5f},     {"abc", 0.0f}, {"", 0.0f},
-                 {"1e-50", 0.0f}, {"2.1e12", 2.1e12f}, {" 7x", 7.0f}, {"3.4e38", 3.4e38f}};
+    } dobre[] = {{"12", 12.0f},       {"-0.5", -0.5f},  {"1,5", 1.5f},       {"-2,5", -2.5f},
+                 {"1,2e-5", 1.2e-5f}, {" 7 ", 7.0f},    {"+3", 3.0f},        {",5", 0.5f},
+                 {"1e-50", 0.0f},     {"1e-400", 0.0f}, {"2.1e12", 2.1e12f}, {"3.4e38", 3.4e38f}};
     for (const auto& d : dobre) {
         float v = 1.0f;
         EXPECT_TRUE(liczba_rzeczywista(d.t, v)) << d.t;
@@ -27,11 +30,28 @@ TEST(LiczbyPol, NieLiczbaRzeczywistaNiePrzechodzi) {
     }
 }
 
-TEST(LiczbyPol, DlugaLiczbaCalkowitaNieZawijaSieWPoprawna) {
-    EXPECT_EQ(liczba_calkowita("4294967297"), INT_MAX);  // 2^32 + 1 would wrap to 1
-    EXPECT_EQ(liczba_calkowita("-4294967295"), INT_MIN);
-    EXPECT_EQ(liczba_calkowita("1000"), 1000);
-    EXPECT_EQ(liczba_calkowita("x"), 0);
+TEST(LiczbyPol, CalkowitaTylkoZeZnakuICyfrIDlugaNieZawijaSieWPoprawna) {
+    for (const char* t : {"", " ", "x", "2a", "1,5", "1.0", "1e3", "+-1", "-", "0x10", "1 5"}) {
+        int v = 1;
+        EXPECT_FALSE(liczba_calkowita(t, v)) << t;
+        EXPECT_EQ(numer_z_pola(t), 0) << t;
+    }
+    struct {
+        const char* t;
+        int v;
+    } dobre[] = {{"1000", 1000},
+                 {" 2 ", 2},
+                 {"+3", 3},
+                 {"-0", 0},
+                 {"-12", -12},
+                 {"4294967297", INT_MAX},  // 2^32 + 1
+                 {"-4294967295", INT_MIN},
+                 {"99999999999999999999", INT_MAX}};
+    for (const auto& d : dobre) {
+        int v = 1;
+        EXPECT_TRUE(liczba_calkowita(d.t, v)) << d.t;
+        EXPECT_EQ(v, d.v) << d.t;
+    }
 }
 
 TEST(LiczbyPol, WartoscWpisanaDoPolaCzytaSieTakJakZapisana) {

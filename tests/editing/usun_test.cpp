@@ -58,6 +58,8 @@ TEST_F(Usun, UsuniecieDajeModelIWynikiTakieJakZbudowanegoBezTego) {
         scen("node 3", z_wezlem(3), 51691, {numer("3")}, {}, b, 0),
         scen("last node", z_wezlem(6), 51691, {numer("6")}, {}, b, 0),
         scen("bar 1", z_pretem(1), 51692, {numer("1")}, {}, b, 0),
+        scen("bar 3, the next bar's temperature follows it", z_pretem(3), 51692, {numer("3")}, {},
+             b, 0),
         scen("bar 4", z_pretem(4), 51692, {numer("4")}, {}, b, 0),
         scen("last bar", z_pretem(8), 51692, {numer("8")}, {}, b, 0),
         scen("both supports of node 5", baza_z([](Opis& o) {

@@ -26,6 +26,7 @@ TEST_F(Zmien, KazdaZmianaZapisujeAlboOdrzucaZeWszystkimiKomunikatami) {
         scen("material unchanged", d, 1150, {numer("1"), ok()}, {}, d, 0),
         scen("area unchanged", d, 1160, {numer("1"), ok()}, {}, d, 0),
         scen("node unchanged", d, 51690, {numer("1"), ok()}, {}, d, 0),
+        scen("node at the origin unchanged", b, 51690, {numer("1"), ok()}, {}, b, 0),
         scen("support unchanged", d, 51688, {numer("1"), ok()}, {}, d, 0),
         scen("force unchanged", d, 51689, {numer("4"), ok()}, {}, d, 0),
         scen("bar unchanged", d, 1170, {numer("3"), ok()}, {}, d, 0),
