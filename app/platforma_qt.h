@@ -55,8 +55,8 @@ class PlatformaQt : public Platforma {
 QStringList filtry_pliku(const std::string& filtr);
 
 // Icons and type names for the file dialogs, told from the name and the kind of an entry alone.
-// Qt's own provider opens files to guess their type, and reading some of them (/proc/kmsg, a FIFO)
-// never returns, which hung the dialog. The icons are made up front, as the dialog's model may
+// Qt's own provider opens files to guess their type, and reading some of them (/proc/kmsg) never
+// returns, which would hang the program. The icons are made up front, as the dialog's model may
 // ask from its worker thread.
 class IkonyPlikow : public QAbstractFileIconProvider {
   public:
