@@ -3,7 +3,9 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QStringList>
 #include <QWidget>
@@ -26,6 +28,35 @@ QStringList filtry_pliku(const std::string& filtr) {
         w << (opis.contains('(') ? opis : opis + " (" + wzorce + ")");
     }
     return w;
+}
+
+IkonyPlikow::IkonyPlikow() : projekt_(QGuiApplication::windowIcon()) {
+    // Qt's provider answers by kind without touching any file.
+    const QFileIconProvider wzor;
+    for (int t = Computer; t <= File; ++t) ikony_[t] = wzor.icon(static_cast<IconType>(t));
+    if (projekt_.isNull()) projekt_ = ikony_[File];
+}
+
+QIcon IkonyPlikow::icon(IconType typ) const {
+    return ikony_[typ];
+}
+
+QIcon IkonyPlikow::icon(const QFileInfo& f) const {
+    if (f.isRoot()) return ikony_[Drive];
+    if (f.isDir()) return ikony_[Folder];
+    if (f.suffix().compare("V2D", Qt::CaseInsensitive) == 0) return projekt_;
+    return ikony_[File];
+}
+
+QString IkonyPlikow::type(const QFileInfo& f) const {
+    // Qt's own words, so that its translations apply.
+    const char* const kontekst = "QAbstractFileIconProvider";
+    if (f.isRoot()) return QCoreApplication::translate(kontekst, "Drive");
+    if (f.isDir()) return QCoreApplication::translate(kontekst, "Folder", "All other platforms");
+    if (f.isFile()) return QCoreApplication::translate(kontekst, "File");
+    if (f.isSymLink())
+        return QCoreApplication::translate(kontekst, "Shortcut", "All other platforms");
+    return QCoreApplication::translate(kontekst, "Unknown");
 }
 
 PlatformaQt::PlatformaQt(QWidget& widok)
@@ -59,27 +90,27 @@ int PlatformaQt::Dialog(int szablon, void* rekord, int cyfry) {
 }
 
 bool PlatformaQt::plik(UstawieniaPliku& s, bool zapis) {
+    IkonyPlikow ikony;  // outlives the dialog, which keeps a pointer to it
     QFileDialog d(ramka());
     d.setOption(QFileDialog::DontUseNativeDialog);
+    d.setIconProvider(&ikony);
     d.resize(760, 460);
     d.setNameFilters(filtry_pliku(s.filtr));
     d.setDefaultSuffix(z_utf8(s.rozszerzenie));
     if (zapis) {
         d.setAcceptMode(QFileDialog::AcceptSave);
         d.setFileMode(QFileDialog::AnyFile);
-        // The chosen name is written as it stands, as the settings have no overwrite prompt.
+        // The save command asks before it replaces a file; the dialog must not ask a second time.
         d.setOption(QFileDialog::DontConfirmOverwrite);
     } else {
         d.setAcceptMode(QFileDialog::AcceptOpen);
         d.setFileMode(s.musi_istniec ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     }
-    if (!s.katalog.empty()) d.setDirectory(z_utf8(s.katalog));
-    if (!s.nazwa.empty()) {
-        // The name last chosen, in either dialog, is offered again.
-        const QFileInfo f(z_utf8(s.nazwa));
-        d.setDirectory(f.absolutePath());
-        d.selectFile(f.fileName());
-    }
+    const QFileInfo katalog(z_utf8(s.katalog));
+    if (!s.katalog.empty() && katalog.isDir()) d.setDirectory(katalog.absoluteFilePath());
+    // The name last chosen, in either dialog, is offered again, in the folder above rather than
+    // its own: that may be where an open or a save has just failed.
+    if (!s.nazwa.empty()) d.selectFile(QFileInfo(z_utf8(s.nazwa)).fileName());
     if (d.exec() != QDialog::Accepted) return false;
     const QStringList wybrane = d.selectedFiles();
     if (wybrane.isEmpty() || wybrane.first().isEmpty()) return false;

@@ -1,6 +1,7 @@
 // The platform port over Qt Widgets.
 #pragma once
 
+#include <QAbstractFileIconProvider>
 #include <QLabel>
 #include <QPointer>
 #include <QUrl>
@@ -52,3 +53,19 @@ class PlatformaQt : public Platforma {
 
 // The file dialog's name filters from the settings' "description|pattern|" pairs.
 QStringList filtry_pliku(const std::string& filtr);
+
+// Icons and type names for the file dialogs, told from the name and the kind of an entry alone.
+// Qt's own provider opens files to guess their type, and reading some of them (/proc/kmsg) never
+// returns, which would hang the program. The icons are made up front, as the dialog's model may
+// ask from its worker thread.
+class IkonyPlikow : public QAbstractFileIconProvider {
+  public:
+    IkonyPlikow();
+    QIcon icon(IconType typ) const override;
+    QIcon icon(const QFileInfo& f) const override;
+    QString type(const QFileInfo& f) const override;
+
+  private:
+    QIcon ikony_[File + 1];
+    QIcon projekt_;  // the program's own, for its project files
+};

@@ -1,10 +1,21 @@
 // The project's life: new, open, save, close and quit, with their questions and captions.
+#include <sys/stat.h>
+
 #include "files/v2d.h"
 #include "okno/okno.h"
 
 namespace {
-bool pytaj(Platforma& port, const char* pytanie) {
+bool pytaj(Platforma& port, const std::string& pytanie) {
     return port.MessageBox(pytanie, "Velkora 2D", Ikona::pytajnik, Przyciski::tak_nie) == IDYES;
+}
+// A file a save would replace; a folder or a device the save refuses by itself.
+bool istnieje_plik(const std::string& sciezka) {
+    struct stat st;
+    return ::stat(sciezka.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+std::string folder_pliku(const std::string& sciezka) {
+    const std::size_t ukosnik = sciezka.find_last_of('/');
+    return ukosnik == std::string::npos ? "" : ukosnik == 0 ? "/" : sciezka.substr(0, ukosnik);
 }
 void blad_dysku(Platforma& port, const char* tekst, const std::string& powod) {
     // The reason goes on a line of its own under the message.
@@ -46,19 +57,36 @@ void _OKNO_::Cm_Otworz() {
     przejmij_konstrukcje(model, std::move(nowa));
     model.nbw = 0;
     model.Pusty = 0;
+    _plik_->katalog = folder_pliku(nazwa);
     ustaw_caption("Velkora 2D - " + nazwa);
     port.Odswiez();
 }
 
 void _OKNO_::Cm_Zapisz() {
     if (model.Pusty != 0) return;
-    if (!port.OknoZapisz(*_plik_)) return;
-    const std::string nazwa = _plik_->nazwa;
+    // The dialog offers the name last chosen, which after New may well be another project's: an
+    // existing file is replaced only when the user says so; otherwise the dialog comes back, in
+    // the folder just chosen. Only a save that happened moves the next dialog's folder for good.
+    const std::string udany = _plik_->katalog;
+    std::string nazwa;
+    for (;;) {
+        if (!port.OknoZapisz(*_plik_)) {
+            _plik_->katalog = udany;
+            return;
+        }
+        nazwa = _plik_->nazwa;
+        if (!istnieje_plik(nazwa)) break;
+        const std::string krotka = nazwa.substr(nazwa.find_last_of('/') + 1);
+        if (pytaj(port, "Plik " + krotka + " już istnieje.\nZastąpić go?")) break;
+        _plik_->katalog = folder_pliku(nazwa);
+    }
+    _plik_->katalog = udany;
     std::string powod;
     if (!zapisz_v2d(nazwa, model, powod)) {
         blad_dysku(port, "Nie można zapisać do pliku", powod);
         return;
     }
+    _plik_->katalog = folder_pliku(nazwa);
     ustaw_caption("Velkora 2D - " + nazwa);
 }
 

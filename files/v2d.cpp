@@ -68,6 +68,8 @@ std::string opis_bledu(int e) {
             return "system plików tylko do odczytu";
         case EIO:
             return "błąd wejścia-wyjścia";
+        case EFBIG:
+            return "plik przekracza dopuszczalny rozmiar";
         case ENAMETOOLONG:
             return "zbyt długa nazwa pliku";
         case ELOOP:
@@ -353,6 +355,65 @@ bool otworz_v2d(const std::string& sciezka, Model& m, std::string& powod) {
     return true;
 }
 
+namespace {
+
+// The counts and the ten blocks, from where the descriptor stands.
+bool pisz_tresc(int fd, const Konstrukcja& k, int& blad) {
+    const int licznosci[7] = {k.ne, k.nn, k.nd, k.nl, k.nm, k.na, k.ntel};
+    bool zapisano = pisz_blok(fd, licznosci, 7, blad);
+    for (const auto& b : bloki(k)) zapisano = zapisano && pisz_blok(fd, b.dane, b.n4, blad);
+    return zapisano;
+}
+
+std::string folder_pliku(const std::string& sciezka) {
+    const std::size_t ukosnik = sciezka.find_last_of('/');
+    return ukosnik == std::string::npos ? "." : ukosnik == 0 ? "/" : sciezka.substr(0, ukosnik);
+}
+
+// Rewrites the target itself, for a file that can be written but not replaced (its folder takes no
+// new file). The old bytes are held in memory first, so that a failed write can put them back;
+// the reason then says whether it did. `przeszkoda` is what stood in the way of a replacement,
+// the reason given when the file cannot be written either.
+bool zapisz_w_miejscu(const std::string& cel, const Konstrukcja& k, const std::string& przeszkoda,
+                      std::string& powod) {
+    Plik plik(::open(cel.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK));
+    struct stat st;
+    if (plik.fd() < 0 || ::fstat(plik.fd(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        powod = przeszkoda;
+        return false;
+    }
+    const int fd = plik.fd();
+    std::vector<char> stare(static_cast<std::size_t>(st.st_size));
+    int blad = 0;
+    if (!czytaj_bajty(fd, stare.data(), stare.size(), blad)) {
+        powod = "nie można odczytać poprzedniej zawartości pliku: " +
+                (blad ? opis_bledu(blad) : std::string("plik skrócił się podczas odczytu"));
+        return false;
+    }
+    auto przywroc = [&] {
+        int b = 0;
+        return ::lseek(fd, 0, SEEK_SET) == 0 && pisz_bajty(fd, stare.data(), stare.size(), b) &&
+               ::ftruncate(fd, static_cast<off_t>(stare.size())) == 0 && ::fsync(fd) == 0;
+    };
+    auto porazka = [&](const char* co, int e) {
+        powod = co + opis_bledu(e) +
+                (przywroc() ? "; przywrócono poprzednią zawartość pliku"
+                            : "; nie udało się przywrócić poprzedniej zawartości pliku");
+        return false;
+    };
+    const off_t dlugosc =
+        static_cast<off_t>(dlugosc_v2d(k.ne, k.nn, k.nd, k.nl, k.nm, k.na, k.ntel));
+    if (::lseek(fd, 0, SEEK_SET) != 0) return porazka("błąd zapisu: ", errno);
+    // Written over the old bytes before the length is cut, so that the blocks the file already
+    // has are used first.
+    if (!pisz_tresc(fd, k, blad)) return porazka("błąd zapisu: ", blad);
+    if (::ftruncate(fd, dlugosc) != 0) return porazka("błąd zapisu: ", errno);
+    if (::fsync(fd) != 0) return porazka("błąd zapisu na dysk: ", errno);
+    return true;
+}
+
+}  // namespace
+
 bool zapisz_v2d(const std::string& sciezka, const Konstrukcja& k, std::string& powod) {
     const int licznosci[7] = {k.ne, k.nn, k.nd, k.nl, k.nm, k.na, k.ntel};
     // The store's own invariants; a save must never read through an absent array.
@@ -376,6 +437,7 @@ bool zapisz_v2d(const std::string& sciezka, const Konstrukcja& k, std::string& p
         }
     }
     mode_t tryb;
+    bool istnieje = false;
     if (::stat(cel.c_str(), &st) == 0) {
         if (S_ISDIR(st.st_mode)) {
             powod = "wskazana ścieżka jest folderem";
@@ -386,6 +448,7 @@ bool zapisz_v2d(const std::string& sciezka, const Konstrukcja& k, std::string& p
             return false;
         }
         tryb = st.st_mode & 07777;
+        istnieje = true;
     } else if (errno == ENOENT) {
         const mode_t maska = ::umask(0);
         ::umask(maska);
@@ -395,17 +458,23 @@ bool zapisz_v2d(const std::string& sciezka, const Konstrukcja& k, std::string& p
         return false;
     }
 
-    std::vector<char> tymczasowy(cel.begin(), cel.end());
-    const char przyrostek[] = ".XXXXXX";
-    tymczasowy.insert(tymczasowy.end(), przyrostek, przyrostek + sizeof przyrostek);
-    int fd = ::mkstemp(tymczasowy.data());
-    if (fd < 0) {
-        powod = "nie można utworzyć pliku w folderze docelowym: " + opis_bledu(errno);
+    // Where the target cannot be replaced but can be written, it is written in place.
+    auto bez_zastapienia = [&](const std::string& przeszkoda) {
+        if (istnieje) return zapisz_w_miejscu(cel, k, przeszkoda, powod);
+        powod = przeszkoda;
         return false;
-    }
+    };
+    // The temporary's name is short and of fixed length, so a target whose name uses up all the
+    // room a name has still gets one.
+    const std::string folder = folder_pliku(cel);
+    std::string tymczasowy = (folder == "/" ? "" : folder) + "/.v2d-XXXXXX";
+    int fd = ::mkstemp(tymczasowy.data());
+    if (fd < 0)
+        return bez_zastapienia("nie można utworzyć pliku w folderze docelowym: " +
+                               opis_bledu(errno));
     auto porazka = [&](const char* co, int blad) {
         if (fd >= 0) ::close(fd);
-        ::unlink(tymczasowy.data());
+        ::unlink(tymczasowy.c_str());
         powod = std::string(co) + opis_bledu(blad);
         return false;
     };
@@ -413,22 +482,19 @@ bool zapisz_v2d(const std::string& sciezka, const Konstrukcja& k, std::string& p
     (void)::fchmod(fd, tryb);
 
     int blad = 0;
-    bool zapisano = pisz_blok(fd, licznosci, 7, blad);
-    for (const auto& b : bloki(k)) zapisano = zapisano && pisz_blok(fd, b.dane, b.n4, blad);
-    if (!zapisano) return porazka("błąd zapisu: ", blad);
+    if (!pisz_tresc(fd, k, blad)) return porazka("błąd zapisu: ", blad);
     if (::fsync(fd) != 0) return porazka("błąd zapisu na dysk: ", errno);
     const int z = ::close(fd);
     fd = -1;
     if (z != 0) return porazka("błąd zapisu na dysk: ", errno);
-    if (::rename(tymczasowy.data(), cel.c_str()) != 0)
-        return porazka("nie można zastąpić pliku: ", errno);
+    if (::rename(tymczasowy.c_str(), cel.c_str()) != 0) {
+        const std::string przeszkoda = "nie można zastąpić pliku: " + opis_bledu(errno);
+        ::unlink(tymczasowy.c_str());
+        return bez_zastapienia(przeszkoda);
+    }
 
     // The new name should survive a crash too; a folder that cannot be synced is no reason to
     // report a save that has already happened as failed.
-    const std::size_t ukosnik = cel.find_last_of('/');
-    const std::string folder = ukosnik == std::string::npos ? "."
-                               : ukosnik == 0               ? "/"
-                                                            : cel.substr(0, ukosnik);
     const int fdk = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fdk >= 0) {
         (void)::fsync(fdk);

@@ -22,5 +22,7 @@ bool otworz_v2d(const std::string& sciezka, Model& m, std::string& powod);
 
 // Writes the truss in the layout czytaj_v2d reads. The bytes go to a temporary file in the same
 // folder, which replaces the target only once it is complete and on disk, so a failed save leaves
-// the previous file as it was.
+// the previous file as it was. A file that can be written but not replaced (its folder takes no new
+// file) is written in place: its old bytes are kept in memory and put back if the write fails, and
+// the reason says whether they were.
 bool zapisz_v2d(const std::string& sciezka, const Konstrukcja& k, std::string& powod);

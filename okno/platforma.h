@@ -19,6 +19,8 @@ inline constexpr int IDNO = 7;
 struct UstawieniaPliku {
     std::string filtr = "Pliki Velkore2D (*.V2D)|*.V2D|";
     std::string rozszerzenie = "V2D";
+    // The folder a dialog starts in (empty: the platform's choice). The commands set it to the
+    // folder of the last file opened or saved, so a failed attempt elsewhere does not move it.
     std::string katalog;
     bool musi_istniec = true;  // the file chosen for opening must exist
     std::string nazwa;         // the last name chosen, with its path

@@ -1,14 +1,20 @@
 // The Qt port: table windows, the main view's events, help, captions and the file dialogs.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QImage>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QWindow>
+#include <map>
 
 #include "app/platforma_qt.h"
 #include "app/widok_qt.h"
@@ -206,6 +212,7 @@ TEST(OknaPlikow, ShowTheFilterAndOfferTheLastNameAgain) {
     f.close();
     WidokGlowny widok;
     UstawieniaPliku s;
+    s.katalog = katalog.path().toStdString();
     s.nazwa = most.toStdString();
     // Open: an existing file only, the last name offered.
     EXPECT_TRUE(z_modalnym(
@@ -224,6 +231,8 @@ TEST(OknaPlikow, ShowTheFilterAndOfferTheLastNameAgain) {
         [&](QWidget* w) {
             auto* d = static_cast<QFileDialog*>(w);
             EXPECT_EQ(d->acceptMode(), QFileDialog::AcceptSave);
+            EXPECT_TRUE(d->testOption(QFileDialog::DontConfirmOverwrite))
+                << "the save command asks before replacing; the dialog must not ask again";
             d->selectFile(katalog.filePath("nowy"));
             static_cast<QDialog*>(d)->accept();
         },
@@ -232,6 +241,79 @@ TEST(OknaPlikow, ShowTheFilterAndOfferTheLastNameAgain) {
     EXPECT_FALSE(z_modalnym([](QWidget* w) { static_cast<QDialog*>(w)->reject(); },
                             [&] { return widok.port().OknoOtworz(s); }));
     EXPECT_EQ(s.nazwa, katalog.filePath("nowy.V2D").toStdString()) << "cancel keeps the name";
+    // The folder is the settings' own, not the one of the name offered, where a save may have
+    // just failed.
+    QTemporaryDir inny;
+    s.katalog = inny.path().toStdString();
+    EXPECT_FALSE(z_modalnym(
+        [&](QWidget* w) {
+            auto* d = static_cast<QFileDialog*>(w);
+            EXPECT_EQ(d->directory().absolutePath(), inny.path());
+            EXPECT_EQ(d->selectedFiles(), QStringList{inny.filePath("nowy.V2D")});
+            static_cast<QDialog*>(d)->reject();
+        },
+        [&] { return widok.port().OknoZapisz(s); }));
+}
+
+// Reading a file's contents to tell its type may never return (/proc/kmsg, a FIFO), so the
+// dialogs' icon provider must answer from names and kinds alone. Whatever it opens shows up on
+// the folder's inotify watch.
+TEST(OknaPlikow, TellIconsAndTypesWithoutOpeningAnyFile) {
+    QTemporaryDir katalog;
+    auto utworz = [&](const char* nazwa, const QByteArray& tresc) {
+        QFile f(katalog.filePath(nazwa));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(tresc);
+    };
+    utworz("obraz", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));  // no suffix to go by
+    utworz("most.V2D", QByteArray(28, '\0'));
+    ASSERT_TRUE(QDir(katalog.path()).mkdir("folder"));
+    ASSERT_TRUE(QFile::link(katalog.filePath("obraz"), katalog.filePath("link")));
+    ASSERT_TRUE(QFile::link(katalog.filePath("brak"), katalog.filePath("zerwany")));
+    // Bytes wait in the FIFO, so a reader would take them rather than hang.
+    const QByteArray rura = QFile::encodeName(katalog.filePath("rura"));
+    ASSERT_EQ(::mkfifo(rura.constData(), 0600), 0);
+    const int fifo = ::open(rura.constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(fifo, 0);
+    ASSERT_EQ(::write(fifo, "abcd", 4), 4);
+    const int obserwator = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(obserwator, 0);
+    ASSERT_GE(::inotify_add_watch(obserwator, QFile::encodeName(katalog.path()).constData(),
+                                  IN_OPEN | IN_ACCESS),
+              0);
+
+    WidokGlowny widok;
+    UstawieniaPliku s;
+    std::map<QString, QString> typy;
+    z_modalnym(
+        [&](QWidget* w) {
+            auto* d = static_cast<QFileDialog*>(w);
+            const QAbstractFileIconProvider* ikony = d->iconProvider();
+            for (const char* n : {"obraz", "most.V2D", "folder", "link", "zerwany", "rura"}) {
+                const QFileInfo f(katalog.filePath(n));
+                EXPECT_FALSE(ikony->icon(f).isNull()) << n;
+                typy[n] = ikony->type(f);
+            }
+            static_cast<QDialog*>(d)->reject();
+        },
+        [&] { return widok.port().OknoOtworz(s); });
+
+    QStringList otwarte;
+    alignas(inotify_event) char bufor[4096];
+    for (ssize_t n; (n = ::read(obserwator, bufor, sizeof bufor)) > 0;)
+        for (ssize_t i = 0; i < n;) {
+            const auto* z = reinterpret_cast<const inotify_event*>(bufor + i);
+            if (z->len > 0) otwarte << QString::fromLocal8Bit(z->name);
+            i += static_cast<ssize_t>(sizeof(inotify_event) + z->len);
+        }
+    EXPECT_TRUE(otwarte.isEmpty()) << otwarte.join(", ").toStdString();
+    char reszta[8];
+    EXPECT_EQ(::read(fifo, reszta, sizeof reszta), 4) << "the FIFO's bytes were read";
+    ::close(fifo);
+    ::close(obserwator);
+    EXPECT_EQ(typy["folder"], QFileIconProvider().type(QFileInfo(katalog.filePath("folder"))));
+    EXPECT_NE(typy["most.V2D"], typy["folder"]);
+    EXPECT_EQ(typy["link"], typy["most.V2D"]) << "a link to a file is a file";
 }
 
 }  // namespace

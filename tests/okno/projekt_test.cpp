@@ -43,6 +43,10 @@ struct Projekt : testing::Test {
         a.pliki.push_back(sciezka);
         o.Find(1020);
     }
+    static std::string bajty(const std::string& sciezka) {
+        std::ifstream f(sciezka, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(f), {});
+    }
 };
 
 }  // namespace
@@ -151,10 +155,6 @@ TEST_F(Projekt, ZapisDajeTeSameBajtyITytulAPotemNazwaJestProponowana) {
     a.pliki = {plik("kopia.V2D")};
     o.Find(1030);
     EXPECT_EQ(a.tytul, "Velkora 2D - " + plik("kopia.V2D"));
-    auto bajty = [](const std::string& s) {
-        std::ifstream f(s, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(f), {});
-    };
     EXPECT_EQ(bajty(p), bajty(plik("kopia.V2D")));
     a.odpowiedzi = {IDYES};
     o.Find(1070);
@@ -178,4 +178,66 @@ TEST_F(Projekt, NieudanyZapisMowiToIZostawiaPoprzedniPlik) {
 TEST_F(Projekt, ZapisBezModeluNicNieRobi) {
     o.Find(1060);
     EXPECT_TRUE(a.dziennik.empty());
+}
+
+TEST_F(Projekt, ZapisNadIstniejacymPlikiemPytaAPoOdmowiePokazujeOknoZnowu) {
+    const std::string p = zapisany_pratt("a.V2D");
+    const std::string stare = bajty(p);
+    otworz(p);
+    a.odpowiedzi = {IDYES};
+    o.Find(1070);  // New: the save dialog still offers a.V2D
+    a.komunikaty.clear();
+    a.dziennik.clear();
+
+    const std::string pytanie = "Plik a.V2D już istnieje.\nZastąpić go?";
+    a.pliki = {p, std::nullopt};
+    a.odpowiedzi = {IDNO};
+    o.Find(1060);
+    ASSERT_EQ(a.komunikaty.size(), 1u);
+    EXPECT_EQ(a.komunikaty[0].tekst, pytanie);
+    EXPECT_EQ(a.komunikaty[0].tytul, "Velkora 2D");
+    EXPECT_EQ(a.komunikaty[0].ikona, Ikona::pytajnik);
+    EXPECT_EQ(a.komunikaty[0].przyciski, Przyciski::tak_nie);
+    EXPECT_EQ(a.dziennik, (std::vector<std::string>{"zapisz proponuje: " + p, "box: " + pytanie,
+                                                    "zapisz proponuje: " + p}));
+    EXPECT_EQ(bajty(p), stare);
+    EXPECT_EQ(a.tytul, "Velkora 2D - Beznazwy.V2D");
+
+    a.pliki = {p, plik("b.V2D")};  // No, then a new name: saved without a question
+    a.odpowiedzi = {IDNO};
+    o.Find(1060);
+    EXPECT_EQ(bajty(p), stare);
+    EXPECT_EQ(bajty(plik("b.V2D")).size(), 28u);
+    EXPECT_EQ(a.tytul, "Velkora 2D - " + plik("b.V2D"));
+
+    a.pliki = {p};
+    a.odpowiedzi = {IDYES};
+    o.Find(1060);
+    EXPECT_EQ(bajty(p).size(), 28u) << "the empty project replaced it";
+    EXPECT_EQ(a.tytul, "Velkora 2D - " + p);
+    EXPECT_EQ(a.teksty(), (std::vector<std::string>{pytanie, pytanie, pytanie}));
+}
+
+TEST_F(Projekt, OknaPlikowZaczynajaWFolderzeOstatniegoUdanegoOtwarciaLubZapisu) {
+    fs::create_directories(katalog / "x");
+    fs::create_directories(katalog / "z");
+    const std::string p = zapisany_pratt("x/a.V2D");
+    otworz(p);
+    a.pliki = {plik("y/brak.V2D")};
+    o.Find(1020);  // fails
+    a.pliki = {plik("y/b.V2D")};
+    o.Find(1060);  // fails: no such folder
+    a.pliki = {std::nullopt};
+    o.Find(1060);
+    a.pliki = {plik("z/c.V2D")};
+    o.Find(1060);
+    a.pliki = {p, std::nullopt};  // declined: the dialog comes back where that name was
+    a.odpowiedzi = {IDNO};
+    o.Find(1060);
+    a.pliki = {std::nullopt};
+    o.Find(1020);
+    const std::string x = (katalog / "x").string(), z = (katalog / "z").string();
+    EXPECT_EQ(a.katalogi, (std::vector<std::string>{"", x, x, x, x, z, x, z}));
+    EXPECT_EQ(a.komunikaty.size(), 3u);
+    EXPECT_EQ(o._plik_->nazwa, p) << "the name last chosen is still offered";
 }

@@ -141,6 +141,7 @@ int Atrapa::Dialog(int id, void* rekord, int cyfry) {
 
 bool Atrapa::plik(UstawieniaPliku& s, const char* rodzaj) {
     dziennik.push_back(std::string(rodzaj) + " proponuje: " + s.nazwa);
+    katalogi.push_back(s.katalog);
     if (pliki.empty()) {
         ADD_FAILURE() << "no scripted file name";
         ++bledy_skryptu;

@@ -49,6 +49,7 @@ class Atrapa : public Platforma {
     std::vector<std::string> dziennik;  // one line per event, e.g. "box: <text>", "dialog 3050"
     std::vector<Komunikat> komunikaty;
     std::vector<Pokaz> pokazy;
+    std::vector<std::string> katalogi;  // the folder each file dialog started in
     int odswiezenia = 0;
     std::string tytul;
     std::string wspolrzedne;
