@@ -27,14 +27,15 @@ bool siega(const Macierz<T>& m, int n, int kolumn) {
 }
 }  // namespace
 
-bool spojna(const Konstrukcja& k) {
+bool spojna(const Konstrukcja& k, bool z_wynikami) {
     for (int c : {k.ne, k.nn, k.nd, k.nl, k.nm, k.na, k.ntel})
         if (c < 0) return false;
-    return k.nn <= INT32_MAX / 2 && k.nq == 2 * k.nn && siega(k.x, k.nn, 2) && siega(k.f, k.nq) &&
-           siega(k.noc, k.ne, 4) && siega(k.stressp, k.ne) && siega(k.pm, k.nm, 2) &&
-           siega(k.area, k.na) && siega(k.nu, k.nd) && siega(k.u, k.nd) && siega(k.react, k.nd) &&
-           siega(k.ild, k.nl) && siega(k.al, k.nl) && siega(k.nset, k.ntel) &&
-           siega(k.temp, k.ntel);
+    const bool wejscie = k.nn <= INT32_MAX / 2 && k.nq == 2 * k.nn && siega(k.x, k.nn, 2) &&
+                         siega(k.noc, k.ne, 4) && siega(k.pm, k.nm, 2) && siega(k.area, k.na) &&
+                         siega(k.nu, k.nd) && siega(k.u, k.nd) && siega(k.ild, k.nl) &&
+                         siega(k.al, k.nl) && siega(k.nset, k.ntel) && siega(k.temp, k.ntel);
+    return wejscie &&
+           (!z_wynikami || (siega(k.f, k.nq) && siega(k.stressp, k.ne) && siega(k.react, k.nd)));
 }
 
 std::string etykieta_dof(int dof) {

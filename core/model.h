@@ -64,9 +64,10 @@ void zwolnij_model(Model& m);
 // Puts a truss read or built elsewhere into the store in place of the current arrays and counts.
 void przejmij_konstrukcje(Model& m, Konstrukcja&& k);
 
-// Whether every count is matched by its arrays (each present and reaching the count) and nq is
-// 2 * nn: what anything that walks the arrays by the counts relies on.
-bool spojna(const Konstrukcja& k);
+// Whether every count is matched by its input arrays (each present and reaching the count) and nq
+// is 2 * nn: what anything that walks the arrays by the counts relies on. With `z_wynikami` the
+// result arrays f, stressp and react are asked for too.
+bool spojna(const Konstrukcja& k, bool z_wynikami = true);
 
 // Label of a DOF as the tables show it: node number "%4.0f" followed by X or Y.
 std::string etykieta_dof(int dof);

@@ -28,7 +28,7 @@ namespace {
 // The file is little-endian; a big-endian host turns every 4-byte value around.
 constexpr bool odwracaj = std::endian::native == std::endian::big;
 
-void odwroc(void* dane, std::size_t n4) {
+[[maybe_unused]] void odwroc(void* dane, std::size_t n4) {
     auto* p = static_cast<unsigned char*>(dane);
     for (std::size_t i = 0; i < n4; ++i, p += 4) {
         std::uint32_t w;
@@ -415,14 +415,8 @@ bool zapisz_w_miejscu(const std::string& cel, const Konstrukcja& k, const std::s
 }  // namespace
 
 bool zapisz_v2d(const std::string& sciezka, const Konstrukcja& k, std::string& powod) {
-    const int licznosci[7] = {k.ne, k.nn, k.nd, k.nl, k.nm, k.na, k.ntel};
     // The store's own invariants; a save must never read through an absent array.
-    bool spojny = k.nn <= INT_MAX / 2 && k.nq == 2 * k.nn;
-    for (int c : licznosci) spojny = spojny && c >= 0;
-    spojny = spojny && (k.ne == 0 || k.noc) && (k.nn == 0 || k.x) && (k.nm == 0 || k.pm) &&
-             (k.na == 0 || k.area) && (k.nd == 0 || (k.nu && k.u)) &&
-             (k.nl == 0 || (k.ild && k.al)) && (k.ntel == 0 || (k.temp && k.nset));
-    if (!spojny) {
+    if (!spojna(k, false)) {
         powod = "model w pamięci jest niespójny";
         return false;
     }
