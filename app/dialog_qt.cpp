@@ -42,6 +42,18 @@ QString z_utf8(const std::string& t) {
     return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
 }
 
+// Wide enough for the characters the edit takes and for the text it was given, within reason.
+int szerokosc_pola(const QLineEdit* e) {
+    const QFontMetrics m = e->fontMetrics();
+    const int zero = m.horizontalAdvance(QLatin1Char('0'));
+    const int tekst = std::max(zero * std::clamp(e->maxLength(), 4, 14),
+                               m.horizontalAdvance(e->text()) + 1);  // and the cursor after it
+    // The frame and margins around the text: what the edit's own size hint adds to its
+    // 17 characters.
+    const int ramka = e->sizeHint().width() - 17 * m.horizontalAdvance(QLatin1Char('x'));
+    return std::min(tekst, zero * 40) + std::max(ramka, 0);
+}
+
 }  // namespace
 
 void do_pola(char* pole, int szerokosc, const std::string& tekst) {
@@ -76,9 +88,10 @@ DialogSzablonu::DialogSzablonu(QWidget* rodzic, const SzablonDialogu& s, void* r
                 e->setReadOnly(k.tylko_odczyt);
                 if (k.do_prawej) e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
                 e->setText(t);
-                // Wide enough for what it takes, within reason.
-                const int znaki = std::clamp(e->maxLength(), 4, 14);
-                e->setFixedWidth(e->fontMetrics().horizontalAdvance(QString(znaki, '0')) + 14);
+                // A long text shows its start: the end of "-240370096.000000" would read as a
+                // positive number.
+                e->setCursorPosition(0);
+                e->setFixedWidth(szerokosc_pola(e));
                 if (*k.tekst) {
                     auto* l = new QLabel(QString::fromUtf8(k.tekst), this);
                     l->setBuddy(e);

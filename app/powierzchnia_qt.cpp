@@ -186,6 +186,11 @@ void PowierzchniaQt::tekst(int x, int y, const std::string& t) {
     p_.setPen(pen);
 }
 
+int PowierzchniaQt::szerokosc_tekstu(const std::string& t) {
+    return metryka_->horizontalAdvance(
+        QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())));
+}
+
 void PowierzchniaQt::zachowaj() {
     stos_.push_back({p_.pen(), p_.brush(), p_.font(), tekst_, tlo_});
 }

@@ -34,6 +34,7 @@ class PowierzchniaQt : public Powierzchnia {
     void linia_do(int x, int y) override;
     void elipsa(int lewo, int gora, int prawo, int dol) override;
     void tekst(int x, int y, const std::string& t) override;
+    int szerokosc_tekstu(const std::string& t) override;
     void zachowaj() override;
     void przywroc() override;
 

@@ -59,10 +59,14 @@ void OknoTabeliQt::paintEvent(QPaintEvent*) {
     ustaw_paski();
     przed_odswiezeniem();
     const int dx = horizontalScrollBar()->value(), dy = verticalScrollBar()->value();
-    QPainter p(viewport());
-    p.translate(-dx, -dy);
-    PowierzchniaQt dc(p);
-    logika_->Paint(dc, dy, dy + viewport()->height());
+    {
+        QPainter p(viewport());
+        p.translate(-dx, -dy);
+        PowierzchniaQt dc(p);
+        logika_->Paint(dc, dy, dy + viewport()->height());
+    }
+    // The paint measures its widest text, which may reach further than the content did before.
+    ustaw_paski();
 }
 
 void OknoTabeliQt::przed_odswiezeniem() {

@@ -29,14 +29,35 @@ OknoWsp::OknoWsp(QWidget* rodzic, const QString& tekst) : QFrame(rodzic) {
     pasek_->setForegroundRole(QPalette::HighlightedText);
     pasek_->installEventFilter(this);
 
-    auto* klient = new QWidget(this);
-    klient->setGeometry(1, 1 + w, 108, 98 - w);
-    xx_ = new QLabel(tekst, klient);
+    klient_ = new QWidget(this);
+    klient_->setGeometry(1, 1 + w, 108, 98 - w);
+    xx_ = new QLabel(tekst, klient_);
     xx_->setObjectName("999");
     xx_->setTextFormat(Qt::PlainText);
     xx_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     xx_->setWordWrap(true);
     xx_->setGeometry(5, 5, 60, 60);
+    dopasuj();
+}
+
+void OknoWsp::dopasuj() {
+    // "x=2724.40," in 60 pixels would lose its last digit.
+    const QFontMetrics m = xx_->fontMetrics();
+    const QMargins r = xx_->contentsMargins();
+    const int brzegi = r.left() + r.right() + 2 * xx_->margin();
+    int szer = 60;
+    for (const QString& czesc : xx_->text().split(' ', Qt::SkipEmptyParts))
+        szer = std::max(szer, m.horizontalAdvance(czesc) + brzegi);
+    const int wys = std::max(60, xx_->heightForWidth(szer));
+    xx_->resize(szer, wys);
+    // The label sits 5 pixels into the client area and keeps as much room on its right and
+    // below; the frame is 1 pixel.
+    const int pasek = pasek_->height();
+    const int w = std::max(110, szer + 12), h = std::max(100, pasek + wys + 12);
+    if (size() == QSize(w, h)) return;
+    resize(w, h);
+    pasek_->resize(w - 2, pasek);
+    klient_->resize(w - 2, h - 2 - pasek);
 }
 
 bool OknoWsp::eventFilter(QObject* o, QEvent* e) {
@@ -70,6 +91,7 @@ WidokGlowny::WidokGlowny(QWidget* rodzic) : QWidget(rodzic) {
     port_->ustaw_wsp(wsp_->etykieta());
     okno_ = std::make_unique<_OKNO_>(*port_);
     wsp_->etykieta()->setText(QString::fromStdString(okno_->wsp->xx));
+    wsp_->dopasuj();
 }
 
 WidokGlowny::~WidokGlowny() {
@@ -104,6 +126,7 @@ void WidokGlowny::mouseMoveEvent(QMouseEvent* e) {
     if (okno_) {
         const QPoint p = e->position().toPoint();
         okno_->EvMouseMove(p.x(), p.y());
+        wsp_->dopasuj();
     }
 }
 

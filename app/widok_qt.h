@@ -17,12 +17,16 @@ class OknoWsp : public QFrame {
     OknoWsp(QWidget* rodzic, const QString& tekst);
     QLabel* etykieta() const { return xx_; }
     QLabel* pasek() const { return pasek_; }
+    // Fits the label, and the window around it, to the label's text: the label wraps at spaces,
+    // so it is made as wide as the widest part between them; never smaller than as created.
+    void dopasuj();
 
   protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
   private:
     QLabel* pasek_;
+    QWidget* klient_;
     QLabel* xx_;
     QPoint chwyt_;
     bool ciagnie_ = false;

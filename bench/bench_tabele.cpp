@@ -45,6 +45,8 @@ class Zadna : public Powierzchnia {
         ++wywolania;
         benchmark::DoNotOptimize(t.data());
     }
+    // A fixed width per character, as a monospaced font would have.
+    int szerokosc_tekstu(const std::string& t) override { return 8 * static_cast<int>(t.size()); }
     void zachowaj() override {}
     void przywroc() override {}
 };

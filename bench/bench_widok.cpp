@@ -33,6 +33,7 @@ class PustaPowierzchnia : public Powierzchnia {
     void linia_do(int, int) override {}
     void elipsa(int, int, int, int) override {}
     void tekst(int, int, const std::string&) override {}
+    int szerokosc_tekstu(const std::string& t) override { return 8 * static_cast<int>(t.size()); }
     void zachowaj() override {}
     void przywroc() override {}
 };

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "okno/okno.h"
+#include "view/kolumny.h"
 
 namespace tabele {
 
@@ -81,11 +82,71 @@ void komorka(Powierzchnia& dc, int x, int y, const char* f, const T* v) {
     if (v) dc.tekst(x, y, tabele::format(f, *v));
 }
 
+// The columns of every table, placed for the values the store holds at this paint.
+struct Kolumny {
+    tabele::Kolumna prety[5], wezly[3], materialy[3], podpory[2], sily[2], temperatury[2],
+        przekroje[2];
+    tabele::Prawo prawo;
+};
+
+Kolumny kolumny(const Model& m, Powierzchnia& dc) {
+    using tabele::Kolumna;
+    using tabele::skrajne;
+    using R = tabele::SkrajneRzeczywiste;
+    using C = tabele::SkrajneCalkowite;
+    auto naglowek = [&dc](std::initializer_list<const char*> t) {
+        int w = 0;
+        for (const char* s : t) w = std::max(w, dc.szerokosc_tekstu(s));
+        return w;
+    };
+    auto numery = [&dc](int n) { return tabele::szerokosc_numerow(dc, n); };
+    Kolumny k;
+    k.prety[0] = {5, numery(m.ne), naglowek({"Element"})};
+    k.prety[1] = {100, skrajne<C>(m.noc, m.ne, 1).szerokosc(dc, "%d"), naglowek({"Węzeł 1"})};
+    k.prety[2] = {200, skrajne<C>(m.noc, m.ne, 2).szerokosc(dc, "%d"), naglowek({"Węzeł 2"})};
+    k.prety[3] = {280, skrajne<C>(m.noc, m.ne, 3).szerokosc(dc, "%d"),
+                  naglowek({"Nr", "materiału"})};
+    k.prety[4] = {350, skrajne<C>(m.noc, m.ne, 4).szerokosc(dc, "%d"),
+                  naglowek({"Nr", "przekroju"})};
+    k.wezly[0] = {5, numery(m.nn), naglowek({"Węzeł"})};
+    k.wezly[1] = {100, skrajne<R>(m.x, m.nn, 1).szerokosc(dc, "%8.3f"), naglowek({"Wsp. X"})};
+    k.wezly[2] = {200, skrajne<R>(m.x, m.nn, 2).szerokosc(dc, "%8.3f"), naglowek({"Y"})};
+    k.materialy[0] = {5, numery(m.nm), naglowek({"Nr materiału"})};
+    k.materialy[1] = {100, skrajne<R>(m.pm, m.nm, 1).szerokosc(dc, "%8.3f"),
+                      naglowek({"Moduł", "Younga"})};
+    k.materialy[2] = {200, skrajne<R>(m.pm, m.nm, 2).szerokosc(dc, "%2.8f"),
+                      naglowek({"Wsp. rozszerzal.", "cieplnej"})};
+    k.podpory[0] = {5, skrajne<C>(m.nu, m.nd).szerokosc_dof(dc), naglowek({"Nr węzła"})};
+    k.podpory[1] = {100, skrajne<R>(m.u, m.nd).szerokosc(dc, "%8.3f"),
+                    naglowek({"Przemieszczenie max."})};
+    k.sily[0] = {5, skrajne<C>(m.ild, m.nl).szerokosc_dof(dc), naglowek({"Nr węzła"})};
+    k.sily[1] = {100, skrajne<R>(m.al, m.nl).szerokosc(dc, "%8.3f"), naglowek({"Siła"})};
+    k.przekroje[0] = {5, numery(m.na), naglowek({"Nr przekroju"})};
+    k.przekroje[1] = {100, skrajne<R>(m.area, m.na).szerokosc(dc, "%8.3f"),
+                      naglowek({"Powierzchnia"})};
+    auto dolicz = [&k](std::span<Kolumna> t) { k.prawo.dolicz(tabele::rozmiesc(t)); };
+    dolicz(k.prety);
+    dolicz(k.wezly);
+    dolicz(k.materialy);
+    dolicz(k.podpory);
+    dolicz(k.sily);
+    dolicz(k.przekroje);
+    if (m.ntel > 0) {
+        k.temperatury[0] = {5, skrajne<C>(m.nset, m.ntel).szerokosc(dc, "%d"),
+                            naglowek({"Nr węzła"})};
+        k.temperatury[1] = {100, skrajne<R>(m.temp, m.ntel).szerokosc(dc, "%8.3f"),
+                            naglowek({"Przyrost temperatury"})};
+        dolicz(k.temperatury);
+    }
+    return k;
+}
+
 }  // namespace
 
 int _DANE_::szerokosc_tresci() const {
-    // The first client width and 30 units of 10 pixels beyond it.
-    return szerokosc() + 300;
+    // The first client width and 30 units of 10 pixels beyond it, or as far as the widest
+    // text of the last paint reaches.
+    return std::max(szerokosc() + 300, prawo_);
 }
 
 int _DANE_::wysokosc_tresci() const {
@@ -100,100 +161,102 @@ void _DANE_::Paint(Powierzchnia& dc, int od_y, int do_y) {
     using tabele::element;
     tabele::zacznij(dc);
     const Model& m = m_;
+    prawo_ = 0;
     if (m.Pusty == 0) {
         const tabele::Zakres z{od_y, do_y};
         const Uklad u(m);
+        const Kolumny k = kolumny(m, dc);
+        prawo_ = k.prawo.tekstu + tabele::odstep;
         const bool temperatury = m.ntel > 0;
         auto napis = [&](int x, std::int64_t y, const char* t) { tabele::tekst(dc, z, x, y, t); };
 
-        napis(5, 5, "Element");
-        napis(100, 5, "Węzeł 1");
-        napis(200, 5, "Węzeł 2");
-        napis(280, 5, "Nr");
-        napis(280, 25, "materiału");
-        napis(350, 5, "Nr");
-        napis(350, 25, "przekroju");
-        napis(5, 20 * u.s1 + 55, "Węzeł");
-        napis(100, 20 * u.s1 + 55, "Wsp. X");
-        napis(200, 20 * u.s1 + 55, "Y");
-        napis(5, 20 * u.s2 + 125, "Nr materiału");
-        napis(100, 20 * u.s2 + 125, "Moduł");
-        napis(100, 20 * u.s2 + 140, "Younga");
-        napis(200, 20 * u.s2 + 125, "Wsp. rozszerzal.");
-        napis(200, 20 * u.s2 + 140, "cieplnej");
-        napis(5, 20 * u.s3 + 205, "Nr węzła");
-        napis(100, 20 * u.s3 + 205, "Przemieszczenie max.");
-        napis(5, 20 * u.s4 + 245, "Nr węzła");
-        napis(100, 20 * u.s4 + 245, "Siła");
+        napis(k.prety[0].x, 5, "Element");
+        napis(k.prety[1].x, 5, "Węzeł 1");
+        napis(k.prety[2].x, 5, "Węzeł 2");
+        napis(k.prety[3].x, 5, "Nr");
+        napis(k.prety[3].x, 25, "materiału");
+        napis(k.prety[4].x, 5, "Nr");
+        napis(k.prety[4].x, 25, "przekroju");
+        napis(k.wezly[0].x, 20 * u.s1 + 55, "Węzeł");
+        napis(k.wezly[1].x, 20 * u.s1 + 55, "Wsp. X");
+        napis(k.wezly[2].x, 20 * u.s1 + 55, "Y");
+        napis(k.materialy[0].x, 20 * u.s2 + 125, "Nr materiału");
+        napis(k.materialy[1].x, 20 * u.s2 + 125, "Moduł");
+        napis(k.materialy[1].x, 20 * u.s2 + 140, "Younga");
+        napis(k.materialy[2].x, 20 * u.s2 + 125, "Wsp. rozszerzal.");
+        napis(k.materialy[2].x, 20 * u.s2 + 140, "cieplnej");
+        napis(k.podpory[0].x, 20 * u.s3 + 205, "Nr węzła");
+        napis(k.podpory[1].x, 20 * u.s3 + 205, "Przemieszczenie max.");
+        napis(k.sily[0].x, 20 * u.s4 + 245, "Nr węzła");
+        napis(k.sily[1].x, 20 * u.s4 + 245, "Siła");
         if (temperatury) {
-            napis(5, 20 * u.s5 + 285, "Nr węzła");
-            napis(100, 20 * u.s5 + 285, "Przyrost temperatury");
+            napis(k.temperatury[0].x, 20 * u.s5 + 285, "Nr węzła");
+            napis(k.temperatury[1].x, 20 * u.s5 + 285, "Przyrost temperatury");
         }
-        napis(5, 20 * u.s6 + u.t + 285, "Nr przekroju");
-        napis(100, 20 * u.s6 + u.t + 285, "Powierzchnia");
+        napis(k.przekroje[0].x, 20 * u.s6 + u.t + 285, "Nr przekroju");
+        napis(k.przekroje[1].x, 20 * u.s6 + u.t + 285, "Powierzchnia");
 
+        // The separators lengthen by as much as the widest values moved their columns.
+        const int koniec = 410 + k.prawo.przesuniecie;
         dc.pioro(czarny, 3, StylPiora::ciagle);
         for (std::int64_t y : {std::int64_t{44}, 20 * u.s1 + 73, 20 * u.s2 + 160, 20 * u.s3 + 225,
                                20 * u.s4 + 265, 20 * u.s5 + 305})
-            tabele::kreska(dc, z, y, 410);
-        if (temperatury) tabele::kreska(dc, z, 20 * u.s6 + 345, 410);
+            tabele::kreska(dc, z, y, koniec);
+        if (temperatury) tabele::kreska(dc, z, 20 * u.s6 + 345, koniec);
         dc.pioro(jasnoszary, 1, StylPiora::ciagle);
 
         int p = 0, o = 0;
         z.wiersze(30, m.ne, p, o);
         for (int i = p; i <= o; ++i) {
             const int y = 20 * i + 30;
-            dc.tekst(5, y, tabele::format("%d", i));
-            komorka(dc, 100, y, "%d", element(m.noc, i, 1));
-            komorka(dc, 200, y, "%d", element(m.noc, i, 2));
-            komorka(dc, 280, y, "%d", element(m.noc, i, 3));
-            komorka(dc, 350, y, "%d", element(m.noc, i, 4));
+            dc.tekst(k.prety[0].x, y, tabele::format("%d", i));
+            for (int c = 1; c <= 4; ++c) komorka(dc, k.prety[c].x, y, "%d", element(m.noc, i, c));
         }
         std::int64_t baza = 20 * u.s1 + 75;
         z.wiersze(baza, m.nn, p, o);
         for (int i = p; i <= o; ++i) {
             const int y = static_cast<int>(baza + 20 * std::int64_t{i});
-            dc.tekst(5, y, tabele::format("%d", i));
-            komorka(dc, 100, y, "%8.3f", element(m.x, i, 1));
-            komorka(dc, 200, y, "%8.3f", element(m.x, i, 2));
+            dc.tekst(k.wezly[0].x, y, tabele::format("%d", i));
+            komorka(dc, k.wezly[1].x, y, "%8.3f", element(m.x, i, 1));
+            komorka(dc, k.wezly[2].x, y, "%8.3f", element(m.x, i, 2));
         }
         baza = 20 * u.s2 + 165;
         z.wiersze(baza, m.nm, p, o);
         for (int i = p; i <= o; ++i) {
             const int y = static_cast<int>(baza + 20 * std::int64_t{i});
-            dc.tekst(5, y, tabele::format("%d", i));
-            komorka(dc, 100, y, "%8.3f", element(m.pm, i, 1));
-            komorka(dc, 200, y, "%2.8f", element(m.pm, i, 2));
+            dc.tekst(k.materialy[0].x, y, tabele::format("%d", i));
+            komorka(dc, k.materialy[1].x, y, "%8.3f", element(m.pm, i, 1));
+            komorka(dc, k.materialy[2].x, y, "%2.8f", element(m.pm, i, 2));
         }
         baza = 20 * u.s3 + 215;
         z.wiersze(baza, m.nd, p, o);
         for (int i = p; i <= o; ++i) {
             const int y = static_cast<int>(baza + 20 * std::int64_t{i});
-            if (const int* k = element(m.nu, i)) dc.tekst(5, y, etykieta_dof(*k));
-            komorka(dc, 100, y, "%8.3f", element(m.u, i));
+            if (const int* d = element(m.nu, i)) dc.tekst(k.podpory[0].x, y, etykieta_dof(*d));
+            komorka(dc, k.podpory[1].x, y, "%8.3f", element(m.u, i));
         }
         baza = 20 * u.s4 + 255;
         z.wiersze(baza, m.nl, p, o);
         for (int i = p; i <= o; ++i) {
             const int y = static_cast<int>(baza + 20 * std::int64_t{i});
-            if (const int* k = element(m.ild, i)) dc.tekst(5, y, etykieta_dof(*k));
-            komorka(dc, 100, y, "%8.3f", element(m.al, i));
+            if (const int* d = element(m.ild, i)) dc.tekst(k.sily[0].x, y, etykieta_dof(*d));
+            komorka(dc, k.sily[1].x, y, "%8.3f", element(m.al, i));
         }
         if (temperatury) {
             baza = 20 * u.s5 + 295;
             z.wiersze(baza, m.ntel, p, o);
             for (int i = p; i <= o; ++i) {
                 const int y = static_cast<int>(baza + 20 * std::int64_t{i});
-                komorka(dc, 5, y, "%d", element(m.nset, i));
-                komorka(dc, 100, y, "%8.3f", element(m.temp, i));
+                komorka(dc, k.temperatury[0].x, y, "%d", element(m.nset, i));
+                komorka(dc, k.temperatury[1].x, y, "%8.3f", element(m.temp, i));
             }
         }
         baza = 20 * u.s6 + u.t + 295;
         z.wiersze(baza, m.na, p, o);
         for (int i = p; i <= o; ++i) {
             const int y = static_cast<int>(baza + 20 * std::int64_t{i});
-            dc.tekst(5, y, tabele::format("%d", i));
-            komorka(dc, 100, y, "%8.3f", element(m.area, i));
+            dc.tekst(k.przekroje[0].x, y, tabele::format("%d", i));
+            komorka(dc, k.przekroje[1].x, y, "%8.3f", element(m.area, i));
         }
     }
     dc.przywroc();

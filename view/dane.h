@@ -67,4 +67,5 @@ class _DANE_ : public OknoTabeli {
 
   private:
     Model& m_;
+    int prawo_ = 0;  // where the widest text of the last paint ends, with a gap
 };

@@ -36,6 +36,8 @@ class Powierzchnia {
     virtual void elipsa(int lewo, int gora, int prawo, int dol) = 0;
     // Text with its top-left corner at (x, y).
     virtual void tekst(int x, int y, const std::string& t) = 0;
+    // How many pixels the text takes across in the current font.
+    virtual int szerokosc_tekstu(const std::string& t) = 0;
     // Pen, brush, font and text colours as the surface had them before a paint.
     virtual void zachowaj() = 0;
     virtual void przywroc() = 0;

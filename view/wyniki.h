@@ -27,4 +27,5 @@ class _WYNIKI_ : public OknoTabeli {
     Model& m_;
     Platforma& port_;
     bool pyta_ = false;  // the empty-model box is up
+    int prawo_ = 0;      // where the widest text of the last paint ends, with a gap
 };

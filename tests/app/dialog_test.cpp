@@ -102,6 +102,36 @@ TEST(Dialogi, NumberFieldsWidenToTheDigitsOfTheLargestCount) {
     }
 }
 
+TEST(Dialogi, APrefilledTextShowsItsStartAndFitsItsFieldWithinReason) {
+    d_stat st{};
+    for (char* p : {st.ne, st.nn, st.nd, st.nl, st.nm, st.na, st.w1, st.w2, st.ele})
+        std::snprintf(p, szer_numeru, "%d", 7);
+    wpisz(st.mnx, "%f", -240370096.0);  // a compression, not a tension of 240370096
+    wpisz(st.mny, "%f", 0.01875);
+    wpisz(st.mnap, "%f", -3.4028234663852886e38);  // longer than any field is made
+    DialogSzablonu d(nullptr, szablon(3080), &st, 3);
+    auto kursor = [](QLineEdit* e) {
+        return e->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+    };
+    d.show();
+    d.grab();
+    const int poczatek = kursor(kontrolka<QLineEdit>(&d, 3001));
+    for (QLineEdit* e : d.findChildren<QLineEdit*>()) {
+        SCOPED_TRACE(e->text().toStdString());
+        EXPECT_EQ(e->cursorPosition(), 0);
+        EXPECT_EQ(kursor(e), poczatek) << "its first character is in sight";
+        const int tekst = e->fontMetrics().horizontalAdvance(e->text());
+        if (e->text().size() > 40) {
+            EXPECT_LT(e->width(), tekst);
+            continue;
+        }
+        // Up to its end, the text needs no scrolling.
+        e->end(false);
+        d.grab();
+        EXPECT_NEAR(kursor(e) - poczatek, tekst, 1);
+    }
+}
+
 TEST(Dialogi, TypingStopsAtTheLimitAndDigitOnlyEditsRefuseOtherCharacters) {
     struct Przypadek {
         int szablon, kontrolka;

@@ -5,11 +5,18 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <QScrollBar>
 #include <algorithm>
 #include <climits>
 #include <functional>
+#include <memory>
 
 #include "app/powierzchnia_qt.h"
+#include "app/tabela_qt.h"
+#include "tests/wspolne/cichy_port.h"
+#include "tests/wspolne/kratownice.h"
+#include "view/dane.h"
+#include "view/wyniki.h"
 
 namespace {
 
@@ -203,6 +210,75 @@ TEST(PowierzchniaQt, FarCoordinatesAreClippedNotOverflowed) {
     for (int x = 0; x < 40; ++x) EXPECT_EQ(o.pixelColor(x, 20), QColor(Qt::black)) << x;
     EXPECT_EQ(o.pixelColor(7, 25), szary);
     EXPECT_EQ(o.pixelColor(30, 30), szary);
+}
+
+TEST(PowierzchniaQt, TextWidthIsTheCurrentFontsAndHoldsAllTheInk) {
+    const char* t = "-210000003072.000";
+    int w12 = 0, w16 = 0;
+    const QImage o = rysuj(
+        [&](Powierzchnia& dc) {
+            dc.czcionka("Arial", 12, 400);
+            w12 = dc.szerokosc_tekstu(t);
+            dc.czcionka("Arial", 16, 400);
+            w16 = dc.szerokosc_tekstu(t);
+            dc.kolor_tekstu(czarny);
+            dc.tlo_tekstu(bialy);
+            dc.tekst(10, 5, t);
+        },
+        200, 30);
+    EXPECT_EQ(w16,
+              QFontMetrics(PowierzchniaQt::czcionka_qt("Arial", 16, 400)).horizontalAdvance(t));
+    EXPECT_LT(w12, w16);
+    int prawo = 0;
+    for (int y = 0; y < o.height(); ++y)
+        for (int x = 0; x < o.width(); ++x)
+            if (o.pixelColor(x, y) != szary && o.pixelColor(x, y).red() < 200)
+                prawo = std::max(prawo, x);
+    EXPECT_LT(prawo, 10 + w16);
+    EXPECT_GT(prawo, 10 + w16 - 10) << "the last digit ends near the measured width";
+}
+
+// Columns of ink along a row of an image, split where at least `przerwa` columns have none.
+std::vector<std::pair<int, int>> skupiska(const QImage& o, int y0, int y1, int x0, int przerwa) {
+    std::vector<std::pair<int, int>> w;
+    for (int x = x0; x < o.width(); ++x) {
+        bool tusz = false;
+        for (int y = y0; y < y1 && !tusz; ++y) tusz = o.pixelColor(x, y).red() < 100;
+        if (!tusz) continue;
+        if (w.empty() || x - w.back().second > przerwa)
+            w.push_back({x, x});
+        else
+            w.back().second = x;
+    }
+    return w;
+}
+
+TEST(OknoTabeliQt, WideCellsMeasuredThroughTheAdapterKeepApartAndStayInReach) {
+    // A modulus in pascals: the thermal coefficient after it must not cover its last digits.
+    Model m;
+    zbuduj(m, Opis{.wezly = {{0, 0}, {4, 0}},
+                   .prety = {{1, 2, 1, 1}},
+                   .materialy = {{2.1e11f, 1.2e-5f}}});
+    OknoTabeliQt dane(std::make_unique<_DANE_>(m), nullptr);
+    const QImage obraz = dane.viewport()->grab().toImage();
+    // Material 1 is the row at y 245 (3 rows of bars and nodes above it).
+    const auto s = skupiska(obraz, 245, 261, 90, 6);
+    const int modul = QFontMetrics(PowierzchniaQt::czcionka_qt("Arial", 16, 400))
+                          .horizontalAdvance("210000003072.000");
+    ASSERT_EQ(s.size(), 2u) << "modulus and coefficient, apart";
+    EXPECT_GE(s[0].second - s[0].first, modul - 4) << "the modulus is whole";
+
+    // Displacements so wide the two columns run far beyond the window: the scroll bar reaches
+    // the end of the second.
+    CichyPort port;
+    zbuduj(m, Opis{.wezly = {{0, 0}, {4, 0}}, .prety = {{1, 2, 1, 1}}});
+    m.f[1] = -3e38f, m.f[2] = -3e38f;
+    OknoTabeliQt wyniki(std::make_unique<_WYNIKI_>(m, port), nullptr);
+    wyniki.viewport()->grab();
+    const int komorka = QFontMetrics(PowierzchniaQt::czcionka_qt("Arial", 16, 400))
+                            .horizontalAdvance(QString::asprintf("%2.15f", -3e38));
+    EXPECT_GE(wyniki.horizontalScrollBar()->maximum() + wyniki.viewport()->width(),
+              100 + 2 * komorka);
 }
 
 }  // namespace

@@ -1,10 +1,14 @@
 // The main view rendered through the QPainter surface: the pixels land where the view says.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include "app/powierzchnia_qt.h"
+#include "app/widok_qt.h"
 #include "okno/okno.h"
 #include "tests/wspolne/cichy_port.h"
 #include "tests/wspolne/kratownice.h"
@@ -84,6 +88,42 @@ TEST_F(WidokWObrazie, NumeryWezlowSaNiebieskie) {
     EXPECT_GT(niebieskie(30, 265), 5);
     EXPECT_GT(niebieskie(280, 15), 5);
     EXPECT_EQ(niebieskie(100, 100), 0);
+}
+
+TEST(OdczytWspolrzednych, EtykietaIOkienkoRosnaDoNajszerszejCzesciTekstu) {
+    WidokGlowny widok;
+    widok.resize(450, 250);
+    OknoWsp* wsp = widok.wsp();
+    QLabel* xx = wsp->etykieta();
+    auto ruch = [&](int x, int y) {
+        QMouseEvent e(QEvent::MouseMove, QPointF(x, y), QPointF(x, y), Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
+        QApplication::sendEvent(&widok, &e);
+    };
+    // At 1/40 of a pixel per unit the cursor lies thousands of units out.
+    widok.okno().maxx = 250;
+    widok.okno().model.sx = 0.04f;
+    widok.okno().model.sa = 0.04f;
+    for (const auto& [x, y] : {std::pair{105, 170}, {100025, -399750}}) {
+        ruch(x, y);
+        SCOPED_TRACE(xx->text().toStdString());
+        EXPECT_GT(xx->text().size(), 15);
+        for (const QString& czesc : xx->text().split(' ', Qt::SkipEmptyParts))
+            EXPECT_GE(xx->width(), xx->fontMetrics().horizontalAdvance(czesc))
+                << czesc.toStdString();
+        EXPECT_GE(xx->height(), xx->heightForWidth(xx->width())) << "every line shows";
+        const QRect w = QRect(xx->mapTo(wsp, QPoint(0, 0)), xx->size());
+        EXPECT_TRUE(wsp->rect().contains(w)) << "the window holds the label";
+        EXPECT_GE(wsp->width(), 110);
+        EXPECT_GE(wsp->height(), 100);
+    }
+    // Back at short coordinates the window is as it was created.
+    widok.okno().model.sx = 40.0f;
+    widok.okno().model.sa = 200.0f;
+    ruch(105, 170);
+    EXPECT_EQ(xx->text(), "x= 2.00, y= 0.20");
+    EXPECT_EQ(wsp->size(), QSize(110, 100));
+    EXPECT_EQ(xx->size(), QSize(60, 60));
 }
 
 }  // namespace

@@ -45,6 +45,31 @@ TEST(Statystyka, NajwiekszeWartosciZeZnakiemINajnizszymNumerem) {
     EXPECT_EQ(p[104], "1");
 }
 
+TEST(Statystyka, RowneModulyPrzemieszczeniaXDajaNajnizszyWezelZJegoZnakiem) {
+    struct Przypadek {
+        float x1, x2, x3;  // X displacements of nodes 1..3
+        const char* wartosc;
+        const char* wezel;
+    };
+    const Przypadek tabela[] = {
+        {0.1f, 0.5f, 0.5f, "0.500000", "2"},
+        {0.1f, -0.5f, 0.5f, "-0.500000", "2"},
+        {0.1f, 0.5f, -0.5f, "0.500000", "2"},
+        {-0.5f, 0.25f, 0.5f, "-0.500000", "1"},  // the first node is where the search starts
+    };
+    for (const Przypadek& p : tabela) {
+        Atrapa a;
+        _OKNO_ o(a);
+        zbuduj(o.model, {.wezly = {{0, 0}, {1, 0}, {2, 0}}, .prety = {{1, 2, 1, 1}}});
+        o.model.obliczono = 1;
+        for (int i = 1; i <= 6; ++i) o.model.f[i] = 0;
+        o.model.f[1] = p.x1, o.model.f[3] = p.x2, o.model.f[5] = p.x3;
+        auto w = pokaz_statystyke(a, o);
+        EXPECT_EQ(w[3007], p.wartosc) << p.x1 << " " << p.x2 << " " << p.x3;
+        EXPECT_EQ(w[3008], p.wezel) << p.x1 << " " << p.x2 << " " << p.x3;
+    }
+}
+
 TEST(Statystyka, DuzeLicznikiIWartosciSaPokazaneWcalosci) {
     Atrapa a;
     _OKNO_ o(a);

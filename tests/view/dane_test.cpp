@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -10,6 +11,8 @@
 #include "tests/wspolne/kratownice.h"
 #include "tests/wspolne/nagrywarka.h"
 #include "view/dane.h"
+#include "view/kolumny.h"
+#include "view/wyniki.h"
 
 namespace {
 
@@ -125,6 +128,39 @@ TEST_F(Dane, OknoNieCzytaPozaTablicamiGdyLicznikiIchNieOpisuja) {
     maluj(t);  // the sanitizer build catches any read past an array
     EXPECT_TRUE(jest(dc, "50", 5, 1030));
     EXPECT_EQ(dc.znajdz_tekst("0"), nullptr);
+    _WYNIKI_ w(o.model, port);  // its widest displacements too are sought within the arrays
+    maluj(w);
+    EXPECT_NE(dc.znajdz_tekst("40"), nullptr);
+}
+
+// A column's widest text is found from its extremes; it must be what formatting every value
+// and measuring it would give.
+TEST(Kolumny, NajszerszyTekstZeSkrajnychToNajszerszyZeWszystkichWartosci) {
+    Nagrywarka dc;
+    const std::vector<float> rzeczywiste[] = {
+        {1000, -1},  {-1000, 1},     {-0.0f, 0},      {9.9996f, 1}, {-9.9996f, 99},
+        {3e38f, -2}, {INFINITY, 1},  {-INFINITY, 1},  {NAN, 12345}, {-NAN, 1},
+        {},          {0.5f, -0.25f}, {2.1e11f, -1e7f}};
+    for (const char* f : {"%8.3f", "%2.8f", "%12.8f", "%2.15f"})
+        for (const std::vector<float>& k : rzeczywiste) {
+            tabele::SkrajneRzeczywiste s;
+            int w = 0;
+            for (float v : k) {
+                s.dodaj(v);
+                w = std::max(w, dc.szerokosc_tekstu(tabele::format(f, v)));
+            }
+            EXPECT_EQ(s.szerokosc(dc, f), w) << f << " " << (k.empty() ? 0.0f : k[0]);
+        }
+    const std::vector<int> dofy[] = {{1}, {2, 19}, {20, 3}, {19999, 20000}, {3, 20001}, {}};
+    for (const std::vector<int>& k : dofy) {
+        tabele::SkrajneCalkowite s;
+        int w = 0;
+        for (int d : k) {
+            s.dodaj(d);
+            w = std::max(w, dc.szerokosc_tekstu(etykieta_dof(d)));
+        }
+        EXPECT_EQ(s.szerokosc_dof(dc), w) << (k.empty() ? 0 : k[0]);
+    }
 }
 
 }  // namespace

@@ -76,6 +76,9 @@ TEST_F(Przelaczniki, OdczytOdwracaOdwzorowanieOstatniegoMalowania) {
     for (const auto& [x, y, tekst] : {std::tuple{105, 170, "x= 2.00, y= 0.20"},
                                       {425, 10, "x=10.00, y= 1.00"},
                                       {100025, -199790, "x=2500.00, y=1000.00"},
+                                      {25, 170, "x= 0.00, y= 0.20"},  // 0 is not negative
+                                      {105, 210, "x= 2.00, y= 0.00"},
+                                      {25, 210, "x= 0.00, y= 0.00"},
                                       {10, 170, pusty},
                                       {105, 230, pusty}}) {
         o.EvMouseMove(x, y);

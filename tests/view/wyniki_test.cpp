@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <map>
 #include <memory>
 #include <string>
 #include <tuple>
@@ -78,6 +79,58 @@ TEST_F(Wyniki, TrzyTabeleLezaNaSwoichMiejscachZeSwoimiFormatami) {
         kreski.push_back(k.y1);
     }
     EXPECT_EQ(kreski, (std::vector<int>{28, 148, 278}));
+}
+
+TEST_F(Wyniki, KolumnaUstepujeNajszerszejWartosciPoprzedniejWrazZNaglowkiemIKreskami) {
+    // Every text of a row ends before the next one starts, and the content reaches them all.
+    auto rozdzielone = [this](const OknoTabeli& t) {
+        std::map<int, std::vector<Operacja>> wiersze;
+        for (const Operacja& n : dc.wszystkie(Wywolanie::tekst)) wiersze[n.y1].push_back(n);
+        for (auto& [y, w] : wiersze) {
+            std::sort(w.begin(), w.end(), [](auto& a, auto& b) { return a.x1 < b.x1; });
+            for (std::size_t i = 1; i < w.size(); ++i)
+                EXPECT_LT(w[i - 1].x1 + dc.szerokosc_tekstu(w[i - 1].tekst), w[i].x1)
+                    << w[i - 1].tekst << " | " << w[i].tekst;
+            EXPECT_LE(w.back().x1 + dc.szerokosc_tekstu(w.back().tekst), t.szerokosc_tresci());
+        }
+    };
+    auto x_tekstu = [this](const std::string& t) {
+        std::vector<int> x;
+        for (const Operacja& n : dc.wszystkie(Wywolanie::tekst))
+            if (n.tekst == t) x.push_back(n.x1);
+        return x;
+    };
+    // A modulus in pascals, 16 characters with "%8.3f".
+    zbuduj(o.model, Opis{.wezly = {{0, 0}, {4, 0}},
+                         .prety = {{1, 2, 1, 1}},
+                         .materialy = {{2.1e11f, 1.2e-5f}, {-2.1e11f, 1.0f}}});
+    _DANE_ dane(o.model);
+    maluj(dane);
+    rozdzielone(dane);
+    const std::vector<int> alfa = x_tekstu("0.00001200");
+    ASSERT_EQ(alfa.size(), 1u);
+    EXPECT_GT(alfa[0], 200);
+    EXPECT_EQ(x_tekstu("Wsp. rozszerzal."), alfa);
+    EXPECT_EQ(x_tekstu("cieplnej"), alfa);
+    EXPECT_EQ(x_tekstu("Węzeł 1"), std::vector<int>{100}) << "tables whose values fit keep theirs";
+    for (const Odcinek& k : dc.odcinki()) EXPECT_GE(k.x2, 410 + alfa[0] - 200);
+
+    // Displacements of a million either way, 23 and 24 characters with "%2.15f".
+    zbuduj(o.model, Opis{.wezly = {{0, 0}, {4, 0}, {2, 3}},
+                         .prety = {{1, 2, 1, 1}, {2, 3, 1, 1}, {3, 1, 1, 1}},
+                         .podpory = {{1, 0}, {2, 0}, {4, 0}}});
+    Model& m = o.model;
+    m.f[1] = 1e6f, m.f[2] = 1e6f, m.f[3] = -1e6f, m.f[6] = -1e6f;
+    m.react[2] = -1e6f;
+    _WYNIKI_ wyniki(m, port);
+    maluj(wyniki);
+    rozdzielone(wyniki);
+    const std::vector<int> y = x_tekstu("Przemieszczenie Y");
+    ASSERT_EQ(y.size(), 1u);
+    EXPECT_GT(y[0], 250);
+    EXPECT_EQ(x_tekstu("-1000000.000000000000000"), (std::vector<int>{100, y[0], 120}));
+    EXPECT_EQ(x_tekstu("1000000.000000000000000"), (std::vector<int>{100, y[0]}));
+    EXPECT_EQ(x_tekstu("Reakcja podpory"), std::vector<int>{120});
 }
 
 TEST_F(Wyniki, BezModeluKomunikatRazNaProsbeOOdswiezenieINigdyZMalowania) {

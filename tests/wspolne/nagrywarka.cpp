@@ -57,6 +57,12 @@ void Nagrywarka::tekst(int tx, int ty, const std::string& t) {
     dodaj(Wywolanie::tekst, tx, ty, 0, 0, t);
 }
 
+int Nagrywarka::szerokosc_tekstu(const std::string& t) {
+    int znaki = 0;
+    for (unsigned char c : t) znaki += (c & 0xC0) != 0x80;  // UTF-8: characters, not bytes
+    return znaki * szerokosc_znaku;
+}
+
 void Nagrywarka::zachowaj() {
     stos_.push_back(stan);
     dodaj(Wywolanie::zachowaj);

@@ -53,6 +53,9 @@ struct Odcinek {
 
 class Nagrywarka : public Powierzchnia {
   public:
+    // Every character takes this many pixels across, whatever the font; not recorded.
+    static constexpr int szerokosc_znaku = 7;
+
     std::vector<Operacja> operacje;
     StanPowierzchni stan;  // current state
     int x = 0, y = 0;      // current position
@@ -67,6 +70,7 @@ class Nagrywarka : public Powierzchnia {
     void linia_do(int x, int y) override;
     void elipsa(int lewo, int gora, int prawo, int dol) override;
     void tekst(int x, int y, const std::string& t) override;
+    int szerokosc_tekstu(const std::string& t) override;
     void zachowaj() override;
     void przywroc() override;
 
