@@ -66,8 +66,13 @@ bool w_rownowadze(const Model& m, const Praca& w, Wektor<double>& x, const Wekto
     for (int proba = 0;; ++proba) {
         const double reszta = reszty(m, w, x, b, r, naprezenia);
         double skala = obciazenia;
-        for (int i = 1; i <= m.nd; ++i)
+        for (int i = 1; i <= m.nd; ++i) {
             skala = std::max(skala, std::fabs(reakcja(m, w, x, i, wymuszenia)));
+            // A prescribed displacement enters as the huge force cnst * u of its penalty spring,
+            // rounded as such: a truss that only follows it, without straining a bar, has no
+            // loads or reactions to measure that rounding against.
+            if (wymuszenia) skala = std::max(skala, 0x1p-20 * w.cnst * std::fabs(m.u[i]));
+        }
         if (reszta <= tol_dokladnosci * skala) return true;
         if (proba == 1) return reszta <= tol_rownowagi * skala;
         postep(w.s.data(), r.data(), m.nq, w.nbw_s);

@@ -183,6 +183,12 @@ TEST(Analiza, OsiadaniePodporyDajeZadanePrzemieszczenieIZgodneReakcje) {
                .sily = {{4, -5.f}, {6, -5.f}, {8, -5.f}}});
     porownaj_z_wzorcem(m, 2e-4);
     EXPECT_NEAR(m.f[10], -0.01f, 1e-6);
+    // Unloaded, the statically determinate truss only turns with its settling support: no
+    // forces and no reactions, and still no mechanism.
+    for (int i = 1; i <= m.nl; ++i) m.al[i] = 0.f;
+    ASSERT_TRUE(obliczenia(m).sukces());
+    EXPECT_NEAR(m.f[10], -0.01f, 1e-6);
+    EXPECT_NEAR(m.stressp[2], 0.f, 1e-3);
 }
 
 TEST(Analiza, WezelPierwszyTylkoZPretamiPionowymiMaPelneUtwierdzenie) {
