@@ -57,6 +57,8 @@ inline constexpr double prog_podejrzenia = 0x1p-20;
 // the largest load or reaction. A solution short of float accuracy is refined once first.
 inline constexpr double tol_rownowagi = 0x1p-12;
 inline constexpr double tol_dokladnosci = 0x1p-26;
+// A refinement that changes the solution by more than this fraction of it is no refinement.
+inline constexpr double tol_poprawki = 0x1p-6;
 
 // What one analysis came to; the window and the command-line analyser report it.
 struct WynikObliczen {

@@ -77,6 +77,10 @@ bool w_rownowadze(const Model& m, const Praca& w, Wektor<double>& x, const Wekto
         if (proba == 1) return reszta <= tol_rownowagi * skala;
         postep(w.s.data(), r.data(), m.nq, w.nbw_s);
         podstawienie(w.s.data(), r.data(), m.nq, w.nbw_s);
+        // A sound factor corrects a solution by a trifle. One that moves it as much again has a
+        // pivot made of rounding noise: the loads push a mechanism, however little.
+        if (!(najwiekszy_modul(r.data(), m.nq) <= tol_poprawki * najwiekszy_modul(x.data(), m.nq)))
+            return false;
         for (int i = 1; i <= m.nq; ++i) x[i] += r[i];
     }
 }
