@@ -1,12 +1,16 @@
 // libFuzzer target of the .V2D reader. Each input is written to one temporary file and read as a
 // project. A refused file must leave the target model untouched and give a reason; an accepted one
 // is taken into a store as the open command does, saved to a second temporary file, and must come
-// back as exactly the bytes it was read from. Any breach aborts, so the fuzzer keeps the input.
+// back as exactly the bytes it was read from. A small enough accepted model is then analysed: it
+// either succeeds with every result finite or fails with a message and no valid results. Any
+// breach aborts, so the fuzzer keeps the input.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -15,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "core/analiza.h"
 #include "files/v2d.h"
 
 namespace {
@@ -87,6 +92,26 @@ std::vector<std::uint8_t> bajty_pliku(const std::string& sciezka) {
     return b;
 }
 
+// The analysis of a model whose band stays small; a huge band would only slow the fuzzer down.
+void analizuj(Model& m) {
+    double pasmo = 0.0;
+    for (int i = 1; i <= m.ne; ++i)
+        pasmo = std::max(pasmo, 2.0 * std::abs(static_cast<double>(m.noc[i][2]) - m.noc[i][1]) + 2);
+    if (static_cast<double>(m.nq) * pasmo * pasmo > 1e7) return;
+    const WynikObliczen w = obliczenia(m);
+    if (w.sukces()) {
+        if (m.obliczono != 1) przerwij("udana analiza bez wyników", "");
+        for (int i = 1; i <= m.nq; ++i)
+            if (!std::isfinite(m.f[i])) przerwij("nieskończone przemieszczenie", "");
+        for (int i = 1; i <= m.ne; ++i)
+            if (!std::isfinite(m.stressp[i])) przerwij("nieskończone naprężenie", "");
+        for (int i = 1; i <= m.nd; ++i)
+            if (!std::isfinite(m.react[i])) przerwij("nieskończona reakcja", "");
+    } else if (m.obliczono != 0 || komunikaty_obliczen(w).empty()) {
+        przerwij("nieudana analiza bez komunikatu albo z wynikami", "");
+    }
+}
+
 bool nietknieta(const Konstrukcja& k) {
     return k.ne == 0 && k.nn == 0 && k.nd == 0 && k.nl == 0 && k.nm == 0 && k.na == 0 &&
            k.ntel == 0 && k.nq == 0 && !k.x && !k.noc && !k.pm && !k.area && !k.nu && !k.u &&
@@ -115,6 +140,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t n) {
         przerwij("zapis różni się od przeczytanego pliku", std::to_string(n) + " B przeczytano, " +
                                                                std::to_string(zapisane.size()) +
                                                                " B zapisano");
+    analizuj(m);
     zwolnij_model(m);
     return 0;
 }
