@@ -144,7 +144,7 @@ Uklad& uklad(const Przypadek& p) {
     Model m;
     buduj(m, p);
     poszerz_pasmo(m);
-    if (!utworz_prace(m, u->w)) {
+    if (!utworz_prace(m, u->w, m.nbw)) {
         u->blad = "pasmo nie mieści się w pamięci";
         return *u;
     }

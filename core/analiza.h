@@ -10,7 +10,16 @@
 // and every step of the solution are carried in double precision; only the stored results are
 // rounded to float.
 struct Praca {
-    int nbw_s = 0;        // band columns allocated: nbw, but never more than nq
+    // The band's order of the nodes, when it is not the model's: node n of the model is node
+    // nowy[n] of the band, band node i is model node stary[i]. Every DOF-indexed vector below
+    // is in the band's order.
+    std::vector<int> nowy, stary;
+    int wezel(int n) const { return nowy.empty() ? n : nowy[n]; }
+    // The band's DOF of a model DOF (2n - 1: X of node n, 2n: Y), and back.
+    int dof(int d) const { return nowy.empty() ? d : 2 * nowy[(d + 1) / 2] - d % 2; }
+    int dof_modelu(int d) const { return stary.empty() ? d : 2 * stary[(d + 1) / 2] - d % 2; }
+
+    int nbw_s = 0;        // band columns allocated: never more than nq
     Macierz<double> s;    // [1..nq][1..nbw_s] upper band; s[i][1] is the diagonal of row i
     Wektor<double> f;     // [1..nq] load vector, then the displacements
     Wektor<double> diag;  // [1..nq] diagonal after assembly, the yardstick for a vanishing pivot
@@ -19,8 +28,8 @@ struct Praca {
     // Temperature entries grouped by bar, each group in list order: the entries of bar n are
     // temp_lista[temp_od[n] .. temp_od[n + 1] - 1].
     std::vector<int> temp_od, temp_lista;
-    // Where a failed analysis stopped: the DOF that moves freely (error 1), or the bar, material
-    // or cross-section at fault (errors 2, 4, 5).
+    // Where a failed analysis stopped: the model's DOF that moves freely (error 1), or the bar,
+    // material or cross-section at fault (errors 2, 4, 5).
     int dof_bledu = 0;
     int numer_bledu = 0;
 };
@@ -32,9 +41,9 @@ inline constexpr int blad_zakres_wynikow = 3;      // a result beyond the range 
 inline constexpr int blad_modul = 4;               // a bar's material has E <= 0
 inline constexpr int blad_pole = 5;                // a bar's cross-section has A <= 0
 
-// Creates the work area for the model's current nbw, band and vectors zeroed; false when the band
-// would not fit in memory.
-bool utworz_prace(const Model& m, Praca& w);
+// Creates the work area for a band of nbw columns (cut to nq), band and vectors zeroed, in the
+// order already set in w; false when the band would not fit in memory.
+bool utworz_prace(const Model& m, Praca& w, int nbw);
 
 // Assembly into a fresh work area (stiffness, point and temperature loads, penalty supports). Stops
 // with m.blad = 1 at the first bar of zero length (nrblad 2) or with a material or cross-section

@@ -25,7 +25,8 @@ void Macierze(Model& m, Praca& w) {
     double* const pasmo = w.s.data();
     const std::size_t nbw = static_cast<std::size_t>(w.nbw_s);
 
-    for (int i = 1; i <= m.nl; ++i) w.f[m.ild[i]] = m.al[i];  // the later entry on a DOF wins
+    // the later entry on a DOF wins
+    for (int i = 1; i <= m.nl; ++i) w.f[w.dof(m.ild[i])] = m.al[i];
     grupuj_temperatury(m, w);
 
     for (int n = 1; n <= m.ne; ++n) {
@@ -51,8 +52,9 @@ void Macierze(Model& m, Praca& w) {
         // (upper half: row r, column c >= r at s[(r - 1) * nbw + c - r]). The bar's two ends in
         // either order give the same terms.
         const double cc = cs * cs * eal, cn = cs * sn * eal, nn = sn * sn * eal;
-        const std::size_t px = 2 * static_cast<std::size_t>(std::min(i1, i2)) - 2;
-        const std::size_t qx = 2 * static_cast<std::size_t>(std::max(i1, i2)) - 2;
+        const int a = w.wezel(i1), b = w.wezel(i2);
+        const std::size_t px = 2 * static_cast<std::size_t>(std::min(a, b)) - 2;
+        const std::size_t qx = 2 * static_cast<std::size_t>(std::max(a, b)) - 2;
         double* const rx = pasmo + px * nbw;  // row of the lower-numbered end's X
         double* const ry = rx + nbw;
         double* const sx = pasmo + qx * nbw;
@@ -67,10 +69,10 @@ void Macierze(Model& m, Praca& w) {
             const int j = w.temp_lista[q];
             const double ee0 =
                 static_cast<double>(m.pm[i3][2]) * m.temp[j] * m.pm[i3][1] * m.area[i4];
-            w.f[2 * i1 - 1] -= ee0 * cs;
-            w.f[2 * i1] -= ee0 * sn;
-            w.f[2 * i2 - 1] += ee0 * cs;
-            w.f[2 * i2] += ee0 * sn;
+            w.f[2 * a - 1] -= ee0 * cs;
+            w.f[2 * a] -= ee0 * sn;
+            w.f[2 * b - 1] += ee0 * cs;
+            w.f[2 * b] += ee0 * sn;
         }
     }
 
@@ -82,7 +84,7 @@ void Macierze(Model& m, Praca& w) {
     for (int i = 1; i <= nq; ++i) najwieksza = std::max(najwieksza, std::fabs(w.s[i][1]));
     w.cnst = najwieksza * 100000.0;
     for (int i = 1; i <= m.nd; ++i) {
-        const int k = m.nu[i];
+        const int k = w.dof(m.nu[i]);
         w.s[k][1] += w.cnst;
         w.f[k] += w.cnst * m.u[i];
     }

@@ -33,7 +33,7 @@ double reszty(const Model& m, const Praca& w, const Wektor<double>& u, const Wek
         const double y21 = static_cast<double>(m.x[i2][2]) - m.x[i1][2];
         const double el = std::sqrt(x21 * x21 + y21 * y21);
         const double cs = x21 / el, sn = y21 / el;
-        const int j2 = 2 * i1, j1 = j2 - 1, k2 = 2 * i2, k1 = k2 - 1;
+        const int j2 = 2 * w.wezel(i1), j1 = j2 - 1, k2 = 2 * w.wezel(i2), k1 = k2 - 1;
         const double dt = (u[k1] - u[j1]) * cs + (u[k2] - u[j2]) * sn;
         const double e = m.pm[i3][1];
         // The force the bar's elongation alone takes; its thermal part is already in b.
@@ -47,7 +47,10 @@ double reszty(const Model& m, const Praca& w, const Wektor<double>& u, const Wek
             (*naprezenia)[n] = stress;
         }
     }
-    for (int i = 1; i <= m.nd; ++i) r[m.nu[i]] -= w.cnst * u[m.nu[i]];
+    for (int i = 1; i <= m.nd; ++i) {
+        const int k = w.dof(m.nu[i]);
+        r[k] -= w.cnst * u[k];
+    }
     return najwiekszy_modul(r.data(), m.nq);
 }
 
@@ -55,7 +58,7 @@ double reszty(const Model& m, const Praca& w, const Wektor<double>& u, const Wek
 // (at zero for a probe load).
 double reakcja(const Model& m, const Praca& w, const Wektor<double>& u, int i, bool wymuszenia) {
     const double u0 = wymuszenia ? static_cast<double>(m.u[i]) : 0.0;
-    return (u0 - u[m.nu[i]]) * w.cnst;
+    return (u0 - u[w.dof(m.nu[i])]) * w.cnst;
 }
 
 // Whether the solution x of K x = b, with the factor held in the band, is in equilibrium; it is
@@ -96,13 +99,17 @@ void obciazenie_probne(Wektor<double>& p, int nq) {
     }
 }
 
-// The DOF that moves most: in a solution spoilt by a mechanism, a node of the mechanism. Among
-// DOFs that move alike (a part sliding as one), the lowest number, whatever the rounding.
-int najwiekszy_ruch(const Wektor<double>& u, int nq) {
+// The model's DOF that moves most: in a solution spoilt by a mechanism, a node of the mechanism.
+// Among DOFs that move alike (a part sliding as one), the lowest number, whatever the rounding.
+int najwiekszy_ruch(const Praca& w, const Wektor<double>& u, int nq) {
     const double mx = najwiekszy_modul(u.data(), nq);
+    int k = 0;
     for (int i = 1; i <= nq; ++i)
-        if (std::fabs(u[i]) >= mx * (1.0 - 0x1p-20)) return i;
-    return 1;
+        if (std::fabs(u[i]) >= mx * (1.0 - 0x1p-20)) {
+            const int d = w.dof_modelu(i);
+            if (k == 0 || d < k) k = d;
+        }
+    return k > 0 ? k : 1;
 }
 
 // The probe load (kept in *p when asked) solved with the factor into z; returns its largest value.
@@ -139,7 +146,8 @@ void Oblicz(Model& m, Praca& w) {
         // more than anything else.
         Wektor<double> z = dwektor(1, nq);
         rozwiaz_probne(w, nq, z);
-        w.dof_bledu = std::isfinite(najwiekszy_modul(z.data(), nq)) ? najwiekszy_ruch(z, nq) : zero;
+        w.dof_bledu = std::isfinite(najwiekszy_modul(z.data(), nq)) ? najwiekszy_ruch(w, z, nq)
+                                                                    : w.dof_modelu(zero);
         stop(m, blad_zero_na_przekatnej);
         return;
     }
@@ -148,7 +156,7 @@ void Oblicz(Model& m, Praca& w) {
     Wektor<double> r = dwektor(1, nq);
     Wektor<double> naprezenia = dwektor(1, std::max(m.ne, 1));
     if (!w_rownowadze(m, w, w.f, b, w.obciazenia, true, r, &naprezenia)) {
-        w.dof_bledu = najwiekszy_ruch(w.f, nq);
+        w.dof_bledu = najwiekszy_ruch(w, w.f, nq);
         stop(m, blad_zero_na_przekatnej);
         return;
     }
@@ -159,7 +167,7 @@ void Oblicz(Model& m, Praca& w) {
         Wektor<double> p = dwektor(1, nq), z = dwektor(1, nq);
         const double obciazenie = rozwiaz_probne(w, nq, z, &p);
         if (!w_rownowadze(m, w, z, p, obciazenie, false, r, nullptr)) {
-            w.dof_bledu = najwiekszy_ruch(z, nq);
+            w.dof_bledu = najwiekszy_ruch(w, z, nq);
             stop(m, blad_zero_na_przekatnej);
             return;
         }
@@ -174,7 +182,7 @@ void Oblicz(Model& m, Praca& w) {
         stop(m, blad_zakres_wynikow);
         return;
     }
-    for (int i = 1; i <= nq; ++i) m.f[i] = static_cast<float>(w.f[i]);
+    for (int i = 1; i <= nq; ++i) m.f[i] = static_cast<float>(w.f[w.dof(i)]);
     for (int n = 1; n <= m.ne; ++n) m.stressp[n] = static_cast<float>(naprezenia[n]);
     for (int i = 1; i <= m.nd; ++i) m.react[i] = static_cast<float>(reakcje[i]);
 }

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "core/analiza.h"
+#include "core/kolejnosc.h"
 
 namespace {
 
@@ -17,11 +18,14 @@ bool pasmo_sie_zmiesci(std::int64_t nq, std::int64_t nbw) {
     return bajty <= 0.8 * pamiec;
 }
 
+// Up to this many band columns the model's own numbering is kept without a search.
+constexpr int szerokosc_bez_przenumerowania = 32;
+
 }  // namespace
 
-bool utworz_prace(const Model& m, Praca& w) {
+bool utworz_prace(const Model& m, Praca& w, int nbw) {
     // Columns past the last DOF would stay zero: the band never needs more than nq.
-    w.nbw_s = std::min(m.nbw, m.nq);
+    w.nbw_s = std::min(nbw, m.nq);
     if (!pasmo_sie_zmiesci(m.nq, w.nbw_s)) return false;
     w.s = dmacierz(1, m.nq, 1, w.nbw_s);
     w.f = dwektor(1, m.nq);
@@ -44,7 +48,18 @@ WynikObliczen obliczenia(Model& m) {
         m.nrblad = 0;
         m.blad = 0;
         Praca w;
-        if (!utworz_prace(m, w)) {
+        int nbw = m.nbw;
+        // A band wider than a few columns is worth reordering for: the elimination's work goes
+        // with the square of its width, the search with the number of bars.
+        if (std::min(nbw, m.nq) > szerokosc_bez_przenumerowania) {
+            KolejnoscWezlow k = kolejnosc_rcm(m);
+            if (k.nbw < std::min(nbw, m.nq)) {
+                nbw = k.nbw;
+                w.nowy = std::move(k.nowy);
+                w.stary = std::move(k.stary);
+            }
+        }
+        if (!utworz_prace(m, w, nbw)) {
             wy.brak_pamieci = true;
             return wy;
         }

@@ -76,9 +76,8 @@ TEST(Sklejanie, PojedynczyPretDajePasmoIStalaKary) {
                .prety = {{1, 2, 1, 1}},
                .materialy = {{10.f, 0.f}},
                .pola = {1.f}});
-    m.nbw = 4;
     Praca w;
-    ASSERT_TRUE(utworz_prace(m, w));
+    ASSERT_TRUE(utworz_prace(m, w, 4));
     Macierze(m, w);
     const double oczekiwane[4][4] = {{5, 0, -5, 0}, {0, 0, 0, 0}, {5, 0, 0, 0}, {0, 0, 0, 0}};
     for (int r = 1; r <= 4; ++r)
@@ -327,6 +326,38 @@ TEST(Analiza, MechanizmySaZatrzymywaneINazywajaRuchomyWezel) {
         zbuduj(m, obrocony_pratt(przesla, 0.6, 0));
         EXPECT_TRUE(obliczenia(m).sukces()) << "the same truss with all its diagonals";
     }
+}
+
+TEST(Analiza, NumeracjaWezlowNieZmieniaWynikowAniWskazanegoWezla) {
+    Model m;
+    krata(m, 20, 15);  // 44 band columns numbered row by row; at random thousands
+    ASSERT_TRUE(obliczenia(m).sukces());
+    const std::vector<int> nowy = losowa_numeracja(m.nn, 7);
+    Model p;
+    krata(p, 20, 15);
+    przenumeruj(p, nowy);
+    ASSERT_TRUE(obliczenia(p).sukces());
+    EXPECT_GT(p.nbw, 600) << "the stored band stays the model's";
+    float smax = 0.f, fmax = 0.f;
+    for (int e = 1; e <= m.ne; ++e) smax = std::max(smax, std::fabs(m.stressp[e]));
+    for (int i = 1; i <= m.nq; ++i) fmax = std::max(fmax, std::fabs(m.f[i]));
+    for (int e = 1; e <= m.ne; ++e) ASSERT_NEAR(p.stressp[e], m.stressp[e], 1e-6 * smax) << e;
+    for (int n = 1; n <= m.nn; ++n) {
+        ASSERT_NEAR(p.f[2 * nowy[n] - 1], m.f[2 * n - 1], 1e-6 * fmax) << n;
+        ASSERT_NEAR(p.f[2 * nowy[n]], m.f[2 * n], 1e-6 * fmax) << n;
+    }
+    for (int i = 1; i <= m.nd; ++i) ASSERT_NEAR(p.react[i], m.react[i], 1e-6 * smax * 0.01f);
+
+    // The mechanism's node is named in the model's own numbers.
+    Model z;
+    zbuduj(z, obrocony_pratt(640, 0.6, 460));
+    const std::vector<int> inny = losowa_numeracja(z.nn, 11);
+    przenumeruj(z, inny);
+    std::vector<std::string> zawias;
+    for (int n : {919, 920, 921, 922}) zawias.push_back(mechanizm(inny[n], 'Y'));
+    const std::vector<std::string> k = komunikaty_obliczen(obliczenia(z));
+    ASSERT_EQ(k.size(), 1u);
+    EXPECT_NE(std::find(zawias.begin(), zawias.end(), k[0]), zawias.end()) << k[0];
 }
 
 TEST(Analiza, KwadratBezPrzekatnejJestMechanizmemPodKazdymKatem) {

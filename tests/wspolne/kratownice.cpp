@@ -1,5 +1,7 @@
 #include "tests/wspolne/kratownice.h"
 
+#include <algorithm>
+#include <random>
 #include <vector>
 
 void przygotuj(Model& m, int ne, int nn, int nd, int nl, int nm, int na, int ntel) {
@@ -97,4 +99,24 @@ void zbuduj(Model& m, const Opis& o) {
     for (int i = 1; i <= m.nl; ++i) m.ild[i] = o.sily[i - 1].first, m.al[i] = o.sily[i - 1].second;
     for (int i = 1; i <= m.ntel; ++i)
         m.nset[i] = o.temperatury[i - 1].first, m.temp[i] = o.temperatury[i - 1].second;
+}
+
+void przenumeruj(Model& m, const std::vector<int>& nowy) {
+    Macierz<float> x = macierz(1, m.nn, 1, 2);
+    for (int n = 1; n <= m.nn; ++n) x[nowy[n]][1] = m.x[n][1], x[nowy[n]][2] = m.x[n][2];
+    m.x = std::move(x);
+    for (int e = 1; e <= m.ne; ++e)
+        m.noc[e][1] = nowy[m.noc[e][1]], m.noc[e][2] = nowy[m.noc[e][2]];
+    auto dof = [&](int d) { return 2 * nowy[(d + 1) / 2] - d % 2; };
+    for (int i = 1; i <= m.nd; ++i) m.nu[i] = dof(m.nu[i]);
+    for (int i = 1; i <= m.nl; ++i) m.ild[i] = dof(m.ild[i]);
+    m.nbw = 0;
+}
+
+std::vector<int> losowa_numeracja(int n, unsigned ziarno) {
+    std::vector<int> p(static_cast<std::size_t>(n) + 1);
+    for (int i = 0; i <= n; ++i) p[i] = i;
+    std::mt19937 g(ziarno);
+    std::shuffle(p.begin() + 1, p.end(), g);
+    return p;
 }

@@ -21,6 +21,12 @@ void krata(Model& m, int kolumny, int wiersze, float a = 1.0f);
 #include <utility>
 #include <vector>
 
+// Gives node n the number nowy[n] (nowy[1..nn], a permutation): coordinates, bars, supports and
+// loads follow, so the truss is the same under other numbers.
+void przenumeruj(Model& m, const std::vector<int>& nowy);
+// A random permutation of 1..n as nowy[1..n] (nowy[0] unused).
+std::vector<int> losowa_numeracja(int n, unsigned ziarno);
+
 // A small truss written out in full.
 struct Opis {
     std::vector<std::array<float, 2>> wezly;  // X, Y
