@@ -355,9 +355,25 @@ TEST(Analiza, NumeracjaWezlowNieZmieniaWynikowAniWskazanegoWezla) {
     przenumeruj(z, inny);
     std::vector<std::string> zawias;
     for (int n : {919, 920, 921, 922}) zawias.push_back(mechanizm(inny[n], 'Y'));
-    const std::vector<std::string> k = komunikaty_obliczen(obliczenia(z));
+    std::vector<std::string> k = komunikaty_obliczen(obliczenia(z));
     ASSERT_EQ(k.size(), 1u);
     EXPECT_NE(std::find(zawias.begin(), zawias.end(), k[0]), zawias.end()) << k[0];
+
+    // A band wide enough for Cholesky, pinned at one node only: it turns about it, and the far
+    // end is named, in either numbering.
+    for (unsigned ziarno : {0u, 5u}) {
+        Model w;
+        krata(w, 60, 4);
+        std::vector<int> nr(static_cast<std::size_t>(w.nn) + 1);
+        for (int n = 0; n <= w.nn; ++n) nr[n] = n;
+        if (ziarno) nr = losowa_numeracja(w.nn, ziarno), przenumeruj(w, nr);
+        w.nd = 2;
+        k = komunikaty_obliczen(obliczenia(w));
+        ASSERT_EQ(k.size(), 1u);
+        // Every node of the far end moves alike along Y: the lowest number is named.
+        const int daleki = std::min({nr[61], nr[122], nr[183], nr[244], nr[305]});
+        EXPECT_EQ(k[0], mechanizm(daleki, 'Y'));
+    }
 }
 
 TEST(Analiza, KwadratBezPrzekatnejJestMechanizmemPodKazdymKatem) {
