@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/model.h"
+#include "core/rzadkie.h"
 
 // Work area of one analysis. It exists only while the analysis runs. The band, the load vector
 // and every step of the solution are carried in double precision; only the stored results are
@@ -19,8 +20,12 @@ struct Praca {
     int dof(int d) const { return nowy.empty() ? d : 2 * nowy[(d + 1) / 2] - d % 2; }
     int dof_modelu(int d) const { return stary.empty() ? d : 2 * stary[(d + 1) / 2] - d % 2; }
 
-    int nbw_s = 0;        // band columns allocated: never more than nq
-    Macierz<double> s;    // [1..nq][1..nbw_s] upper band; s[i][1] is the diagonal of row i
+    int nbw_s = 0;      // band columns allocated: never more than nq
+    Macierz<double> s;  // [1..nq][1..nbw_s] upper band; s[i][1] is the diagonal of row i
+    // Or, for a system too wide for a band, the sparse matrix (core/rzadkie.h), in the model's
+    // order.
+    bool rzadka = false;
+    RzadkaMacierz k;
     Wektor<double> f;     // [1..nq] load vector, then the displacements
     Wektor<double> diag;  // [1..nq] diagonal after assembly, the yardstick for a vanishing pivot
     double cnst = 0.0;    // penalty stiffness of the supports
@@ -32,6 +37,7 @@ struct Praca {
     // material or cross-section at fault (errors 2, 4, 5).
     int dof_bledu = 0;
     int numer_bledu = 0;
+    bool brak_pamieci = false;  // the factor would not fit in memory
 };
 
 // Error numbers in nrblad.
@@ -82,9 +88,12 @@ struct WynikObliczen {
     bool sukces() const { return wykonano && blad == 0 && !brak_pamieci; }
 };
 
+// How the system is solved: chosen by the driver by the expected work and memory, or as asked.
+enum class Rozwiazanie { samo, pasmo, rzadkie };
+
 // The analysis driver: widens nbw, runs assembly and solution in a work area that lives only for
 // this call, sets obliczono, blad and nrblad.
-WynikObliczen obliczenia(Model& m);
+WynikObliczen obliczenia(Model& m, Rozwiazanie sposob = Rozwiazanie::samo);
 
 // The messages of an outcome, in the order they are shown.
 std::vector<std::string> komunikaty_obliczen(const WynikObliczen& w);

@@ -22,7 +22,7 @@ void Macierze(Model& m, Praca& w) {
     // The band and the load vector come zeroed from their allocators (utworz_prace), so the
     // band is not swept once more here.
 
-    double* const pasmo = w.s.data();
+    double* const pasmo = w.rzadka ? nullptr : w.s.data();
     const std::size_t nbw = static_cast<std::size_t>(w.nbw_s);
 
     // the later entry on a DOF wins
@@ -49,21 +49,25 @@ void Macierze(Model& m, Praca& w) {
         const double eal = static_cast<double>(m.pm[i3][1]) * m.area[i4] / el;
         const double cs = x21 / el, sn = y21 / el;
         // The bar's stiffness in global X, Y: three distinct terms, added straight into the band
-        // (upper half: row r, column c >= r at s[(r - 1) * nbw + c - r]). The bar's two ends in
-        // either order give the same terms.
+        // (upper half: row r, column c >= r at s[(r - 1) * nbw + c - r]) or the sparse matrix.
+        // The bar's two ends in either order give the same terms.
         const double cc = cs * cs * eal, cn = cs * sn * eal, nn = sn * sn * eal;
         const int a = w.wezel(i1), b = w.wezel(i2);
-        const std::size_t px = 2 * static_cast<std::size_t>(std::min(a, b)) - 2;
-        const std::size_t qx = 2 * static_cast<std::size_t>(std::max(a, b)) - 2;
-        double* const rx = pasmo + px * nbw;  // row of the lower-numbered end's X
-        double* const ry = rx + nbw;
-        double* const sx = pasmo + qx * nbw;
-        double* const sy = sx + nbw;
-        const std::size_t d = qx - px;
-        rx[0] += cc, rx[1] += cn, rx[d] -= cc, rx[d + 1] -= cn;
-        ry[0] += nn, ry[d - 1] -= cn, ry[d] -= nn;
-        sx[0] += cc, sx[1] += cn;
-        sy[0] += nn;
+        if (w.rzadka) {
+            w.k.dodaj_pret(a, b, cc, cn, nn);
+        } else {
+            const std::size_t px = 2 * static_cast<std::size_t>(std::min(a, b)) - 2;
+            const std::size_t qx = 2 * static_cast<std::size_t>(std::max(a, b)) - 2;
+            double* const rx = pasmo + px * nbw;  // row of the lower-numbered end's X
+            double* const ry = rx + nbw;
+            double* const sx = pasmo + qx * nbw;
+            double* const sy = sx + nbw;
+            const std::size_t d = qx - px;
+            rx[0] += cc, rx[1] += cn, rx[d] -= cc, rx[d + 1] -= cn;
+            ry[0] += nn, ry[d - 1] -= cn, ry[d] -= nn;
+            sx[0] += cc, sx[1] += cn;
+            sy[0] += nn;
+        }
 
         for (int q = w.temp_od[n]; q < w.temp_od[n + 1]; ++q) {
             const int j = w.temp_lista[q];
@@ -80,16 +84,17 @@ void Macierze(Model& m, Praca& w) {
 
     // The penalty is measured against the stiffest DOF, so every support dominates its row
     // whatever the numbering.
+    auto przekatna = [&w](int i) -> double& { return w.rzadka ? w.k.przekatna(i - 1) : w.s[i][1]; };
     double najwieksza = 0.0;
-    for (int i = 1; i <= nq; ++i) najwieksza = std::max(najwieksza, std::fabs(w.s[i][1]));
+    for (int i = 1; i <= nq; ++i) najwieksza = std::max(najwieksza, std::fabs(przekatna(i)));
     w.cnst = najwieksza * 100000.0;
     for (int i = 1; i <= m.nd; ++i) {
         const int k = w.dof(m.nu[i]);
-        w.s[k][1] += w.cnst;
+        przekatna(k) += w.cnst;
         w.f[k] += w.cnst * m.u[i];
     }
     // A row with no stiffness at all is measured against the stiffest one (or against 1 when no
     // bar has any).
     const double najsztywniejszy = najwieksza > 0.0 ? najwieksza : 1.0;
-    for (int i = 1; i <= nq; ++i) w.diag[i] = w.s[i][1] != 0.0 ? w.s[i][1] : najsztywniejszy;
+    for (int i = 1; i <= nq; ++i) w.diag[i] = przekatna(i) != 0.0 ? przekatna(i) : najsztywniejszy;
 }

@@ -63,7 +63,7 @@ double reakcja(const Model& m, const Praca& w, const Wektor<double>& u, int i, b
 
 // Whether the solution x of K x = b, with the factor held in the band, is in equilibrium; it is
 // refined once where it falls short of float accuracy. `obciazenia` is the largest load in b.
-bool w_rownowadze(const Model& m, const Praca& w, const RozkladPasma& rk, Wektor<double>& x,
+bool w_rownowadze(const Model& m, const Praca& w, const Rozklad& rk, Wektor<double>& x,
                   const Wektor<double>& b, double obciazenia, bool wymuszenia, Wektor<double>& r,
                   Wektor<double>* naprezenia) {
     for (int proba = 0;; ++proba) {
@@ -78,7 +78,7 @@ bool w_rownowadze(const Model& m, const Praca& w, const RozkladPasma& rk, Wektor
         }
         if (reszta <= tol_dokladnosci * skala) return true;
         if (proba == 1) return reszta <= tol_rownowagi * skala;
-        rozwiaz(rk, r.data());
+        rk.rozwiaz(r.data());
         // A sound factor corrects a solution by a trifle. One that moves it as much again has a
         // pivot made of rounding noise: the loads push a mechanism, however little.
         if (!(najwiekszy_modul(r.data(), m.nq) <= tol_poprawki * najwiekszy_modul(x.data(), m.nq)))
@@ -112,12 +112,11 @@ int najwiekszy_ruch(const Praca& w, const Wektor<double>& u, int nq) {
 }
 
 // The probe load (kept in *p when asked) solved with the factor into z; returns its largest value.
-double rozwiaz_probne(const RozkladPasma& rk, int nq, Wektor<double>& z,
-                      Wektor<double>* p = nullptr) {
+double rozwiaz_probne(const Rozklad& rk, int nq, Wektor<double>& z, Wektor<double>* p = nullptr) {
     obciazenie_probne(z, nq);
     if (p) std::memcpy(p->data(), z.data(), static_cast<std::size_t>(nq) * sizeof(double));
     const double mx = najwiekszy_modul(z.data(), nq);
-    rozwiaz(rk, z.data());
+    rk.rozwiaz(z.data());
     return mx;
 }
 
@@ -135,48 +134,41 @@ void stop(Model& m, int nrblad) {
 }  // namespace
 
 void Oblicz(Model& m, Praca& w) {
-    const int nq = m.nq, nbw = w.nbw_s;
+    const int nq = m.nq;
     Wektor<double> b = dwektor(1, nq);
     std::memcpy(b.data(), w.f.data(), static_cast<std::size_t>(nq) * sizeof(double));
 
-    RozkladPasma rk{w.s.data(), nq, nbw, cholesky_dla(nbw)};
-    int zero = rozloz(rk, w.f.data(), w.diag.data(), prog_zera);
-    if (rk.zepsuty) {
-        // Cholesky stops at a vanished pivot; the elimination goes on past it, which the report
-        // of the mechanism needs. The band is assembled again for it.
-        std::fill(w.s.data(), w.s.data() + static_cast<std::size_t>(nq) * nbw, 0.0);
-        std::fill(w.f.data(), w.f.data() + nq, 0.0);
-        w.obciazenia = 0.0;
-        Macierze(m, w);
-        rk = RozkladPasma{w.s.data(), nq, nbw, false};
-        zero = rozloz(rk, w.f.data(), w.diag.data(), prog_zera);
+    int zero = 0;
+    const std::unique_ptr<Rozklad> rk = rozloz(m, w, prog_zera, zero);
+    if (!rk) {
+        w.brak_pamieci = true;
+        stop(m, 0);
+        return;
     }
     if (zero) {
         // The vanished pivots were kept at a tiny size, so a probe load moves the mechanism far
         // more than anything else.
         Wektor<double> z = dwektor(1, nq);
-        rozwiaz_probne(rk, nq, z);
+        rozwiaz_probne(*rk, nq, z);
         w.dof_bledu = std::isfinite(najwiekszy_modul(z.data(), nq)) ? najwiekszy_ruch(w, z, nq)
                                                                     : w.dof_modelu(zero);
         stop(m, blad_zero_na_przekatnej);
         return;
     }
-    dokoncz(rk, w.f.data());
+    rk->dokoncz(w.f.data());
 
     Wektor<double> r = dwektor(1, nq);
     Wektor<double> naprezenia = dwektor(1, std::max(m.ne, 1));
-    if (!w_rownowadze(m, w, rk, w.f, b, w.obciazenia, true, r, &naprezenia)) {
+    if (!w_rownowadze(m, w, *rk, w.f, b, w.obciazenia, true, r, &naprezenia)) {
         w.dof_bledu = najwiekszy_ruch(w, w.f, nq);
         stop(m, blad_zero_na_przekatnej);
         return;
     }
     // A mechanism the loads leave at rest shows only as a weak pivot; a probe load then moves it.
-    double iloraz = INFINITY;
-    for (int k = 1; k <= nq; ++k) iloraz = std::min(iloraz, piwot(rk, k - 1) / w.diag[k]);
-    if (iloraz < prog_podejrzenia) {
+    if (rk->najmniejszy_iloraz() < prog_podejrzenia) {
         Wektor<double> p = dwektor(1, nq), z = dwektor(1, nq);
-        const double obciazenie = rozwiaz_probne(rk, nq, z, &p);
-        if (!w_rownowadze(m, w, rk, z, p, obciazenie, false, r, nullptr)) {
+        const double obciazenie = rozwiaz_probne(*rk, nq, z, &p);
+        if (!w_rownowadze(m, w, *rk, z, p, obciazenie, false, r, nullptr)) {
             w.dof_bledu = najwiekszy_ruch(w, z, nq);
             stop(m, blad_zero_na_przekatnej);
             return;

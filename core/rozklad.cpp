@@ -1,8 +1,19 @@
 #include "core/rozklad.h"
 
-#include <cstddef>
+#include <suitesparse/cholmod.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <type_traits>
+#include <vector>
+
+#include "core/analiza.h"
 #include "core/pasmo.h"
+
+static_assert(std::is_same_v<SuiteSparse_long, long>,
+              "the sparse matrix keeps its indices as long");
 
 // LAPACK: band Cholesky factor and solve, lower storage; the last argument is the hidden length
 // of `uplo`.
@@ -13,54 +24,250 @@ extern "C" void dpbtrs_(const char* uplo, const int* n, const int* kd, const int
                         std::size_t uplo_len);
 
 namespace {
+
 // From this width on, the blocked Cholesky of an optimised BLAS is as fast as the own elimination
 // or faster (against OpenBLAS on one core, 10^5 DOF: 41 ms to 66 ms at 64 columns, 53 ms each at
 // 74, 70 ms to 64 ms at 84, 108 ms to 81 ms at 104).
 constexpr int od_szerokosci = 74;
+
+double modul(double v) {
+    return v < 0.0 ? -v : v;
+}
+
+// Whether this many bytes more can be held without driving the machine into swap.
+bool zmiesci_sie(double bajty) {
+    const long strony = sysconf(_SC_PHYS_PAGES), strona = sysconf(_SC_PAGE_SIZE);
+    const double pamiec = strony > 0 && strona > 0 ? static_cast<double>(strony) * strona : 1e18;
+    return bajty <= 0.8 * pamiec;
+}
+
+class RozkladPasma : public Rozklad {
+  public:
+    RozkladPasma(double* s, const double* diag, int nq, int nbw, bool cholesky)
+        : s_(s), diag_(diag), nq_(nq), nbw_(nbw), cholesky_(cholesky) {}
+
+    // The factor; a Cholesky that meets a vanished pivot returns false with the band spoilt.
+    bool rozloz(double* f, double prog, int& zero) {
+        if (!cholesky_) {
+            zero = eliminacja(s_, f, diag_, nq_, nbw_, prog);
+            return true;
+        }
+        const int kd = nbw_ - 1;
+        int info = 0;
+        dpbtrf_("L", &nq_, &kd, s_, &nbw_, &info, 1);
+        if (info != 0) return false;
+        for (int k = 0; k < nq_; ++k)
+            if (!(piwot(k) > prog * modul(diag_[k]))) return false;
+        zero = 0;
+        return true;
+    }
+    void dokoncz(double* f) const override {
+        if (cholesky_)
+            rozwiaz(f);
+        else
+            podstawienie(s_, f, nq_, nbw_);
+    }
+    void rozwiaz(double* x) const override {
+        if (!cholesky_) {
+            postep(s_, x, nq_, nbw_);
+            podstawienie(s_, x, nq_, nbw_);
+            return;
+        }
+        const int kd = nbw_ - 1, jeden = 1;
+        int info = 0;
+        dpbtrs_("L", &nq_, &kd, &jeden, s_, &nbw_, x, &nq_, &info, 1);
+    }
+    double najmniejszy_iloraz() const override {
+        double q = INFINITY;
+        for (int k = 0; k < nq_; ++k) q = std::min(q, piwot(k) / diag_[k]);
+        return q;
+    }
+
+  private:
+    // What the elimination divides row k by.
+    double piwot(int k) const {
+        const double d = s_[static_cast<std::size_t>(k) * static_cast<std::size_t>(nbw_)];
+        return cholesky_ ? d * d : d;
+    }
+    double* s_;
+    const double* diag_;
+    int nq_, nbw_;
+    bool cholesky_;
+};
+
+// The sparse factor: CHOLMOD's supernodal Cholesky after an approximate minimum degree order of the
+// nodes (each node's two DOFs kept together), which orders in a fraction of the time an order of
+// the DOFs takes and fills as little.
+class RozkladRzadki : public Rozklad {
+  public:
+    explicit RozkladRzadki(Praca& w) : w_(w) {
+        cholmod_l_start(&c_);
+        c_.print = 0;
+        RzadkaMacierz& k = w.k;
+        a_.nrow = a_.ncol = static_cast<std::size_t>(k.n);
+        a_.nzmax = k.wartosc.size();
+        a_.p = k.kolumna.data();
+        a_.i = k.wiersz.data();
+        a_.x = k.wartosc.data();
+        a_.stype = -1;  // the lower triangle
+        a_.itype = CHOLMOD_LONG;
+        a_.xtype = CHOLMOD_REAL;
+        a_.dtype = CHOLMOD_DOUBLE;
+        a_.sorted = 1;
+        a_.packed = 1;
+    }
+    ~RozkladRzadki() override {
+        if (l_) cholmod_l_free_factor(&l_, &c_);
+        cholmod_l_finish(&c_);
+    }
+
+    // Ordering and symbolic factor; false when the factor would not fit in memory.
+    bool przygotuj() {
+        std::vector<long> p = porzadek_wezlow();
+        if (c_.status != CHOLMOD_OK) return false;
+        c_.nmethods = 1;
+        c_.method[0].ordering = CHOLMOD_GIVEN;
+        c_.postorder = 1;
+        l_ = cholmod_l_analyze_p(&a_, p.data(), nullptr, 0, &c_);
+        if (!l_ || c_.status != CHOLMOD_OK) return false;
+        const double wartosci = l_->is_super ? static_cast<double>(l_->xsize) : c_.lnz;
+        return zmiesci_sie(wartosci * sizeof(double) * 1.5);
+    }
+    // The numeric factor. A vanished pivot makes the factor of A + beta I instead, with beta
+    // raised until it goes through, so that the probe load still has a factor to move.
+    bool rozloz(double prog, int& zero) {
+        zero = 0;
+        double beta[2] = {0.0, 0.0};
+        const double skala = *std::max_element(w_.diag.data(), w_.diag.data() + w_.k.n);
+        for (double przesuniecie = prog; przesuniecie < 0.5; przesuniecie *= 0x1p10) {
+            cholmod_l_factorize_p(&a_, beta, nullptr, 0, l_, &c_);
+            if (c_.status == CHOLMOD_OUT_OF_MEMORY) return false;
+            const bool przeszedl = c_.status == CHOLMOD_OK;
+            if (przeszedl && beta[0] != 0.0) return true;  // zero already found
+            if (przeszedl) {
+                const int slaby = pierwszy_slaby(prog);
+                if (slaby == 0) return true;
+                zero = slaby;
+                return true;  // tiny but positive pivots: the factor is usable as it is
+            }
+            if (zero == 0) zero = dof_kolumny(std::min(l_->minor, l_->n - 1)) + 1;
+            beta[0] = przesuniecie * skala;
+        }
+        return true;
+    }
+    void dokoncz(double* f) const override { rozwiaz(f); }
+    void rozwiaz(double* x) const override {
+        cholmod_dense b{};
+        b.nrow = b.d = l_->n;
+        b.ncol = 1;
+        b.nzmax = l_->n;
+        b.x = x;
+        b.xtype = CHOLMOD_REAL;
+        b.dtype = CHOLMOD_DOUBLE;
+        cholmod_dense* r = cholmod_l_solve(CHOLMOD_A, l_, &b, &c_);
+        if (!r) return;
+        std::copy(static_cast<const double*>(r->x), static_cast<const double*>(r->x) + l_->n, x);
+        cholmod_l_free_dense(&r, &c_);
+    }
+    double najmniejszy_iloraz() const override {
+        double q = INFINITY;
+        for (std::size_t j = 0; j < l_->n; ++j) q = std::min(q, iloraz(j));
+        return q;
+    }
+
+  private:
+    // Order of the DOFs from an order of the nodes.
+    std::vector<long> porzadek_wezlow() {
+        const RzadkaMacierz& k = w_.k;
+        const long nn = k.n / 2;
+        // The graph of the nodes, lower triangle by columns: node p's column lists its upper
+        // neighbours.
+        cholmod_sparse g{};
+        g.nrow = g.ncol = static_cast<std::size_t>(nn);
+        std::vector<long> kol(static_cast<std::size_t>(nn) + 1), wier(k.gora.begin(), k.gora.end());
+        for (long p = 0; p <= nn; ++p) kol[p] = k.gora_od[p + 1];
+        for (long& q : wier) --q;
+        g.nzmax = wier.size();
+        g.p = kol.data();
+        g.i = wier.data();
+        g.stype = -1;
+        g.itype = CHOLMOD_LONG;
+        g.xtype = CHOLMOD_PATTERN;
+        g.dtype = CHOLMOD_DOUBLE;
+        g.sorted = 1;
+        g.packed = 1;
+        std::vector<long> wezly(static_cast<std::size_t>(nn)), p(static_cast<std::size_t>(k.n));
+        if (nn > 0) cholmod_l_amd(&g, nullptr, 0, wezly.data(), &c_);
+        for (long i = 0; i < nn; ++i) p[2 * i] = 2 * wezly[i], p[2 * i + 1] = 2 * wezly[i] + 1;
+        return p;
+    }
+    // Pivot of factor column j against the assembled diagonal of its DOF.
+    double iloraz(std::size_t j) const {
+        const double* x = static_cast<const double*>(l_->x);
+        double d;
+        if (l_->is_super) {
+            const long* super = static_cast<const long*>(l_->super);
+            const long* pi = static_cast<const long*>(l_->pi);
+            const long* px = static_cast<const long*>(l_->px);
+            const long s =
+                static_cast<long>(std::upper_bound(super, super + l_->nsuper, j) - super) - 1;
+            const long c = static_cast<long>(j) - super[s], wiersze = pi[s + 1] - pi[s];
+            d = x[px[s] + c * wiersze + c];
+        } else {
+            d = x[static_cast<const long*>(l_->p)[j]];
+        }
+        if (l_->is_ll) d *= d;
+        return d / w_.diag[dof_kolumny(j) + 1];
+    }
+    // The DOF (0-based) of factor column j.
+    int dof_kolumny(std::size_t j) const {
+        return static_cast<int>(static_cast<const long*>(l_->Perm)[j]);
+    }
+    int pierwszy_slaby(double prog) const {
+        for (std::size_t j = 0; j < l_->n; ++j)
+            if (!(iloraz(j) > prog)) return dof_kolumny(j) + 1;
+        return 0;
+    }
+
+    Praca& w_;
+    mutable cholmod_common c_{};
+    cholmod_sparse a_{};
+    cholmod_factor* l_ = nullptr;
+};
+
 }  // namespace
 
 bool cholesky_dla(int nbw) {
     return nbw >= od_szerokosci;
 }
 
-int rozloz(RozkladPasma& r, double* f, const double* diag, double prog) {
-    if (!r.cholesky) return eliminacja(r.s, f, diag, r.nq, r.nbw, prog);
-    const int kd = r.nbw - 1;
-    int info = 0;
-    dpbtrf_("L", &r.nq, &kd, r.s, &r.nbw, &info, 1);
-    if (info != 0) {
-        r.zepsuty = true;
-        return info > 0 ? info : 1;
+std::unique_ptr<Rozklad> rozloz(Model& m, Praca& w, double prog, int& zero) {
+    zero = 0;
+    if (w.rzadka) {
+        auto r = std::make_unique<RozkladRzadki>(w);
+        if (!r->przygotuj() || !r->rozloz(prog, zero)) return nullptr;
+        return r;
     }
-    for (int k = 0; k < r.nq; ++k) {
-        const double d = piwot(r, k);
-        if (!(d > prog * (diag[k] < 0 ? -diag[k] : diag[k]))) {
-            r.zepsuty = true;
-            return k + 1;
-        }
-    }
-    return 0;
+    const int nq = m.nq;
+    auto r = std::make_unique<RozkladPasma>(w.s.data(), w.diag.data(), nq, w.nbw_s,
+                                            cholesky_dla(w.nbw_s));
+    if (r->rozloz(w.f.data(), prog, zero)) return r;
+    // Cholesky stops at a vanished pivot; the elimination goes on past it, which the report of
+    // the mechanism needs. The band is assembled again for it.
+    const std::size_t wyrazy = static_cast<std::size_t>(m.nq) * static_cast<std::size_t>(w.nbw_s);
+    std::fill(w.s.data(), w.s.data() + wyrazy, 0.0);
+    std::fill(w.f.data(), w.f.data() + m.nq, 0.0);
+    w.obciazenia = 0.0;
+    Macierze(m, w);
+    r = std::make_unique<RozkladPasma>(w.s.data(), w.diag.data(), nq, w.nbw_s, false);
+    r->rozloz(w.f.data(), prog, zero);
+    return r;
 }
 
-void dokoncz(const RozkladPasma& r, double* f) {
-    if (r.cholesky)
-        rozwiaz(r, f);
-    else
-        podstawienie(r.s, f, r.nq, r.nbw);
-}
-
-void rozwiaz(const RozkladPasma& r, double* x) {
-    if (!r.cholesky) {
-        postep(r.s, x, r.nq, r.nbw);
-        podstawienie(r.s, x, r.nq, r.nbw);
-        return;
-    }
-    const int kd = r.nbw - 1, jeden = 1;
-    int info = 0;
-    dpbtrs_("L", &r.nq, &kd, &jeden, r.s, &r.nbw, x, &r.nq, &info, 1);
-}
-
-double piwot(const RozkladPasma& r, int k) {
-    const double d = r.s[static_cast<std::size_t>(k) * static_cast<std::size_t>(r.nbw)];
-    return r.cholesky ? d * d : d;
+bool rozwiaz_pasmo(double* s, double* f, const double* diag, int nq, int nbw, double prog) {
+    RozkladPasma r(s, diag, nq, nbw, cholesky_dla(nbw));
+    int zero = 0;
+    if (!r.rozloz(f, prog, zero) || zero != 0) return false;
+    r.dokoncz(f);
+    return true;
 }

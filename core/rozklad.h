@@ -1,26 +1,34 @@
-// The factor of the band behind one interface: the own elimination for narrow bands, LAPACK's
-// band Cholesky (dpbtrf, from the BLAS the system provides, OpenBLAS where installed) for wide
-// ones, where its blocked kernels are faster. Arrays are 0-based, in the layout of core/pasmo.h.
+// The factor of the assembled system behind one interface: the band, factored by the own
+// elimination when narrow and by LAPACK's band Cholesky (OpenBLAS where installed) when wide, or
+// the sparse matrix, factored by CHOLMOD. Vectors are 0-based, in the work area's DOF order.
 #pragma once
 
-struct RozkladPasma {
-    double* s = nullptr;
-    int nq = 0, nbw = 0;
-    bool cholesky = false;  // s holds L of L L^T (LAPACK), otherwise the eliminated rows
-    bool zepsuty = false;   // Cholesky met a pivot it could not take: s no longer holds the band
+#include <memory>
+
+struct Praca;
+
+class Rozklad {
+  public:
+    virtual ~Rozklad() = default;
+    // Finishes the solution of the load vector the factoring was given.
+    virtual void dokoncz(double* f) const = 0;
+    // Solves a further right-hand side.
+    virtual void rozwiaz(double* x) const = 0;
+    // The weakest pivot against its row's assembled diagonal.
+    virtual double najmniejszy_iloraz() const = 0;
 };
+
+// Factors the system assembled in w (the band, or the sparse matrix), carrying w.f along where
+// the method does. A pivot not above prog times its row's assembled diagonal counts as vanished:
+// `zero` is then the first such row (1-based, in w's order), and the factor is still usable with
+// such pivots kept tiny, so a probe load shows the mechanism. Null when the factor would not fit
+// in memory.
+struct Model;
+std::unique_ptr<Rozklad> rozloz(Model& m, Praca& w, double prog, int& zero);
+
+// The band alone, as the analysis factors it (for measuring it): s and f are factored and solved
+// in place; false when a pivot vanished.
+bool rozwiaz_pasmo(double* s, double* f, const double* diag, int nq, int nbw, double prog);
 
 // Whether a band of this width is factored by Cholesky.
 bool cholesky_dla(int nbw);
-
-// Factors the band, carrying the load vector f along where the method does. A pivot that is not
-// above prog times its row's diagonal: the elimination raises it to that bound and goes on,
-// Cholesky leaves the band spoilt (zepsuty). Returns the first such row (1-based), 0 when every
-// pivot held.
-int rozloz(RozkladPasma& r, double* f, const double* diag, double prog);
-// Finishes the solution of the f given to rozloz.
-void dokoncz(const RozkladPasma& r, double* f);
-// Solves a further right-hand side with the factor.
-void rozwiaz(const RozkladPasma& r, double* x);
-// Pivot of row k (0-based): what the elimination divides by.
-double piwot(const RozkladPasma& r, int k);

@@ -21,10 +21,17 @@ void porownaj(const char* co, int n, A nasz, B wzor, double tol) {
             << co << " " << i + 1;
 }
 
-void porownaj_z_wzorcem(Model& m, double tol) {
+// Both ways of solving: the band and the sparse factor.
+constexpr Rozwiazanie sposoby[] = {Rozwiazanie::pasmo, Rozwiazanie::rzadkie};
+
+void porownaj_z_wzorcem(Model& m, double tol, Rozwiazanie sposob = Rozwiazanie::pasmo) {
+    if (sposob == Rozwiazanie::pasmo) {
+        SCOPED_TRACE("sparse");
+        porownaj_z_wzorcem(m, tol, Rozwiazanie::rzadkie);
+    }
     const Wzorzec w = rozwiaz_wzorzec(m);
     ASSERT_FALSE(w.osobliwy);
-    const WynikObliczen r = obliczenia(m);
+    const WynikObliczen r = obliczenia(m, sposob);
     ASSERT_TRUE(r.sukces()) << komunikaty_obliczen(r).front();
     ASSERT_EQ(m.obliczono, 1);
     porownaj(
@@ -259,7 +266,8 @@ TEST(Analiza, MechanizmySaZatrzymywaneINazywajaRuchomyWezel) {
         Opis opis;
         std::vector<std::string> komunikaty;  // any of them
     } przypadki[] = {
-        {bez_podpor, {mechanizm(1, 'X')}},
+        // Free altogether: every node can move, the factor decides which is named.
+        {bez_podpor, {mechanizm(1, 'X'), mechanizm(3, 'X')}},
         {jeden_przegub, {mechanizm(2, 'Y')}},
         {luzny_wezel, {mechanizm(4, 'X')}},
         {{.wezly = {{0, 0}, {3, 0}, {3, 3}, {0, 3}},
@@ -310,17 +318,18 @@ TEST(Analiza, MechanizmySaZatrzymywaneINazywajaRuchomyWezel) {
           .temperatury = {{20, -11.7772026f}}},
          {mechanizm(17, 'X')}},
     };
-    for (const auto& p : przypadki) {
-        Model m;
-        zbuduj(m, p.opis);
-        for (int i = 1; i <= m.ne; ++i) m.stressp[i] = 123.f;
-        const std::vector<std::string> k = komunikaty_obliczen(obliczenia(m));
-        ASSERT_EQ(k.size(), 1u);
-        EXPECT_NE(std::find(p.komunikaty.begin(), p.komunikaty.end(), k[0]), p.komunikaty.end())
-            << k[0];
-        EXPECT_EQ(m.obliczono, 0);
-        EXPECT_EQ(m.stressp[1], 123.f) << "results of a refused analysis are not written";
-    }
+    for (const auto& p : przypadki)
+        for (Rozwiazanie sposob : sposoby) {
+            Model m;
+            zbuduj(m, p.opis);
+            for (int i = 1; i <= m.ne; ++i) m.stressp[i] = 123.f;
+            const std::vector<std::string> k = komunikaty_obliczen(obliczenia(m, sposob));
+            ASSERT_EQ(k.size(), 1u);
+            EXPECT_NE(std::find(p.komunikaty.begin(), p.komunikaty.end(), k[0]), p.komunikaty.end())
+                << k[0] << (sposob == Rozwiazanie::rzadkie ? " (sparse)" : "");
+            EXPECT_EQ(m.obliczono, 0);
+            EXPECT_EQ(m.stressp[1], 123.f) << "results of a refused analysis are not written";
+        }
     for (int przesla : {450, 640, 800}) {
         Model m;
         zbuduj(m, obrocony_pratt(przesla, 0.6, 0));
