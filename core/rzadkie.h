@@ -25,6 +25,14 @@ struct RzadkaMacierz {
     void dodaj_pret(int p, int q, double cc, double cn, double nn);
 };
 
+// An order of the nodes (0-based: order[k] is the node that comes k-th) that keeps the fill of
+// the sparse factor small: nested dissection by coordinates. The nodes are halved at the median
+// of the longer side of their box; the nodes of the smaller half that a bar joins to the other
+// half form the separator, numbered after both halves, which are ordered the same way in turn.
+// On a plane truss the separators are short, as a graph partitioner's would be, at a fraction of
+// its time.
+std::vector<long> porzadek_rozcinania(const Konstrukcja& k, const RzadkaMacierz& a);
+
 // The pattern of the model's bars, values zero. Bars joining a node with itself are left out
 // (their length is zero; the assembly stops at them).
 void zbuduj_wzor(const Konstrukcja& k, RzadkaMacierz& a);
