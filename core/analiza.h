@@ -37,7 +37,8 @@ struct Praca {
     // material or cross-section at fault (errors 2, 4, 5).
     int dof_bledu = 0;
     int numer_bledu = 0;
-    bool brak_pamieci = false;  // the factor would not fit in memory
+    bool brak_pamieci = false;   // the factor would not fit in memory
+    double czas_rozkladu = 0.0;  // seconds the factor took
 };
 
 // Error numbers in nrblad.
@@ -85,6 +86,13 @@ struct WynikObliczen {
     int nrblad = 0;
     int dof_bledu = 0;    // see Praca
     int numer_bledu = 0;  // see Praca
+    // Where the time went, in seconds: ordering the nodes, setting up the work area and
+    // assembling, factoring (ordering of the sparse factor included), and the rest: solving,
+    // stresses, the equilibrium checks, storing.
+    struct {
+        double kolejnosc = 0, skladanie = 0, rozklad = 0, reszta = 0;
+    } czasy;
+    const char* metoda = "";  // how the system was solved: "pasmo", "pasmo Cholesky", "rzadko"
     bool sukces() const { return wykonano && blad == 0 && !brak_pamieci; }
 };
 

@@ -2,6 +2,7 @@
 // solution is in equilibrium before its displacements, stresses and reactions are stored.
 #include <algorithm>
 #include <cfloat>
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -139,7 +140,10 @@ void Oblicz(Model& m, Praca& w) {
     std::memcpy(b.data(), w.f.data(), static_cast<std::size_t>(nq) * sizeof(double));
 
     int zero = 0;
+    const auto start = std::chrono::steady_clock::now();
     const std::unique_ptr<Rozklad> rk = rozloz(m, w, prog_zera, zero);
+    w.czas_rozkladu =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (!rk) {
         w.brak_pamieci = true;
         stop(m, 0);

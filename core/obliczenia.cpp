@@ -1,6 +1,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -8,6 +9,7 @@
 
 #include "core/analiza.h"
 #include "core/kolejnosc.h"
+#include "core/rozklad.h"
 
 namespace {
 
@@ -31,6 +33,20 @@ bool rzadkie_taniej(const Model& m, int nbw) {
     const double rzadkie = 1500.0 * std::pow(static_cast<double>(m.nn), 1.5);
     return rzadkie < pasmo;
 }
+
+// Seconds since the last reading.
+class Zegar {
+  public:
+    double odczyt() {
+        const auto teraz = std::chrono::steady_clock::now();
+        const double s = std::chrono::duration<double>(teraz - od_).count();
+        od_ = teraz;
+        return s;
+    }
+
+  private:
+    std::chrono::steady_clock::time_point od_ = std::chrono::steady_clock::now();
+};
 
 }  // namespace
 
@@ -67,6 +83,7 @@ WynikObliczen obliczenia(Model& m, Rozwiazanie sposob) {
         m.obliczono = 0;
         m.nrblad = 0;
         m.blad = 0;
+        Zegar zegar;
         Praca w;
         int nbw = std::min(m.nbw, m.nq);
         // A band wider than a few columns is worth reordering for: the elimination's work goes
@@ -79,6 +96,7 @@ WynikObliczen obliczenia(Model& m, Rozwiazanie sposob) {
                 w.stary = std::move(k.stary);
             }
         }
+        wy.czasy.kolejnosc = zegar.odczyt();
         const bool rzadko = sposob == Rozwiazanie::rzadkie ||
                             (sposob == Rozwiazanie::samo && nbw > szerokosc_bez_przenumerowania &&
                              (!pasmo_sie_zmiesci(m.nq, nbw) || rzadkie_taniej(m, nbw)));
@@ -88,7 +106,11 @@ WynikObliczen obliczenia(Model& m, Rozwiazanie sposob) {
             return wy;
         }
         Macierze(m, w);
+        wy.czasy.skladanie = zegar.odczyt();
         if (m.blad == 0) Oblicz(m, w);
+        wy.czasy.rozklad = w.czas_rozkladu;
+        wy.czasy.reszta = zegar.odczyt() - w.czas_rozkladu;
+        wy.metoda = rzadko ? "rzadko" : cholesky_dla(w.nbw_s) ? "pasmo Cholesky" : "pasmo";
         if (m.blad == 0) m.obliczono = 1;
         wy.blad = m.blad;
         wy.nrblad = m.nrblad;

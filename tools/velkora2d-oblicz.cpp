@@ -17,7 +17,7 @@ constexpr int kod_obliczenia = 3;  // the analysis stopped
 
 void uzycie(std::FILE* s) {
     std::fputs(
-        "Użycie: velkora2d-oblicz [--csv] PLIK.V2D\n"
+        "Użycie: velkora2d-oblicz [--csv] [--czasy] PLIK.V2D\n"
         "Oblicza kratownicę zapisaną w pliku PLIK.V2D i wypisuje naprężenia w prętach,\n"
         "przemieszczenia węzłów i reakcje podpór.\n"
         "\n"
@@ -25,6 +25,8 @@ void uzycie(std::FILE* s) {
         "            element,<pręt>,<naprężenie>\n"
         "            wezel,<węzeł>,<przemieszczenie X>,<przemieszczenie Y>\n"
         "            reakcja,<stopień swobody>,<reakcja>\n"
+        "  --czasy na standardowe wyjście błędów: czas porządkowania węzłów, składania,\n"
+        "          rozkładu macierzy i reszty obliczeń oraz sposób rozwiązania układu\n"
         "  --help  ten opis\n"
         "\n"
         "Kod wyjścia: 0 - obliczono, 2 - błąd pliku lub wywołania, 3 - błąd obliczeń.\n",
@@ -105,7 +107,7 @@ int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
     std::setlocale(LC_NUMERIC, "C");
 
-    bool csv = false;
+    bool csv = false, czasy = false;
     bool koniec_opcji = false;
     std::vector<std::string> pliki;
     for (int i = 1; i < argc; ++i) {
@@ -116,6 +118,8 @@ int main(int argc, char** argv) {
         }
         if (!koniec_opcji && std::strcmp(a, "--csv") == 0) {
             csv = true;
+        } else if (!koniec_opcji && std::strcmp(a, "--czasy") == 0) {
+            czasy = true;
         } else if (!koniec_opcji && std::strcmp(a, "--") == 0) {
             koniec_opcji = true;
         } else if (!koniec_opcji && a[0] == '-' && a[1] != '\0') {
@@ -138,6 +142,12 @@ int main(int argc, char** argv) {
         return kod_plik;
     }
     const WynikObliczen w = obliczenia(m);
+    if (czasy && w.wykonano)
+        std::fprintf(stderr,
+                     "Czasy [s]: porządkowanie węzłów %.3f, składanie %.3f, rozkład %.3f (%s), "
+                     "reszta %.3f\n",
+                     w.czasy.kolejnosc, w.czasy.skladanie, w.czasy.rozklad, w.metoda,
+                     w.czasy.reszta);
     if (!w.sukces()) {
         for (const std::string& k : komunikaty_obliczen(w)) std::fprintf(stderr, "%s\n", k.c_str());
         return kod_obliczenia;
