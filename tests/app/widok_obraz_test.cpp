@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include "app/widok_qt.h"
 #include "files/v2d.h"
 #include "okno/okno.h"
+#include "tests/app/pomoc.h"
 #include "tests/wspolne/cichy_port.h"
 #include "tests/wspolne/kratownice.h"
 #include "tests/wspolne/wzorzec.h"
@@ -152,6 +154,42 @@ TEST_F(WidokWObrazie, PrzykladyWygladajaJakDotadZKazdaEtykieta) {
                           << "_jest.png and _roznica.png (differences in magenta)";
         }
     }
+}
+
+// The widget keeps the view's picture between paints. It is drawn again after every repaint
+// request, and whenever a command shows a modal window: a change made before the window or after
+// it shows at the next paint, even without a request of its own.
+TEST(WidokGlowny, ZachowanyObrazRysujeSieOdNowaPoProsbieIPrzyOknieModalnym) {
+    WidokGlowny widok;
+    widok.resize(300, 300);
+    widok.show();  // a hidden widget is told its size again at every grab
+    Model& m = widok.okno().model;
+    zbuduj(m, Opis{.wezly = {{0, 0}, {10, 10}}});
+    m.p_n_wezl = 0;
+    // Node 1's number would be at (30, 265).
+    auto numer = [&] {
+        const QImage o = widok.grab().toImage();
+        int n = 0;
+        for (int y = 265; y < 277; ++y)
+            for (int x = 30; x < 40; ++x)
+                n += o.pixelColor(x, y).blue() > o.pixelColor(x, y).red() + 100;
+        return n > 5;
+    };
+    widok.port().Odswiez();
+    EXPECT_FALSE(numer());
+    m.p_n_wezl = 1;
+    EXPECT_FALSE(numer()) << "no request, no drawing: the kept picture shows";
+    widok.port().Odswiez();
+    EXPECT_TRUE(numer());
+    m.p_n_wezl = 0;
+    z_modalnym(
+        [&](QWidget* w) {
+            EXPECT_FALSE(numer()) << "under the box, the model as it is";
+            m.p_n_wezl = 1;
+            static_cast<QDialog*>(w)->accept();
+        },
+        [&] { return widok.port().MessageBox("?", "Velkora 2D", Ikona::pytajnik, Przyciski::ok); });
+    EXPECT_TRUE(numer()) << "after the box, the model as the command left it";
 }
 
 TEST(OdczytWspolrzednych, EtykietaIOkienkoRosnaDoNajszerszejCzesciTekstu) {
