@@ -62,10 +62,12 @@ std::optional<QRect> pudelko(int lewo, int gora, int prawo, int dol) {
     return QRect(pl, pt, pr - pl - 1, pb - pt - 1);
 }
 
-// Stamps are made for lines and ellipses up to this many pixels across, so that each stays small
-// and the scratch image holds any of them with its margin; and for no more shapes than this in
-// one paint, so that a model of ever different shapes costs no more than the painter alone.
+// Stamps are made for lines up to this many pixels across, so that each stays small and the
+// scratch image holds any of them with its margin, and for ellipses as large as a node circle
+// many times over (Qt's larger ones are not drawn alike everywhere); and for no more shapes than
+// this in one paint, so that a model of ever different shapes costs no more than the painter.
 constexpr int najdluzszy = 256;
+constexpr int najwieksza_elipsa = 32;
 constexpr int margines = 8;
 constexpr int brudnopis_bok = najdluzszy + 2 * margines + 1;
 constexpr std::size_t najwiecej_ksztaltow = 1 << 16;
@@ -150,8 +152,10 @@ void PowierzchniaQt::ustaw_pioro(const Pioro& p) {
     pioro_ = p;
     pioro_w_malarzu_ = false;
     rgb_piora_ = argb(p.kolor);
-    rodzaj_piora_ =
-        p.szerokosc <= 2 ? 1 + 2 * (p.szerokosc - 1) + (p.styl == StylPiora::kropkowane) : 0;
+    // Qt draws 1-pixel lines, solid or dotted, and 2-pixel solid ones alike wherever they lie;
+    // other pens are left to the painter.
+    const bool kropki = p.styl == StylPiora::kropkowane;
+    rodzaj_piora_ = p.szerokosc == 1 ? 1 + kropki : p.szerokosc == 2 && !kropki ? 3 : 0;
 }
 
 void PowierzchniaQt::pioro_do_malarza() {
@@ -219,7 +223,9 @@ void PowierzchniaQt::prostokat(int lewo, int gora, int prawo, int dol) {
 void PowierzchniaQt::elipsa(int lewo, int gora, int prawo, int dol) {
     const auto r = pudelko(lewo, gora, prawo, dol);
     if (!r) return;
-    if (piksele_ && rodzaj_piora_ != 0 && r->width() <= najdluzszy && r->height() <= najdluzszy) {
+    // Only with the thinnest solid pen: Qt then draws the ellipse in whole pixels throughout.
+    if (piksele_ && rodzaj_piora_ == 1 && r->width() <= najwieksza_elipsa &&
+        r->height() <= najwieksza_elipsa) {
         const std::uint64_t klucz = std::uint64_t{2} << 60 | std::uint64_t{rodzaj_piora_} << 40 |
                                     std::uint64_t(r->width()) << 20 | std::uint64_t(r->height());
         const QPoint kotwica(margines, margines);

@@ -29,8 +29,9 @@ class QPainter;
 // Into a plain 32-bit image the surface draws short lines and small ellipses by stamping: the
 // first time a shape (its pen, its size) comes again, Qt draws it once into a scratch image, and
 // from then on the very pixels Qt set are set directly wherever the shape lies wholly inside the
-// image. Qt's aliased lines and ellipses at whole-pixel positions do not depend on where they are
-// drawn, so the picture is Qt's own to the pixel, at a fraction of a painter call per shape.
+// image. Qt draws aliased 1-pixel lines, 2-pixel solid ones and small 1-pixel ellipses between
+// whole-pixel points alike wherever they lie, so the picture is Qt's own to the pixel, at a
+// fraction of a painter call per shape. Other pens and larger shapes go to the painter.
 class PowierzchniaQt : public Powierzchnia {
   public:
     explicit PowierzchniaQt(QPainter& p);
