@@ -3,10 +3,54 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 #include "app/powierzchnia_qt.h"
+
+namespace {
+
+// The port of the main view: what makes the view repaint also puts its kept picture out of date.
+class PortWidoku : public PlatformaQt {
+  public:
+    explicit PortWidoku(WidokGlowny& w) : PlatformaQt(w), widok_(w) {}
+
+    void Odswiez() override {
+        widok_.uniewaznij();
+        PlatformaQt::Odswiez();
+    }
+    // While a command waits on a modal window, and after it, the view shows the model as it is
+    // then, as a paint straight from the model would.
+    int MessageBox(const std::string& tekst, const std::string& tytul, Ikona ikona,
+                   Przyciski przyciski) override {
+        Modalne m(widok_);
+        return PlatformaQt::MessageBox(tekst, tytul, ikona, przyciski);
+    }
+    int Dialog(int szablon, void* rekord, int cyfry) override {
+        Modalne m(widok_);
+        return PlatformaQt::Dialog(szablon, rekord, cyfry);
+    }
+    bool OknoOtworz(UstawieniaPliku& s) override {
+        Modalne m(widok_);
+        return PlatformaQt::OknoOtworz(s);
+    }
+    bool OknoZapisz(UstawieniaPliku& s) override {
+        Modalne m(widok_);
+        return PlatformaQt::OknoZapisz(s);
+    }
+
+  private:
+    struct Modalne {
+        WidokGlowny& w;
+        explicit Modalne(WidokGlowny& widok) : w(widok) { w.uniewaznij(); }
+        ~Modalne() { w.uniewaznij(); }
+    };
+    WidokGlowny& widok_;
+};
+
+}  // namespace
 
 OknoWsp::OknoWsp(QWidget* rodzic, const QString& tekst) : QFrame(rodzic) {
     setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -84,7 +128,7 @@ bool OknoWsp::eventFilter(QObject* o, QEvent* e) {
 }
 
 WidokGlowny::WidokGlowny(QWidget* rodzic) : QWidget(rodzic) {
-    port_ = std::make_unique<PlatformaQt>(*this);
+    port_ = std::make_unique<PortWidoku>(*this);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     wsp_ = new OknoWsp(this, QString());
@@ -102,19 +146,35 @@ void WidokGlowny::zakoncz() {
     // The main window's destructor closes its table windows through the port.
     okno_.reset();
     port_.reset();
+    obraz_ = QImage();
 }
 
 bool WidokGlowny::mozna_zamknac() {
     return okno_ && okno_->CanClose();
 }
 
-void WidokGlowny::paintEvent(QPaintEvent*) {
+void WidokGlowny::paintEvent(QPaintEvent* e) {
     QPainter p(this);
-    // The background is white; the view draws over it.
-    p.fillRect(rect(), Qt::white);
-    if (!okno_) return;
-    PowierzchniaQt dc(p);
-    okno_->Paint(dc, width(), height());
+    if (!okno_) {
+        p.fillRect(rect(), Qt::white);
+        return;
+    }
+    // The picture has the screen's pixels, so that it shows as sharp as drawing straight on it.
+    const qreal skala = devicePixelRatioF();
+    const QSize piksele(static_cast<int>(std::ceil(width() * skala)),
+                        static_cast<int>(std::ceil(height() * skala)));
+    if (!obraz_wazny_ || obraz_.size() != piksele || obraz_.devicePixelRatio() != skala) {
+        if (obraz_.size() != piksele) obraz_ = QImage(piksele, QImage::Format_RGB32);
+        obraz_.setDevicePixelRatio(skala);
+        // The background is white; the view draws over it.
+        obraz_.fill(Qt::white);
+        QPainter q(&obraz_);
+        PowierzchniaQt dc(q);
+        okno_->Paint(dc, width(), height());
+        obraz_wazny_ = true;
+    }
+    p.drawImage(e->rect(), obraz_,
+                QRectF(QPointF(e->rect().topLeft()) * skala, QSizeF(e->rect().size()) * skala));
 }
 
 void WidokGlowny::resizeEvent(QResizeEvent* e) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QImage>
 #include <QWidget>
 #include <memory>
 
@@ -32,6 +33,11 @@ class OknoWsp : public QFrame {
     bool ciagnie_ = false;
 };
 
+// The view is drawn into a kept picture, and a paint shows that picture: a dialog, a menu or the
+// readout window moving over the view costs no drawing of the truss. The picture is drawn afresh
+// at the first paint after the main window asks for a repaint (every change of the model, the
+// results or a view flag does, and so does a change of size), and after each modal box or dialog
+// opens and closes through the port, as the command that showed it may have changed the model.
 class WidokGlowny : public QWidget {
   public:
     explicit WidokGlowny(QWidget* rodzic = nullptr);
@@ -44,6 +50,8 @@ class WidokGlowny : public QWidget {
     bool mozna_zamknac();
     // Destroys the main window while its port lives, then the port with the table windows.
     void zakoncz();
+    // The kept picture is out of date: the next paint draws the view again.
+    void uniewaznij() { obraz_wazny_ = false; }
 
   protected:
     void paintEvent(QPaintEvent* e) override;
@@ -55,4 +63,6 @@ class WidokGlowny : public QWidget {
     std::unique_ptr<PlatformaQt> port_;
     OknoWsp* wsp_;
     std::unique_ptr<_OKNO_> okno_;
+    QImage obraz_;
+    bool obraz_wazny_ = false;
 };

@@ -40,6 +40,9 @@ class Zadna : public Powierzchnia {
     void prostokat(int, int, int, int) override { ++wywolania; }
     void przesun_do(int, int) override { ++wywolania; }
     void linia_do(int, int) override { ++wywolania; }
+    void odcinki(const OdcinekEkranu*, std::size_t n) override {
+        wywolania += static_cast<long>(n);
+    }
     void elipsa(int, int, int, int) override { ++wywolania; }
     void tekst(int, int, const std::string& t) override {
         ++wywolania;

@@ -31,6 +31,7 @@ class PustaPowierzchnia : public Powierzchnia {
     void prostokat(int, int, int, int) override {}
     void przesun_do(int, int) override {}
     void linia_do(int, int) override {}
+    void odcinki(const OdcinekEkranu*, std::size_t) override {}
     void elipsa(int, int, int, int) override {}
     void tekst(int, int, const std::string&) override {}
     int szerokosc_tekstu(const std::string& t) override { return 8 * static_cast<int>(t.size()); }

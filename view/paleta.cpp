@@ -48,10 +48,9 @@ const char* format_etykiety(float mn) {
 void pasek_skali(Powierzchnia& dc, const Kolor* knapr, const ZakresNaprezen& z, float sp, float h) {
     dc.pioro(czarny, 1, StylPiora::ciagle);
     const int prawo = piksel(25.0f + 200.0f * sp);
-    dc.przesun_do(25, piksel(h - 1.0f));
-    dc.linia_do(prawo, piksel(h - 1.0f));
-    dc.przesun_do(25, piksel(h - 10.0f));
-    dc.linia_do(prawo, piksel(h - 10.0f));
+    const OdcinekEkranu rama[2] = {{25, piksel(h - 1.0f), prawo, piksel(h - 1.0f)},
+                                   {25, piksel(h - 10.0f), prawo, piksel(h - 10.0f)}};
+    dc.odcinki(rama, 2);
 
     const char* format = format_etykiety(z.mn);
     const int gora = piksel(h - 9.0f), dol = piksel(h - 2.0f), y_etykiety = piksel(h - 22.0f);

@@ -1,7 +1,11 @@
 // The main view: the truss fitted to the client area with its supports, forces, numbering and,
 // when results are valid, the deformed shape, stress colours and the two scales.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "okno/okno.h"
@@ -21,19 +25,31 @@ int zasieg(int n, int wiersze) {
     return n < wiersze ? n : wiersze;
 }
 
-// Selects a pen only when it differs from the one in force: most bars of a large truss share
-// their neighbours' pens, and a pen change is the dearest call of a cheap line.
-class Piora {
+// Draws segments through the surface in the order they come, handing on each run of segments of
+// one pen in one call. A pen is selected only when it differs from the one in force: most bars of
+// a large truss share their neighbours' pens, and a pen change is the dearest call of a cheap line.
+class Kreski {
   public:
-    explicit Piora(Powierzchnia& dc) : dc_(dc) {}
-    void ustaw(Kolor k, int szerokosc, StylPiora styl) {
+    explicit Kreski(Powierzchnia& dc) : dc_(dc) {}
+    void pioro(Kolor k, int szerokosc, StylPiora styl) {
         if (znane_ && k == k_ && szerokosc == szerokosc_ && styl == styl_) return;
+        wyslij();
         dc_.pioro(k, szerokosc, styl);
         znane_ = true, k_ = k, szerokosc_ = szerokosc, styl_ = styl;
+    }
+    void odcinek(float x1, float y1, float x2, float y2) {
+        czekajace_.push_back({piksel(x1), piksel(y1), piksel(x2), piksel(y2)});
+    }
+    // Hands on the waiting segments; before anything else is drawn.
+    void wyslij() {
+        if (czekajace_.empty()) return;
+        dc_.odcinki(czekajace_.data(), czekajace_.size());
+        czekajace_.clear();
     }
 
   private:
     Powierzchnia& dc_;
+    std::vector<OdcinekEkranu> czekajace_;
     bool znane_ = false;
     Kolor k_;
     int szerokosc_ = 0;
@@ -44,57 +60,129 @@ void czcionka_widoku(Powierzchnia& dc) {
     dc.czcionka("Arial", 12, 400);
 }
 
-void odcinek(Powierzchnia& dc, float x1, float y1, float x2, float y2) {
-    dc.przesun_do(piksel(x1), piksel(y1));
-    dc.linia_do(piksel(x2), piksel(y2));
-}
-
-void tekst_liczby(Powierzchnia& dc, float x, float y, int n) {
-    char bufor[16];
-    std::snprintf(bufor, sizeof bufor, "%d", n);
-    dc.tekst(piksel(x), piksel(y), bufor);
-}
-
 // Support symbols below or to the right of the node's mapped point.
-void podpora(Powierzchnia& dc, float sX, float sY, bool wx, bool wy) {
+void podpora(Kreski& k, float sX, float sY, bool wx, bool wy) {
     if (wy) {
-        odcinek(dc, sX, sY + 2, sX - 8, sY + 10);
-        dc.linia_do(piksel(sX + 8), piksel(sY + 10));
-        dc.linia_do(piksel(sX), piksel(sY + 2));
+        k.odcinek(sX, sY + 2, sX - 8, sY + 10);
+        k.odcinek(sX - 8, sY + 10, sX + 8, sY + 10);
+        k.odcinek(sX + 8, sY + 10, sX, sY + 2);
         // A pin sits on the triangle's base; a roller has a ground line with the hatching below.
         const float podstawa = wx ? 10.0f : 14.0f;
-        if (!wx) odcinek(dc, sX - 8, sY + 14, sX + 8, sY + 14);
+        if (!wx) k.odcinek(sX - 8, sY + 14, sX + 8, sY + 14);
         for (int s = 0; s <= 4; ++s) {
             const float d = static_cast<float>(4 * s);
-            odcinek(dc, sX - 8 + d, sY + podstawa, sX - 14 + d, sY + podstawa + 4);
+            k.odcinek(sX - 8 + d, sY + podstawa, sX - 14 + d, sY + podstawa + 4);
         }
     } else if (wx) {
-        odcinek(dc, sX + 4, sY - 2, sX + 12, sY + 6);
-        dc.linia_do(piksel(sX + 12), piksel(sY - 10));
-        dc.linia_do(piksel(sX + 4), piksel(sY - 2));
-        odcinek(dc, sX + 16, sY - 10, sX + 16, sY + 6);
+        k.odcinek(sX + 4, sY - 2, sX + 12, sY + 6);
+        k.odcinek(sX + 12, sY + 6, sX + 12, sY - 10);
+        k.odcinek(sX + 12, sY - 10, sX + 4, sY - 2);
+        k.odcinek(sX + 16, sY - 10, sX + 16, sY + 6);
         for (int s = 0; s <= 4; ++s) {
             const float d = static_cast<float>(4 * s);
-            odcinek(dc, sX + 16, sY - 10 + d, sX + 20, sY - 16 + d);
+            k.odcinek(sX + 16, sY - 10 + d, sX + 20, sY - 16 + d);
         }
     }
 }
 
 // A fixed-length arrow from the node's mapped point along the force's direction; its head is two
 // strokes from the tip back to points 6 pixels behind it and 4 to either side.
-void strzalka(Powierzchnia& dc, float sX, float sY, bool wzdluz_y, float wartosc) {
+void strzalka(Kreski& k, float sX, float sY, bool wzdluz_y, float wartosc) {
     if (!(wartosc < 0.0f || wartosc > 0.0f)) return;
     if (wzdluz_y) {
-        const float k = wartosc < 0.0f ? 1.0f : -1.0f;  // model Y grows upwards
-        odcinek(dc, sX, sY, sX, sY + 25 * k);
-        odcinek(dc, sX, sY + 25 * k, sX - 4, sY + 19 * k);
-        odcinek(dc, sX, sY + 25 * k, sX + 4, sY + 19 * k);
+        const float z = wartosc < 0.0f ? 1.0f : -1.0f;  // model Y grows upwards
+        k.odcinek(sX, sY, sX, sY + 25 * z);
+        k.odcinek(sX, sY + 25 * z, sX - 4, sY + 19 * z);
+        k.odcinek(sX, sY + 25 * z, sX + 4, sY + 19 * z);
     } else {
-        const float k = wartosc > 0.0f ? 1.0f : -1.0f;
-        odcinek(dc, sX, sY, sX + 25 * k, sY);
-        odcinek(dc, sX + 25 * k, sY, sX + 19 * k, sY + 4);
-        odcinek(dc, sX + 25 * k, sY, sX + 19 * k, sY - 4);
+        const float z = wartosc > 0.0f ? 1.0f : -1.0f;
+        k.odcinek(sX, sY, sX + 25 * z, sY);
+        k.odcinek(sX + 25 * z, sY, sX + 19 * z, sY + 4);
+        k.odcinek(sX + 25 * z, sY, sX + 19 * z, sY - 4);
     }
+}
+
+// Numbers are drawn only where they can be read. A bar's label is left out when the bar is
+// shorter on screen than the label is wide, a node's when one of its bars is (a neighbour would
+// sit under the number), and any label that would overlap one already drawn. A truss of ordinary
+// size in an ordinary window keeps every label; a lattice of thousands of bars is not buried
+// under numbers nobody could tell apart.
+class Etykiety {
+  public:
+    static constexpr int wysokosc = 12;  // the view's font's cell
+
+    Etykiety(Powierzchnia& dc, int szerokosc_okna, int wysokosc_okna)
+        : kolumny_(std::max(1, szerokosc_okna / bok_x + 1)),
+          wiersze_(std::max(1, wysokosc_okna / bok_y + 1)),
+          komorki_(static_cast<std::size_t>(kolumny_) * static_cast<std::size_t>(wiersze_)) {
+        // Digits take one width each in the view's font: a number's width follows from how many
+        // it has and its sign.
+        std::string t;
+        for (int i = 1; i <= cyfry; ++i) {
+            t += '0';
+            szer_[0][i] = dc.szerokosc_tekstu(t);
+            szer_[1][i] = dc.szerokosc_tekstu("-" + t);
+        }
+    }
+
+    int szerokosc(int n) const {
+        int c = 1;
+        for (long long v = n < 0 ? -static_cast<long long>(n) : n; v >= 10; v /= 10) ++c;
+        return szer_[n < 0 ? 1 : 0][c];
+    }
+
+    // Whether a label with its top-left corner at (x, y), w pixels wide, finds its place free.
+    bool wolne(int x, int y, int w) const {
+        const Zakres z = zakres(x, y, w);
+        for (int r = z.w0; r <= z.w1; ++r)
+            for (int c = z.k0; c <= z.k1; ++c)
+                for (int i : komorki_[indeks(r, c)]) {
+                    const Pudelko& p = pudelka_[static_cast<std::size_t>(i)];
+                    if (x < p.x + p.w && p.x < x + w && y < p.y + wysokosc && p.y < y + wysokosc)
+                        return false;
+                }
+        return true;
+    }
+
+    void zajmij(int x, int y, int w) {
+        const int i = static_cast<int>(pudelka_.size());
+        pudelka_.push_back({x, y, w});
+        const Zakres z = zakres(x, y, w);
+        for (int r = z.w0; r <= z.w1; ++r)
+            for (int c = z.k0; c <= z.k1; ++c) komorki_[indeks(r, c)].push_back(i);
+    }
+
+  private:
+    static constexpr int cyfry = 10;  // of the largest int
+    static constexpr int bok_x = 32, bok_y = 16;
+    struct Pudelko {
+        int x, y, w;
+    };
+    struct Zakres {
+        int k0, k1, w0, w1;  // none when k0 > k1 or w0 > w1
+    };
+
+    // The cells a box touches; the parts of it off the window have none.
+    Zakres zakres(int x, int y, int w) const {
+        if (x + w <= 0 || y + wysokosc <= 0) return {0, -1, 0, -1};
+        return {std::max(0, x) / bok_x, std::min(kolumny_ - 1, (x + w - 1) / bok_x),
+                std::max(0, y) / bok_y, std::min(wiersze_ - 1, (y + wysokosc - 1) / bok_y)};
+    }
+    std::size_t indeks(int r, int c) const {
+        return static_cast<std::size_t>(r) * static_cast<std::size_t>(kolumny_) +
+               static_cast<std::size_t>(c);
+    }
+
+    int kolumny_, wiersze_;
+    std::vector<std::vector<int>> komorki_;
+    std::vector<Pudelko> pudelka_;
+    int szer_[2][cyfry + 1] = {};
+};
+
+void tekst_liczby(Powierzchnia& dc, int x, int y, int n) {
+    char bufor[16];
+    std::snprintf(bufor, sizeof bufor, "%d", n);
+    dc.tekst(x, y, bufor);
 }
 
 }  // namespace
@@ -165,6 +253,7 @@ void _OKNO_::Paint(Powierzchnia& dc, int szerokosc, int wysokosc) {
     dc.kolor_tekstu(czarny);
     dc.tlo_tekstu(bialy);
 
+    Kreski kreski(dc);
     float fskala = -1.0f;
     if (wyniki) {
         const int nq = 2 * nn;
@@ -172,21 +261,26 @@ void _OKNO_::Paint(Powierzchnia& dc, int szerokosc, int wysokosc) {
         for (int i = 1; i <= nq; ++i)
             if (std::fabs(m.f[i]) > fmax) fmax = std::fabs(m.f[i]);
         fskala = fmax != 0.0f ? -10.0f / fmax : -1.0f;
-        dc.pioro(pomaranczowy, 1, StylPiora::ciagle);
-        dc.przesun_do(50, 10);
-        dc.linia_do(50, 40);
-        dc.przesun_do(48, 10);
-        dc.linia_do(52, 10);
-        dc.przesun_do(48, 40);
-        dc.linia_do(52, 40);
+        kreski.pioro(pomaranczowy, 1, StylPiora::ciagle);
+        kreski.odcinek(50, 10, 50, 40);
+        kreski.odcinek(48, 10, 52, 10);
+        kreski.odcinek(48, 40, 52, 40);
+        kreski.wyslij();
         char bufor[64];
         std::snprintf(bufor, sizeof bufor, "%f", static_cast<double>(30.0f / std::fabs(fskala)));
         dc.tekst(55, 25, bufor);
     }
 
-    Piora piora(dc);
     const bool przemieszczenia = wyniki && m.p_przem == 1;
     const bool kolory = wyniki && m.p_napr == 1;
+    const bool numery_pretow = m.p_n_ele == 1 || m.p_n_pola == 1 || m.p_n_mat == 1;
+    const bool numery_wezlow = m.p_n_wezl == 1;
+    std::optional<Etykiety> etykiety;
+    if (numery_pretow || numery_wezlow) etykiety.emplace(dc, szerokosc, wysokosc);
+    // The square of the shortest bar on screen at each node, for its number.
+    std::vector<float> najkrotszy;
+    if (numery_wezlow)
+        najkrotszy.assign(static_cast<std::size_t>(nn) + 1, std::numeric_limits<float>::infinity());
     // A node circle covers every pixel that an earlier circle at the same node covered, so only
     // the last bar at each node needs to draw it: the picture is the same, with a fraction of the
     // ellipses on a lattice.
@@ -209,26 +303,48 @@ void _OKNO_::Paint(Powierzchnia& dc, int szerokosc, int wysokosc) {
             auto dY = [&](int n) {
                 return h - ((m.x[n][2] - aa) * sa + 40.0f - fskala * m.f[2 * n]);
             };
-            piora.ustaw(szary, 1, StylPiora::kropkowane);
-            odcinek(dc, dX(A), dY(A), dX(B), dY(B));
+            kreski.pioro(szary, 1, StylPiora::kropkowane);
+            kreski.odcinek(dX(A), dY(A), dX(B), dY(B));
         }
         if (kolory)
-            piora.ustaw(knapr[j], 2, StylPiora::ciagle);
+            kreski.pioro(knapr[j], 2, StylPiora::ciagle);
         else
-            piora.ustaw(czarny, 1, StylPiora::ciagle);
-        odcinek(dc, xA, yA, xB, yB);
+            kreski.pioro(czarny, 1, StylPiora::ciagle);
+        kreski.odcinek(xA, yA, xB, yB);
 
         const bool kolo_A = ostatni[static_cast<std::size_t>(A)] == b;
         const bool kolo_B = ostatni[static_cast<std::size_t>(B)] == b;
-        if (kolo_A || kolo_B) piora.ustaw(czarny, 1, StylPiora::ciagle);
+        if (kolo_A || kolo_B) {
+            kreski.pioro(czarny, 1, StylPiora::ciagle);
+            kreski.wyslij();
+        }
         if (kolo_A) dc.elipsa(piksel(xA - 3), piksel(yA - 3), piksel(xA + 3), piksel(yA + 3));
         if (kolo_B) dc.elipsa(piksel(xB - 3), piksel(yB - 3), piksel(xB + 3), piksel(yB + 3));
 
-        const float lx = 3 + xA + (xB - xA) * 0.5f, ly = 3 + yA + (yB - yA) * 0.5f;
-        if (m.p_n_ele == 1) tekst_liczby(dc, lx, ly, b);
-        if (m.p_n_pola == 1) tekst_liczby(dc, lx, ly, m.noc[b][4]);
-        if (m.p_n_mat == 1) tekst_liczby(dc, lx, ly, m.noc[b][3]);
+        // A comparison with NaN is false: a bar of no measurable length keeps its label.
+        const float dlugosc2 = (xB - xA) * (xB - xA) + (yB - yA) * (yB - yA);
+        if (numery_wezlow) {
+            float& a = najkrotszy[static_cast<std::size_t>(A)];
+            float& c = najkrotszy[static_cast<std::size_t>(B)];
+            if (dlugosc2 < a) a = dlugosc2;
+            if (dlugosc2 < c) c = dlugosc2;
+        }
+        if (!numery_pretow) continue;
+        // The bar's labels share one place, and show or not together.
+        int liczby[3], ile = 0;
+        if (m.p_n_ele == 1) liczby[ile++] = b;
+        if (m.p_n_pola == 1) liczby[ile++] = m.noc[b][4];
+        if (m.p_n_mat == 1) liczby[ile++] = m.noc[b][3];
+        int w = 0;
+        for (int i = 0; i < ile; ++i) w = std::max(w, etykiety->szerokosc(liczby[i]));
+        if (dlugosc2 < static_cast<float>(w) * static_cast<float>(w)) continue;
+        const int lx = piksel(3 + xA + (xB - xA) * 0.5f), ly = piksel(3 + yA + (yB - yA) * 0.5f);
+        if (!etykiety->wolne(lx, ly, w)) continue;
+        etykiety->zajmij(lx, ly, w);
+        kreski.wyslij();
+        for (int i = 0; i < ile; ++i) tekst_liczby(dc, lx, ly, liczby[i]);
     }
+    kreski.wyslij();
 
     // Supports: one pass over the constrained DOFs marks each node, then one pass over the nodes
     // draws in node order.
@@ -240,24 +356,35 @@ void _OKNO_::Paint(Powierzchnia& dc, int szerokosc, int wysokosc) {
             const int n = d / 2 + d % 2;
             if (d >= 1 && n <= nn) w[n] |= d % 2 == 1 ? 1 : 2;  // 1: fixed in X, 2: in Y
         }
-        dc.pioro(czarny, 1, StylPiora::ciagle);
+        kreski.pioro(czarny, 1, StylPiora::ciagle);
         for (int n = 1; n <= nn; ++n)
-            if (w[n] != 0) podpora(dc, sX(n), sY(n), w[n] & 1, w[n] & 2);
+            if (w[n] != 0) podpora(kreski, sX(n), sY(n), w[n] & 1, w[n] & 2);
+        kreski.wyslij();
     }
 
-    if (m.p_n_wezl == 1) {
+    if (numery_wezlow) {
         dc.kolor_tekstu(niebieski);
-        for (int n = 1; n <= nn; ++n) tekst_liczby(dc, sX(n) + 5, sY(n) + 5, n);
+        for (int n = 1; n <= nn; ++n) {
+            const int w = etykiety->szerokosc(n);
+            if (najkrotszy[static_cast<std::size_t>(n)] <
+                static_cast<float>(w) * static_cast<float>(w))
+                continue;
+            const int x = piksel(sX(n) + 5), y = piksel(sY(n) + 5);
+            if (!etykiety->wolne(x, y, w)) continue;
+            etykiety->zajmij(x, y, w);
+            tekst_liczby(dc, x, y, n);
+        }
     }
 
     if (nl > 0) {
-        dc.pioro(czerwony, 2, StylPiora::ciagle);
+        kreski.pioro(czerwony, 2, StylPiora::ciagle);
         for (int k = 1; k <= nl; ++k) {
             const int d = m.ild[k];
             const int n = d / 2 + d % 2;
             if (d < 1 || n > nn) continue;
-            strzalka(dc, sX(n), sY(n), d % 2 == 0, m.al[k]);
+            strzalka(kreski, sX(n), sY(n), d % 2 == 0, m.al[k]);
         }
+        kreski.wyslij();
     }
 
     dc.przywroc();

@@ -10,6 +10,7 @@
 #include <climits>
 #include <functional>
 #include <memory>
+#include <random>
 
 #include "app/powierzchnia_qt.h"
 #include "app/tabela_qt.h"
@@ -136,6 +137,98 @@ TEST(PowierzchniaQt, WidthAndDotsShapeTheLine) {
     EXPECT_GT(szare.size(), 8u);
     EXPECT_LT(szare.size(), 30u) << "gaps between the dots";
     EXPECT_EQ(piksele(kropki, Qt::white).size(), 0u) << "the gaps show what lies beneath";
+}
+
+// Into a 32-bit image the surface stamps lines and ellipses it has met before. The stamps must set
+// the very pixels the painter sets, for every pen, anywhere in the image or across its edge, and
+// in the order they come; an image of another format gets the painter's own drawing throughout.
+TEST(PowierzchniaQt, StampedShapesSetTheVeryPixelsThePainterSets) {
+    struct Ksztalt {
+        bool elipsa;
+        int x, y, dx, dy, szerokosc;
+        StylPiora styl;
+        Kolor pioro, pedzel;
+    };
+    const int szer = 2000, wys = 1200;
+    std::mt19937 los(2024);
+    auto z = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(los); };
+    const Kolor kolory[] = {czarny, Kolor{0, 150, 242}, Kolor{255, 107, 0}, Kolor{128, 128, 128}};
+    std::vector<Ksztalt> ksztalty;
+    for (int i = 0; i < 3000; ++i) {
+        const int zasieg = i % 10 == 0 ? 300 : i % 3 == 0 ? 70 : 16;
+        Ksztalt k{i % 4 == 0,
+                  0,
+                  0,
+                  z(-zasieg, zasieg),
+                  z(-zasieg, zasieg),
+                  z(1, 3),
+                  z(0, 1) ? StylPiora::kropkowane : StylPiora::ciagle,
+                  kolory[z(0, 3)],
+                  kolory[z(0, 3)]};
+        if (k.elipsa) k.dx = z(-1, 70), k.dy = z(-1, 70);
+        if (i % 5 == 0) k.elipsa = true, k.dx = k.dy = 6, k.szerokosc = 1;  // a node circle
+        for (int n = 0; n < 3; ++n) {
+            k.x = z(-40, szer + 40), k.y = z(-40, wys + 40);
+            ksztalty.push_back(k);
+        }
+    }
+    auto maluj = [&](QImage::Format format) {
+        QImage o(szer, wys, format);
+        o.fill(szary);
+        QPainter p(&o);
+        {
+            PowierzchniaQt dc(p);
+            for (std::size_t i = 0; i < ksztalty.size(); ++i) {
+                const Ksztalt& k = ksztalty[i];
+                dc.pioro(k.pioro, k.szerokosc, k.styl);
+                dc.pedzel(k.pedzel);
+                if (k.elipsa) {
+                    dc.elipsa(k.x, k.y, k.x + k.dx, k.y + k.dy);
+                } else if (i % 2 == 0) {
+                    dc.przesun_do(k.x, k.y);
+                    dc.linia_do(k.x + k.dx, k.y + k.dy);
+                } else {
+                    const OdcinekEkranu s{k.x, k.y, k.x + k.dx, k.y + k.dy};
+                    dc.odcinki(&s, 1);
+                }
+            }
+        }
+        p.end();
+        return o.convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage stemple = maluj(QImage::Format_RGB32);
+    const QImage malarz = maluj(QImage::Format_RGB888);
+    int rozne = 0, czarne = 0;
+    for (int y = 0; y < wys; ++y) {
+        const auto* a = reinterpret_cast<const QRgb*>(stemple.constScanLine(y));
+        const auto* b = reinterpret_cast<const QRgb*>(malarz.constScanLine(y));
+        for (int x = 0; x < szer; ++x) rozne += a[x] != b[x], czarne += a[x] == 0xFF000000u;
+    }
+    EXPECT_EQ(rozne, 0);
+    EXPECT_GT(czarne, 10000) << "the shapes were drawn";
+}
+
+// Segments handed on together are drawn as the same segments one by one would be, with the
+// current position left at the last one's end.
+TEST(PowierzchniaQt, SegmentsTogetherDrawAsOneByOne) {
+    const OdcinekEkranu s[] = {
+        {2, 3, 30, 3}, {5, 5, 5, 30}, {8, 8, 25, 30}, {INT_MIN, 20, INT_MAX, 20}};
+    for (int w : {1, 2}) {
+        const QImage razem = rysuj([&](Powierzchnia& dc) {
+            dc.pioro(czarny, w, StylPiora::ciagle);
+            dc.odcinki(s, 4);
+            dc.linia_do(39, 39);
+        });
+        const QImage osobno = rysuj([&](Powierzchnia& dc) {
+            dc.pioro(czarny, w, StylPiora::ciagle);
+            for (const OdcinekEkranu& o : s) {
+                dc.przesun_do(o.x1, o.y1);
+                dc.linia_do(o.x2, o.y2);
+            }
+            dc.linia_do(39, 39);
+        });
+        EXPECT_EQ(piksele(razem, Qt::black), piksele(osobno, Qt::black)) << w;
+    }
 }
 
 TEST(PowierzchniaQt, TextHasItsTopLeftCornerAtThePointOnItsBackground) {

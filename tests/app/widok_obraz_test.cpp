@@ -2,16 +2,23 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
+#include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cstdlib>
+#include <filesystem>
 
 #include "app/powierzchnia_qt.h"
 #include "app/widok_qt.h"
+#include "files/v2d.h"
 #include "okno/okno.h"
+#include "tests/app/pomoc.h"
 #include "tests/wspolne/cichy_port.h"
 #include "tests/wspolne/kratownice.h"
+#include "tests/wspolne/wzorzec.h"
 
 namespace {
 
@@ -88,6 +95,101 @@ TEST_F(WidokWObrazie, NumeryWezlowSaNiebieskie) {
     EXPECT_GT(niebieskie(30, 265), 5);
     EXPECT_GT(niebieskie(280, 15), 5);
     EXPECT_EQ(niebieskie(100, 100), 0);
+}
+
+// The example projects as the window shows them at two common sizes, before and after an
+// analysis with stress colours on, all four pictures in one image per project. The reference
+// images under wzorce/ were drawn by the view before it learnt to leave out labels that cannot be
+// read and to stamp repeated shapes: a small model must look exactly as it did. Results come from
+// the test's own reference solver, so a change in the analysis's last digits cannot move a pixel.
+// To draw the references again (only on purpose, on code known to draw them right), run this test
+// with VELKORA_NOWE_WZORCE=1: the images are written into the source tree instead of compared.
+TEST_F(WidokWObrazie, PrzykladyWygladajaJakDotadZKazdaEtykieta) {
+    namespace fs = std::filesystem;
+    const fs::path zrodla = fs::path(__FILE__).parent_path().parent_path().parent_path();
+    const fs::path wzorce = zrodla / "tests" / "app" / "wzorce";
+    const bool nowe = std::getenv("VELKORA_NOWE_WZORCE") != nullptr;
+    for (const char* nazwa : {"most_pratta", "dach_osiadanie", "pret_temperatura"}) {
+        SCOPED_TRACE(nazwa);
+        std::string powod;
+        ASSERT_TRUE(otworz_v2d((zrodla / "examples" / (std::string(nazwa) + ".V2D")).string(),
+                               o.model, powod))
+            << powod;
+        const Wzorzec w = rozwiaz_wzorzec(o.model);
+        ASSERT_FALSE(w.osobliwy);
+        QImage zestaw(2560, 1200, QImage::Format_RGB32);
+        zestaw.fill(Qt::black);
+        QPainter p(&zestaw);
+        for (const int wyniki : {0, 1}) {
+            o.model.obliczono = wyniki, o.model.p_napr = wyniki;
+            for (int i = 1; i <= o.model.nq; ++i) o.model.f[i] = static_cast<float>(w.u[i - 1]);
+            for (int b = 1; b <= o.model.ne; ++b)
+                o.model.stressp[b] = static_cast<float>(w.stress[b - 1]);
+            p.drawImage(1280 * wyniki, 0, maluj(1280, 800));
+            p.drawImage(1280 * wyniki, 800, maluj(640, 400));
+        }
+        p.end();
+        const fs::path plik = wzorce / (std::string(nazwa) + ".png");
+        if (nowe) {
+            fs::create_directories(wzorce);
+            ASSERT_TRUE(zestaw.save(QString::fromStdString(plik.string()), "PNG", 0));
+            continue;
+        }
+        const QImage wzor =
+            QImage(QString::fromStdString(plik.string())).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(wzor.size(), zestaw.size()) << plik;
+        int rozne = 0;
+        QImage roznica = wzor;
+        for (int y = 0; y < wzor.height(); ++y)
+            for (int x = 0; x < wzor.width(); ++x)
+                if (wzor.pixel(x, y) != zestaw.pixel(x, y)) {
+                    ++rozne;
+                    roznica.setPixel(x, y, qRgb(255, 0, 255));
+                }
+        if (rozne > 0) {
+            const QString gdzie = QDir::temp().filePath(QString("velkora_%1").arg(nazwa));
+            zestaw.save(gdzie + "_jest.png");
+            roznica.save(gdzie + "_roznica.png");
+            ADD_FAILURE() << rozne << " pixels differ; see " << gdzie.toStdString()
+                          << "_jest.png and _roznica.png (differences in magenta)";
+        }
+    }
+}
+
+// The widget keeps the view's picture between paints. It is drawn again after every repaint
+// request, and whenever a command shows a modal window: a change made before the window or after
+// it shows at the next paint, even without a request of its own.
+TEST(WidokGlowny, ZachowanyObrazRysujeSieOdNowaPoProsbieIPrzyOknieModalnym) {
+    WidokGlowny widok;
+    widok.resize(300, 300);
+    widok.show();  // a hidden widget is told its size again at every grab
+    Model& m = widok.okno().model;
+    zbuduj(m, Opis{.wezly = {{0, 0}, {10, 10}}});
+    m.p_n_wezl = 0;
+    // Node 1's number would be at (30, 265).
+    auto numer = [&] {
+        const QImage o = widok.grab().toImage();
+        int n = 0;
+        for (int y = 265; y < 277; ++y)
+            for (int x = 30; x < 40; ++x)
+                n += o.pixelColor(x, y).blue() > o.pixelColor(x, y).red() + 100;
+        return n > 5;
+    };
+    widok.port().Odswiez();
+    EXPECT_FALSE(numer());
+    m.p_n_wezl = 1;
+    EXPECT_FALSE(numer()) << "no request, no drawing: the kept picture shows";
+    widok.port().Odswiez();
+    EXPECT_TRUE(numer());
+    m.p_n_wezl = 0;
+    z_modalnym(
+        [&](QWidget* w) {
+            EXPECT_FALSE(numer()) << "under the box, the model as it is";
+            m.p_n_wezl = 1;
+            static_cast<QDialog*>(w)->accept();
+        },
+        [&] { return widok.port().MessageBox("?", "Velkora 2D", Ikona::pytajnik, Przyciski::ok); });
+    EXPECT_TRUE(numer()) << "after the box, the model as the command left it";
 }
 
 TEST(OdczytWspolrzednych, EtykietaIOkienkoRosnaDoNajszerszejCzesciTekstu) {

@@ -192,6 +192,33 @@ TEST_F(Widok, EtykietyPretaWJednymMiejscuWKolejnosciNumerPoleMaterial) {
                   std::tuple("Arial", 12, 400));
 }
 
+// A number is left out where it could not be read: beside a bar shorter than itself, at a node
+// with such a bar, or over a number already drawn; elsewhere every number shows.
+TEST_F(Widok, NumeryPomijaneTylkoTamGdzieNieDaSieIchPrzeczytac) {
+    using T = std::vector<std::string>;
+    const struct {
+        Opis opis;
+        T prety, wezly;
+    } przypadki[] = {
+        // 4 pixels a unit: bar 1 is 4 pixels long, its label 7 wide.
+        {{.wezly = {{0, 0}, {1, 0}, {100, 0}}, .prety = {{1, 2, 1, 1}, {2, 3, 1, 1}}},
+         T{"2"},
+         T{"3"}},
+        // Two diagonals share their midpoint: the second label would cover the first.
+        {{.wezly = {{0, 0}, {10, 0}, {0, 10}, {10, 10}}, .prety = {{1, 4, 1, 1}, {2, 3, 1, 1}}},
+         T{"1"},
+         T{"1", "2", "3", "4"}},
+        // Node 2 lies on node 1: its number would cover node 1's.
+        {{.wezly = {{0, 0}, {0, 0}, {10, 10}}, .prety = {{1, 3, 1, 1}}}, T{"1"}, T{"1", "3"}},
+    };
+    for (const auto& p : przypadki) {
+        zbuduj(o.model, p.opis);
+        maluj(450, 250);
+        EXPECT_EQ(dc.teksty_w_kolorze(czarny), p.prety);
+        EXPECT_EQ(dc.teksty_w_kolorze(niebieski), p.wezly);
+    }
+}
+
 // Three bars along X and up; node 3 moves most, downwards.
 struct Przemieszczenia : Widok {
     void SetUp() override {

@@ -49,6 +49,14 @@ void Nagrywarka::linia_do(int nx, int ny) {
     y = ny;
 }
 
+void Nagrywarka::odcinki(const OdcinekEkranu* s, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i) {
+        x = s[i].x1;
+        y = s[i].y1;
+        linia_do(s[i].x2, s[i].y2);
+    }
+}
+
 void Nagrywarka::elipsa(int lewo, int gora, int prawo, int dol) {
     dodaj(Wywolanie::elipsa, lewo, gora, prawo, dol);
 }

@@ -68,6 +68,8 @@ class Nagrywarka : public Powierzchnia {
     void prostokat(int lewo, int gora, int prawo, int dol) override;
     void przesun_do(int x, int y) override;
     void linia_do(int x, int y) override;
+    // Recorded as one linia_do per segment, from its start to its end.
+    void odcinki(const OdcinekEkranu* s, std::size_t n) override;
     void elipsa(int lewo, int gora, int prawo, int dol) override;
     void tekst(int x, int y, const std::string& t) override;
     int szerokosc_tekstu(const std::string& t) override;
