@@ -19,8 +19,7 @@ void grupuj_temperatury(const Model& m, Praca& w) {
 
 void Macierze(Model& m, Praca& w) {
     const int nq = m.nq;
-    // The band and the load vector come zeroed from their allocators (utworz_prace), so the
-    // band is not swept once more here.
+    // The band and the load vector come zeroed from the work area (utworz_prace).
 
     double* const pasmo = w.rzadka ? nullptr : w.s.data();
     const std::size_t nbw = static_cast<std::size_t>(w.nbw_s);
