@@ -1,4 +1,3 @@
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -15,10 +14,8 @@ namespace {
 
 // Whether a band of this many doubles can be held without driving the machine into swap.
 bool pasmo_sie_zmiesci(std::int64_t nq, std::int64_t nbw) {
-    const long strony = sysconf(_SC_PHYS_PAGES), strona = sysconf(_SC_PAGE_SIZE);
-    const double pamiec = strony > 0 && strona > 0 ? static_cast<double>(strony) * strona : 1e18;
-    const double bajty = static_cast<double>(nq) * static_cast<double>(nbw) * sizeof(double);
-    return bajty <= 0.8 * pamiec;
+    return zmiesci_sie_w_pamieci(static_cast<double>(nq) * static_cast<double>(nbw) *
+                                 sizeof(double));
 }
 
 // Up to this many band columns the model's own numbering is kept without a search.

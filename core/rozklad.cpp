@@ -34,13 +34,6 @@ double modul(double v) {
     return v < 0.0 ? -v : v;
 }
 
-// Whether this many bytes more can be held without driving the machine into swap.
-bool zmiesci_sie(double bajty) {
-    const long strony = sysconf(_SC_PHYS_PAGES), strona = sysconf(_SC_PAGE_SIZE);
-    const double pamiec = strony > 0 && strona > 0 ? static_cast<double>(strony) * strona : 1e18;
-    return bajty <= 0.8 * pamiec;
-}
-
 class RozkladPasma : public Rozklad {
   public:
     RozkladPasma(double* s, const double* diag, int nq, int nbw, bool cholesky)
@@ -131,7 +124,7 @@ class RozkladRzadki : public Rozklad {
         l_ = cholmod_l_analyze_p(&a_, p.data(), nullptr, 0, &c_);
         if (!l_ || c_.status != CHOLMOD_OK) return false;
         const double wartosci = l_->is_super ? static_cast<double>(l_->xsize) : c_.lnz;
-        return zmiesci_sie(wartosci * sizeof(double) * 1.5);
+        return zmiesci_sie_w_pamieci(wartosci * sizeof(double) * 1.5);
     }
     // The numeric factor. A vanished pivot makes the factor of A + beta I instead, with beta
     // raised until it goes through, so that the probe load still has a factor to move.
@@ -220,6 +213,12 @@ class RozkladRzadki : public Rozklad {
 };
 
 }  // namespace
+
+bool zmiesci_sie_w_pamieci(double bajty) {
+    const long strony = sysconf(_SC_PHYS_PAGES), strona = sysconf(_SC_PAGE_SIZE);
+    const double pamiec = strony > 0 && strona > 0 ? static_cast<double>(strony) * strona : 1e18;
+    return bajty <= 0.8 * pamiec;
+}
 
 bool cholesky_dla(int nbw) {
     return nbw >= od_szerokosci;

@@ -32,3 +32,6 @@ bool rozwiaz_pasmo(double* s, double* f, const double* diag, int nq, int nbw, do
 
 // Whether a band of this width is factored by Cholesky.
 bool cholesky_dla(int nbw);
+
+// Whether this many bytes can be held without driving the machine into swap.
+bool zmiesci_sie_w_pamieci(double bajty);
