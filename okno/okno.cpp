@@ -79,6 +79,10 @@ bool _OKNO_::Find(int id) {
     return true;
 }
 
+void _OKNO_::wykonaj_krok(const std::string&, const std::function<void()>& zmiana) {
+    zmiana();
+}
+
 void _OKNO_::Enable(int id, TCommandEnabler& ce) {
     const Polecenie* p = szukaj(id);
     if (p && p->Ce) (this->*(p->Ce))(ce);

@@ -3,6 +3,7 @@
 // Each method is defined in the folder of the subsystem that owns it.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -55,8 +56,12 @@ class _OKNO_ {
     void Paint(Powierzchnia& dc, int szerokosc, int wysokosc);
     void EvMouseMove(int x, int y);
     void EvSize(int szerokosc, int wysokosc);
-    // Dispatches a menu command through the command table; false when no entry has the id.
+    // Dispatches a menu command through the command table; false when no entry has the id. A
+    // command that changes the model becomes one step of the undo history.
     bool Find(int id);
+    // One undoable step made outside the command table (the mouse edits): runs `zmiana`, and when
+    // it changed the model, records the state before it under `nazwa` ("usunięcie pręta 4").
+    void wykonaj_krok(const std::string& nazwa, const std::function<void()>& zmiana);
     // Runs the enabler of a menu item; an item without one stays enabled.
     void Enable(int id, TCommandEnabler& ce);
 
