@@ -213,8 +213,15 @@ int okno_komunikatu(QWidget* rodzic, const std::string& tekst, const std::string
     QPushButton* nie = box.addButton("Nie", QMessageBox::NoRole);
     tak->setObjectName("tak");
     nie->setObjectName("nie");
+    QPushButton* anuluj = nullptr;
+    if (przyciski == Przyciski::tak_nie_anuluj) {
+        anuluj = box.addButton("Anuluj", QMessageBox::RejectRole);
+        anuluj->setObjectName("anuluj");
+    }
     box.setDefaultButton(tak);
-    box.setEscapeButton(nie);
+    // Escape takes the safe way out: staying, where staying is offered.
+    box.setEscapeButton(anuluj ? anuluj : nie);
     box.exec();
-    return box.clickedButton() == tak ? IDYES : IDNO;
+    if (box.clickedButton() == tak) return IDYES;
+    return box.clickedButton() == nie ? IDNO : IDCANCEL;
 }

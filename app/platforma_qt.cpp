@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
 
 #include "app/dialog_qt.h"
@@ -128,6 +129,13 @@ bool PlatformaQt::OknoZapisz(UstawieniaPliku& s) {
 
 void PlatformaQt::Odswiez() {
     widok_.update();
+    if (po_odswiezeniu && !czeka_odswiezenie_) {
+        czeka_odswiezenie_ = true;
+        QTimer::singleShot(0, &kontekst_, [this] {
+            czeka_odswiezenie_ = false;
+            if (po_odswiezeniu) po_odswiezeniu();
+        });
+    }
 }
 
 void PlatformaQt::UstawTytul(const std::string& tytul) {

@@ -27,6 +27,8 @@ class PlatformaQt : public Platforma {
     void ukryj_tabele();
     // How documents reach the desktop; replaceable so that a test opens nothing.
     std::function<void(const QUrl&)> otworz_url;
+    // Called after each repaint request, once the event loop is free again.
+    std::function<void()> po_odswiezeniu;
 
     int MessageBox(const std::string& tekst, const std::string& tytul, Ikona ikona,
                    Przyciski przyciski) override;
@@ -49,6 +51,8 @@ class PlatformaQt : public Platforma {
     QPointer<QLabel> wsp_;
     std::map<UchwytOkna, QPointer<OknoTabeliQt>> tabele_;
     UchwytOkna nastepny_ = 1;
+    bool czeka_odswiezenie_ = false;
+    QObject kontekst_;  // deferred calls go with the port
 };
 
 // The file dialog's name filters from the settings' "description|pattern|" pairs.

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QIcon>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
@@ -21,7 +22,13 @@ void odswiez_menu(QMenu& menu, _OKNO_& okno) {
             a->setCheckable(true);
             a->setChecked(ce.zaznaczenie == 1);
         }
+        if (!ce.tekst.empty()) a->setText(QString::fromStdString(ce.tekst));
     }
+}
+
+void odswiez_menu(QMenuBar& pasek, _OKNO_& okno) {
+    for (QAction* a : pasek.actions())
+        if (QMenu* m = a->menu()) odswiez_menu(*m, okno);
 }
 
 void zbuduj_menu(QMenuBar& pasek, _OKNO_& okno) {
@@ -34,6 +41,12 @@ void zbuduj_menu(QMenuBar& pasek, _OKNO_& okno) {
             }
             QAction* a = m->addAction(QString::fromUtf8(z.etykieta));
             a->setData(z.id);
+            if (*z.skrot) {
+                QList<QKeySequence> skroty;
+                for (const QString& k : QString::fromUtf8(z.skrot).split(';'))
+                    skroty << QKeySequence(k);
+                a->setShortcuts(skroty);
+            }
             a->setEnabled(!z.wylaczona);
             // A toggle is an item whose enabler sets a check mark, ticked in the template or not;
             // the marks shown stay the template's until the menu first opens.
@@ -42,7 +55,12 @@ void zbuduj_menu(QMenuBar& pasek, _OKNO_& okno) {
             a->setCheckable(z.zaznaczona || ce.zaznaczenie != -1);
             a->setChecked(z.zaznaczona);
             const int id = z.id;
-            QObject::connect(a, &QAction::triggered, m, [&okno, id] { okno.Find(id); });
+            // After each command every item follows its enabler again, so that a shortcut is
+            // live exactly when its menu item would be.
+            QObject::connect(a, &QAction::triggered, m, [&pasek, &okno, id] {
+                okno.Find(id);
+                odswiez_menu(pasek, okno);
+            });
         }
         QObject::connect(m, &QMenu::aboutToShow, m, [m, &okno] { odswiez_menu(*m, okno); });
     }
@@ -54,6 +72,9 @@ Ramka::Ramka(const char* tytul) {
     widok_ = new WidokGlowny(this);
     setCentralWidget(widok_);
     zbuduj_menu(*menuBar(), widok_->okno());
+    // Whatever changed the model (a mouse edit too) asks for a repaint: the items, and with them
+    // their shortcuts, follow their enablers then as well.
+    widok_->port().po_odswiezeniu = [this] { odswiez_menu(*menuBar(), widok_->okno()); };
 }
 
 Ramka::~Ramka() {

@@ -121,8 +121,37 @@ void BM_UsunWezel(benchmark::State& s) {
     s.counters["nn"] = o.model.nn;
 }
 
+// Deleting a bar through the command table, then undoing and redoing it: each a state of the
+// whole truss with its results (10^5 bars, analysed) taken from the history.
+void BM_UsunPretZHistoria(benchmark::State& s) {
+    PortOdpowiadajacy p;
+    _OKNO_ o(p);
+    model(o.model);
+    o.Find(1010);
+    odpowiadaj(p, 1, [](int, void*) {});
+    for (auto _ : s) o.Find(51692);
+    s.counters["ne"] = o.model.ne;
+}
+void BM_Cofnij(benchmark::State& s) {
+    PortOdpowiadajacy p;
+    _OKNO_ o(p);
+    model(o.model);
+    o.Find(1010);
+    odpowiadaj(p, 1, [](int, void*) {});
+    o.Find(51692);
+    for (auto _ : s) {
+        o.Find(52011);
+        s.PauseTiming();
+        o.Find(52012);
+        s.ResumeTiming();
+    }
+    s.counters["ne"] = o.model.ne;
+}
+
 }  // namespace
 
+BENCHMARK(BM_UsunPretZHistoria)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Cofnij)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DodajWezel)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DodajPret)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ZmienPret)->Unit(benchmark::kMillisecond);

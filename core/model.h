@@ -1,6 +1,7 @@
 // The model store: the counts, arrays and flags of the one truss model the program holds.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "core/pom_mac.h"
@@ -68,6 +69,13 @@ void przejmij_konstrukcje(Model& m, Konstrukcja&& k);
 // is 2 * nn: what anything that walks the arrays by the counts relies on. With `z_wynikami` the
 // result arrays f, stressp and react are asked for too.
 bool spojna(const Konstrukcja& k, bool z_wynikami = true);
+
+// A copy of the truss: its input arrays, and the result arrays too with `z_wynikami`.
+Konstrukcja kopia(const Konstrukcja& k, bool z_wynikami);
+// Whether two trusses hold the same input: counts and every input array, byte for byte.
+bool te_same_dane(const Konstrukcja& a, const Konstrukcja& b);
+// Bytes the arrays of a truss take.
+std::size_t bajty(const Konstrukcja& k);
 
 // Label of a DOF as the tables show it: node number "%4.0f" followed by X or Y.
 std::string etykieta_dof(int dof);

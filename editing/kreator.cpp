@@ -215,6 +215,7 @@ void _OKNO_::Cm_kreator() {
     przejmij_konstrukcje(m, std::move(t));
     m.obliczono = 0;
     m.Pusty = 0;
+    plik_projektu.clear();
     ustaw_caption("Velkora 2D - Beznazwy.V2D");
     port.Odswiez();
 }

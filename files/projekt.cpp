@@ -30,21 +30,52 @@ void _OKNO_::Zwol_pam() {
     port.Odswiez();
 }
 
+void _OKNO_::nowy_dokument(bool zapisany) {
+    historia.wyczysc();
+    wersja = ++ostatnia_wersja;
+    wersja_zapisana = zapisany ? wersja : 0;
+}
+
+void _OKNO_::odswiez_tytul() {
+    std::string t = ma_zmiany() ? model.caption + " *" : model.caption;
+    if (t == pokazany_tytul_) return;
+    pokazany_tytul_ = t;
+    port.UstawTytul(pokazany_tytul_);
+}
+
+bool _OKNO_::pozwol_porzucic() {
+    if (!ma_zmiany()) return true;
+    const std::string nazwa = plik_projektu.empty()
+                                  ? "Beznazwy.V2D"
+                                  : plik_projektu.substr(plik_projektu.find_last_of('/') + 1);
+    const int odp = port.MessageBox("Zapisać zmiany w projekcie " + nazwa + "?", "Velkora 2D",
+                                    Ikona::pytajnik, Przyciski::tak_nie_anuluj);
+    if (odp == IDNO) return true;
+    if (odp != IDYES) return false;
+    Cm_zapisz_projekt();
+    return !ma_zmiany();
+}
+
 void _OKNO_::Cm_Nowy() {
     if (model.Pusty == 0) {
-        if (!pytaj(port, "Utworzyć nowy projekt ?")) return;
+        // With changes, the question is whether to save them; without, the usual one.
+        if (ma_zmiany() ? !pozwol_porzucic() : !pytaj(port, "Utworzyć nowy projekt ?")) return;
         Zwol_pam();
     }
     Model& m = model;
     m.nn = m.ne = m.nl = m.nm = m.na = m.nq = m.nd = m.ntel = 0;
     m.obliczono = 0;
     m.Pusty = 0;
+    plik_projektu.clear();
+    nowy_dokument(true);
     ustaw_caption("Velkora 2D - Beznazwy.V2D");
 }
 
 void _OKNO_::Cm_Otworz() {
     // The open model is given up only for a file that has been read and accepted: a cancelled
-    // dialog or a refused file leaves it, its results and the caption as they were.
+    // dialog or a refused file leaves it, its results and the caption as they were. Unsaved
+    // changes are offered for saving first.
+    if (!pozwol_porzucic()) return;
     if (!port.OknoOtworz(*_plik_)) return;
     const std::string nazwa = _plik_->nazwa;
     Konstrukcja nowa;
@@ -58,6 +89,8 @@ void _OKNO_::Cm_Otworz() {
     model.nbw = 0;
     model.Pusty = 0;
     _plik_->katalog = folder_pliku(nazwa);
+    plik_projektu = nazwa;
+    nowy_dokument(true);
     ustaw_caption("Velkora 2D - " + nazwa);
     port.Odswiez();
 }
@@ -87,14 +120,35 @@ void _OKNO_::Cm_Zapisz() {
         return;
     }
     _plik_->katalog = folder_pliku(nazwa);
+    plik_projektu = nazwa;
+    wersja_zapisana = wersja;
     ustaw_caption("Velkora 2D - " + nazwa);
+}
+
+void _OKNO_::Cm_zapisz_projekt() {
+    if (model.Pusty != 0) return;
+    // Without a file of its own the project is saved as Save As would save it.
+    if (plik_projektu.empty()) return Cm_Zapisz();
+    std::string powod;
+    if (!zapisz_v2d(plik_projektu, model, powod)) {
+        blad_dysku(port, "Nie można zapisać do pliku", powod);
+        return;
+    }
+    wersja_zapisana = wersja;
+    odswiez_tytul();
+}
+
+void _OKNO_::Ce_zapisz_projekt(TCommandEnabler& ce) {
+    ce.Enable(model.Pusty == 0);
 }
 
 void _OKNO_::Cm_zamknij() {
     if (model.Pusty == 0) {
-        if (!pytaj(port, "Zamknąć projekt ?")) return;
+        if (ma_zmiany() ? !pozwol_porzucic() : !pytaj(port, "Zamknąć projekt ?")) return;
         Zwol_pam();
     }
+    plik_projektu.clear();
+    nowy_dokument(true);
     ustaw_caption("Velkora 2D");
 }
 
@@ -103,5 +157,6 @@ void _OKNO_::Cm_Koniec() {
 }
 
 bool _OKNO_::CanClose() {
+    if (ma_zmiany()) return pozwol_porzucic();
     return pytaj(port, "Zakończyć działanie programu ?");
 }

@@ -19,34 +19,64 @@ _OKNO_::~_OKNO_() {
     _plik_.reset();
 }
 
+namespace {
+// Names of undo steps: what the command did and to which entity, as the prompt or the new count
+// tells.
+std::string krok(const char* co, const char* numer) {
+    return std::string(co) + " " + numer;
+}
+std::string krok(const char* co, int numer) {
+    return std::string(co) + " " + std::to_string(numer);
+}
+}  // namespace
+
 const std::vector<Polecenie>& tablica_polecen() {
     using O = _OKNO_;
+    using K = const _OKNO_&;
     static const std::vector<Polecenie> t = {
+        {52001, &O::Cm_zapisz_projekt, &O::Ce_zapisz_projekt},
         {1070, &O::Cm_Nowy, nullptr},
         {1020, &O::Cm_Otworz, nullptr},
         {1060, &O::Cm_Zapisz, &O::Ce_Zapisz},
         {1030, &O::Cm_Zapisz, &O::Ce_Zapisz},
         {51698, &O::Cm_zamknij, &O::Ce_zamknij},
-        {51697, &O::Cm_kreator, &O::Ce_kreator},
+        {51697, &O::Cm_kreator, &O::Ce_kreator, [](K) { return std::string("kreator"); }},
         {1040, &O::Cm_Koniec, nullptr},
-        {51684, &O::Cm_d_mat, &O::Ce_d_mat},
-        {51685, &O::Cm_d_przek, &O::Ce_d_przek},
-        {51682, &O::Cm_d_wez, &O::Ce_d_wez},
-        {51683, &O::Cm_d_pret, &O::Ce_d_pret},
-        {51686, &O::Cm_d_podp, &O::Ce_d_podp},
-        {51687, &O::Cm_d_sile, &O::Ce_d_sile},
-        {1150, &O::Cm_z_mat, &O::Ce_z_mat},
-        {1160, &O::Cm_z_przek, &O::Ce_z_przek},
-        {51690, &O::Cm_z_wez, &O::Ce_z_wez},
-        {1170, &O::Cm_z_pret, &O::Ce_z_pret},
-        {51688, &O::Cm_z_podp, &O::Ce_z_podp},
-        {51689, &O::Cm_z_sile, &O::Ce_z_sile},
-        {51693, &O::Cm_u_mat, &O::Ce_u_mat},
-        {51695, &O::Cm_u_przek, &O::Ce_u_przek},
-        {51691, &O::Cm_u_wez, &O::Ce_u_wez},
-        {51692, &O::Cm_u_pret, &O::Ce_u_pret},
-        {51694, &O::Cm_u_podp, &O::Ce_u_podp},
-        {51696, &O::Cm_u_sile, &O::Ce_u_sile},
+        {52011, &O::Cm_cofnij, &O::Ce_cofnij},
+        {52012, &O::Cm_ponow, &O::Ce_ponow},
+        {51684, &O::Cm_d_mat, &O::Ce_d_mat,
+         [](K o) { return krok("dodanie materiału", o.model.nm); }},
+        {51685, &O::Cm_d_przek, &O::Ce_d_przek,
+         [](K o) { return krok("dodanie pola przekroju", o.model.na); }},
+        {51682, &O::Cm_d_wez, &O::Ce_d_wez, [](K o) { return krok("dodanie węzła", o.model.nn); }},
+        {51683, &O::Cm_d_pret, &O::Ce_d_pret,
+         [](K o) { return krok("dodanie pręta", o.model.ne); }},
+        {51686, &O::Cm_d_podp, &O::Ce_d_podp,
+         [](K o) { return krok("dodanie podpory w węźle", o.danewy.nu); }},
+        {51687, &O::Cm_d_sile, &O::Ce_d_sile,
+         [](K o) { return krok("dodanie siły w węźle", o.danes.nr); }},
+        {1150, &O::Cm_z_mat, &O::Ce_z_mat,
+         [](K o) { return krok("zmiana materiału", o.danenr.i); }},
+        {1160, &O::Cm_z_przek, &O::Ce_z_przek,
+         [](K o) { return krok("zmiana pola przekroju", o.danenr.i); }},
+        {51690, &O::Cm_z_wez, &O::Ce_z_wez, [](K o) { return krok("zmiana węzła", o.danenr.i); }},
+        {1170, &O::Cm_z_pret, &O::Ce_z_pret, [](K o) { return krok("zmiana pręta", o.danenr.i); }},
+        {51688, &O::Cm_z_podp, &O::Ce_z_podp,
+         [](K o) { return krok("zmiana podpór węzła", o.danenr.i); }},
+        {51689, &O::Cm_z_sile, &O::Ce_z_sile,
+         [](K o) { return krok("zmiana siły w węźle", o.danenr.i); }},
+        {51693, &O::Cm_u_mat, &O::Ce_u_mat,
+         [](K o) { return krok("usunięcie materiału", o.danenr.i); }},
+        {51695, &O::Cm_u_przek, &O::Ce_u_przek,
+         [](K o) { return krok("usunięcie pola przekroju", o.danenr.i); }},
+        {51691, &O::Cm_u_wez, &O::Ce_u_wez,
+         [](K o) { return krok("usunięcie węzła", o.danenr.i); }},
+        {51692, &O::Cm_u_pret, &O::Ce_u_pret,
+         [](K o) { return krok("usunięcie pręta", o.danenr.i); }},
+        {51694, &O::Cm_u_podp, &O::Ce_u_podp,
+         [](K o) { return krok("usunięcie podpór węzła", o.danenr.i); }},
+        {51696, &O::Cm_u_sile, &O::Ce_u_sile,
+         [](K o) { return krok("usunięcie sił węzła", o.danenr.i); }},
         {1010, &O::Cm_ODSWIEZ, nullptr},
         {51699, &O::Cm_stat, nullptr},
         {1130, &O::Cm_Wyniki, &O::Ce_Wyniki},
@@ -75,12 +105,63 @@ const Polecenie* szukaj(int id) {
 bool _OKNO_::Find(int id) {
     const Polecenie* p = szukaj(id);
     if (!p) return false;
-    (this->*(p->Cm))();
+    if (p->krok)
+        wykonaj_krok(
+            "", [this, p] { (this->*(p->Cm))(); }, p->krok);
+    else
+        (this->*(p->Cm))();
+    odswiez_tytul();
     return true;
 }
 
-void _OKNO_::wykonaj_krok(const std::string&, const std::function<void()>& zmiana) {
+void _OKNO_::wykonaj_krok(const std::string& nazwa, const std::function<void()>& zmiana) {
+    wykonaj_krok(nazwa, zmiana, nullptr);
+    odswiez_tytul();
+}
+
+void _OKNO_::wykonaj_krok(const std::string& nazwa, const std::function<void()>& zmiana,
+                          std::string (*nazwij)(const _OKNO_&)) {
+    StanModelu przed = stan();
     zmiana();
+    // Only what the user authored counts: a command that ended without a change leaves no step.
+    if (model.Pusty == przed.Pusty && te_same_dane(model, przed.k)) return;
+    historia.dodaj(nazwij ? nazwij(*this) : nazwa, std::move(przed));
+    wersja = ++ostatnia_wersja;
+}
+
+StanModelu _OKNO_::stan() const {
+    StanModelu s;
+    s.k = kopia(model, model.obliczono == 1);
+    s.Pusty = model.Pusty, s.obliczono = model.obliczono, s.nbw = model.nbw;
+    s.caption = model.caption, s.plik = plik_projektu, s.wersja = wersja;
+    return s;
+}
+
+void _OKNO_::przywroc(StanModelu s) {
+    // The table windows showed the model that goes; they close as they do before any edit.
+    zamknij_tabele();
+    przejmij_konstrukcje(model, std::move(s.k));
+    model.Pusty = s.Pusty, model.obliczono = s.obliczono, model.nbw = s.nbw;
+    model.caption = std::move(s.caption);
+    plik_projektu = std::move(s.plik);
+    wersja = s.wersja;
+    odswiez_tytul();
+    port.Odswiez();
+}
+
+void _OKNO_::Cm_cofnij() {
+    if (historia.moze_cofnac()) przywroc(historia.cofnij(stan()));
+}
+void _OKNO_::Ce_cofnij(TCommandEnabler& ce) {
+    ce.Enable(historia.moze_cofnac());
+    ce.SetText(historia.moze_cofnac() ? "&Cofnij: " + historia.do_cofniecia() : "&Cofnij");
+}
+void _OKNO_::Cm_ponow() {
+    if (historia.moze_ponowic()) przywroc(historia.ponow(stan()));
+}
+void _OKNO_::Ce_ponow(TCommandEnabler& ce) {
+    ce.Enable(historia.moze_ponowic());
+    ce.SetText(historia.moze_ponowic() ? "&Ponów: " + historia.do_ponowienia() : "&Ponów");
 }
 
 void _OKNO_::Enable(int id, TCommandEnabler& ce) {

@@ -3,11 +3,13 @@
 // Each method is defined in the folder of the subsystem that owns it.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "core/historia.h"
 #include "core/model.h"
 #include "editing/rekordy.h"
 #include "okno/platforma.h"
@@ -17,8 +19,10 @@
 struct TCommandEnabler {
     bool wlaczone = true;
     int zaznaczenie = -1;  // -1 untouched, 0 no check mark, 1 check mark
+    std::string tekst;     // a label in place of the template's, when not empty
     void Enable(bool b) { wlaczone = b; }
     void SetCheck(bool b) { zaznaczenie = b ? 1 : 0; }
+    void SetText(const std::string& t) { tekst = t; }
 };
 
 // The cursor-coordinate readout window; its label shows the text xx.
@@ -36,8 +40,9 @@ class _OKNO_ {
     UchwytOkna dd = 0;  // the latest input-data window, valid while model.id is 1
     UchwytOkna oo = 0;  // the latest results window, valid while model.iw is 1
     std::unique_ptr<_WSP_> wsp;
-    Kolor knapr[201];   // stress palette
-    float maxx = 0.0f;  // client height at the last paint
+    Kolor knapr[201];                            // stress palette
+    std::string pokazany_tytul_;  // the caption last given to the frame
+    float maxx = 0.0f;                           // client height at the last paint
     std::unique_ptr<UstawieniaPliku> _plik_;
     d_dane_pods dane{};
     d_dane_przek danep{};
@@ -51,6 +56,25 @@ class _OKNO_ {
     Model model;
     Platforma& port;
 
+    // Undo and the unsaved-changes mark: every state of the model has a version; the one last
+    // saved or opened is remembered, and the model has changes while the two differ.
+    Historia historia;
+    std::uint64_t wersja = 1, wersja_zapisana = 1, ostatnia_wersja = 1;
+    std::string plik_projektu;  // the project's file, empty while it has none
+    bool ma_zmiany() const { return model.Pusty == 0 && wersja != wersja_zapisana; }
+    // The model with its results, flags and project, as undo gives it back.
+    StanModelu stan() const;
+    void przywroc(StanModelu s);
+    // A new document (New, Open, Close): no history; `zapisany`: the model is its file as it is.
+    void nowy_dokument(bool zapisany);
+    // The frame's caption: the project's, with an asterisk while it has unsaved changes; set
+    // again only when it reads otherwise.
+    void odswiez_tytul();
+    // Asks, with unsaved changes, whether to save them first: true when the model may be given
+    // up (saved, or not wanted), false when the user chose to stay ("Anuluj", or a save that did
+    // not happen).
+    bool pozwol_porzucic();
+
     // Platform events.
     bool CanClose();
     void Paint(Powierzchnia& dc, int szerokosc, int wysokosc);
@@ -62,6 +86,9 @@ class _OKNO_ {
     // One undoable step made outside the command table (the mouse edits): runs `zmiana`, and when
     // it changed the model, records the state before it under `nazwa` ("usunięcie pręta 4").
     void wykonaj_krok(const std::string& nazwa, const std::function<void()>& zmiana);
+    // The same with the name read after the change, when `nazwij` is given.
+    void wykonaj_krok(const std::string& nazwa, const std::function<void()>& zmiana,
+                      std::string (*nazwij)(const _OKNO_&));
     // Runs the enabler of a menu item; an item without one stays enabled.
     void Enable(int id, TCommandEnabler& ce);
 
@@ -74,7 +101,8 @@ class _OKNO_ {
     // Sets the frame caption.
     void ustaw_caption(const std::string& c) {
         model.caption = c;
-        port.UstawTytul(c);
+        pokazany_tytul_ = ma_zmiany() ? c + " *" : c;
+        port.UstawTytul(pokazany_tytul_);
     }
     // Closes the table windows the flags say are open, as edits do before they change the model.
     void zamknij_tabele() {
@@ -88,6 +116,8 @@ class _OKNO_ {
     }
 
     // Plik
+    void Cm_zapisz_projekt();
+    void Ce_zapisz_projekt(TCommandEnabler& ce);
     void Cm_Nowy();
     void Cm_Otworz();
     void Cm_Zapisz();
@@ -97,6 +127,11 @@ class _OKNO_ {
     void Cm_kreator();
     void Ce_kreator(TCommandEnabler& ce);
     void Cm_Koniec();
+    // Edycja
+    void Cm_cofnij();
+    void Ce_cofnij(TCommandEnabler& ce);
+    void Cm_ponow();
+    void Ce_ponow(TCommandEnabler& ce);
     // Dodaj
     void Cm_d_mat();
     void Ce_d_mat(TCommandEnabler& ce);
@@ -166,5 +201,8 @@ struct Polecenie {
     int id;
     void (_OKNO_::*Cm)();
     void (_OKNO_::*Ce)(TCommandEnabler&);
+    // For a command that may change the model: the name of the step in the undo history, read
+    // once the command is done ("usunięcie pręta 4"). Null for every other command.
+    std::string (*krok)(const _OKNO_&) = nullptr;
 };
 const std::vector<Polecenie>& tablica_polecen();

@@ -9,9 +9,10 @@
 #include "view/powierzchnia.h"
 
 enum class Ikona { stop, pytajnik, wykrzyknik };
-enum class Przyciski { ok, tak_nie };
+enum class Przyciski { ok, tak_nie, tak_nie_anuluj };
 // Message box answers.
 inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
 inline constexpr int IDYES = 6;
 inline constexpr int IDNO = 7;
 
@@ -57,7 +58,7 @@ class Platforma {
   public:
     virtual ~Platforma() = default;
 
-    // A modal message box owned by the main window; returns IDOK, IDYES or IDNO.
+    // A modal message box owned by the main window; returns IDOK, IDYES, IDNO or IDCANCEL.
     virtual int MessageBox(const std::string& tekst, const std::string& tytul, Ikona ikona,
                            Przyciski przyciski) = 0;
     // A modal dialog built from template `szablon` over the transfer record at `rekord`;

@@ -63,6 +63,7 @@ struct PozycjaMenu {
     const char* etykieta = "";
     bool wylaczona = false;
     bool zaznaczona = false;
+    const char* skrot = "";  // keyboard shortcuts, ';' between several ("Ctrl+Z")
 };
 struct Podmenu {
     const char* etykieta;

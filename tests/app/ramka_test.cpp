@@ -35,13 +35,14 @@ QMenu* podmenu(QMenuBar& pasek, int i) {
     return pasek.actions().at(i)->menu();
 }
 
-TEST(Menu, TheSevenPopUpsCarryTheTemplatesItemsIdsSeparatorsAndInitialStates) {
+TEST(Menu, ThePopUpsCarryTheTemplatesItemsIdsSeparatorsAndInitialStates) {
     WidokGlowny widok;
     QMenuBar pasek;
     zbuduj_menu(pasek, widok.okno());
     const std::vector<std::vector<std::string>> oczekiwane = {
-        {"1070 &Nowy", "1020 &Otwórz", "1060 Zapisz &Jako", "51698 Zamk&nij", "-", "51697 &Kreator",
-         "-", "1040 &Koniec"},
+        {"1070 &Nowy", "1020 &Otwórz", "52001 &Zapisz", "1060 Zapisz &Jako", "51698 Zamk&nij", "-",
+         "51697 &Kreator", "-", "1040 &Koniec"},
+        {"52011 &Cofnij (off)", "52012 &Ponów (off)"},
         {"51684 &Materiał", "51685 P&ole przekroju", "51682 &Węzeł", "51683 &Pręt",
          "51686 Po&dpore", "51687 &Siłe"},
         {"1150 &Materiał", "1160 P&ole przekroju", "51690 &Węzeł", "1170 &Pręt", "51688 Po&dpore",
@@ -55,10 +56,10 @@ TEST(Menu, TheSevenPopUpsCarryTheTemplatesItemsIdsSeparatorsAndInitialStates) {
          "1210 Numery wę&złów (v)"},
         {"51700 &Pomoc", "-", "1240 &O programie..."},
     };
-    const char* tytuly[] = {"&Plik",       "&Dodaj", "&Zmień", "&Usuń",
-                            "&Obliczenia", "&Widok", "P&omoc"};
-    ASSERT_EQ(pasek.actions().size(), 7);
-    for (int i = 0; i < 7; ++i) {
+    const char* tytuly[] = {"&Plik", "&Edycja",     "&Dodaj", "&Zmień",
+                            "&Usuń", "&Obliczenia", "&Widok", "P&omoc"};
+    ASSERT_EQ(pasek.actions().size(), 8);
+    for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(pasek.actions().at(i)->text().toStdString(), tytuly[i]);
         EXPECT_EQ(pozycje(podmenu(pasek, i)), oczekiwane[i]) << tytuly[i];
     }
@@ -80,14 +81,15 @@ TEST(Menu, ItemsFollowTheirEnablersEachTimeAMenuOpens) {
     zbuduj_menu(pasek, widok.okno());
     // No model: only what needs none.
     EXPECT_EQ(wlaczone(pasek, 0), (std::vector<int>{1070, 1020, 51697, 1040}));
-    EXPECT_TRUE(wlaczone(pasek, 1).empty());
-    EXPECT_EQ(wlaczone(pasek, 4), (std::vector<int>{1010, 51699}));
-    EXPECT_EQ(wlaczone(pasek, 6), (std::vector<int>{51700, 1240}));
+    EXPECT_TRUE(wlaczone(pasek, 1).empty()) << "nothing to undo or redo";
+    EXPECT_TRUE(wlaczone(pasek, 2).empty());
+    EXPECT_EQ(wlaczone(pasek, 5), (std::vector<int>{1010, 51699}));
+    EXPECT_EQ(wlaczone(pasek, 7), (std::vector<int>{51700, 1240}));
 
     widok.okno().Cm_Nowy();  // an empty model
-    EXPECT_EQ(wlaczone(pasek, 0), (std::vector<int>{1070, 1020, 1060, 51698, 1040}));
-    EXPECT_EQ(wlaczone(pasek, 1), (std::vector<int>{51684, 51685, 51682}));
-    EXPECT_EQ(wlaczone(pasek, 4), (std::vector<int>{1010, 51699, 1140}));
+    EXPECT_EQ(wlaczone(pasek, 0), (std::vector<int>{1070, 1020, 52001, 1060, 51698, 1040}));
+    EXPECT_EQ(wlaczone(pasek, 2), (std::vector<int>{51684, 51685, 51682}));
+    EXPECT_EQ(wlaczone(pasek, 5), (std::vector<int>{1010, 51699, 1140}));
 }
 
 TEST(Menu, CheckMarksAreReadBackFromTheViewFlags) {
@@ -99,7 +101,7 @@ TEST(Menu, CheckMarksAreReadBackFromTheViewFlags) {
     m.p_n_ele = 0;
     m.p_n_pola = 1;
     m.p_napr = 1;
-    QMenu* menu = podmenu(pasek, 5);
+    QMenu* menu = podmenu(pasek, 6);
     for (QAction* a : menu->actions()) {
         EXPECT_EQ(a->isCheckable(), !a->isSeparator()) << "every view toggle, from the start";
     }
@@ -119,7 +121,7 @@ TEST(Ramka, OpensAsVelkora2DWithItsIconMenuAndReadout) {
     EXPECT_EQ(r.windowTitle(), "Velkora 2D");
     EXPECT_FALSE(r.windowIcon().isNull());
     EXPECT_EQ(r.windowIcon().availableSizes().value(0), QSize(32, 32));
-    EXPECT_EQ(r.menuBar()->actions().size(), 7);
+    EXPECT_EQ(r.menuBar()->actions().size(), 8);
     EXPECT_EQ(r.centralWidget(), &r.widok());
     OknoWsp* wsp = r.widok().wsp();
     EXPECT_EQ(wsp->geometry(), QRect(400, 10, 110, 100));

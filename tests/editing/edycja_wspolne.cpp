@@ -102,6 +102,7 @@ void KomendyEdycji::wykonaj(const Scenariusz& s) {
     };
     SCOPED_TRACE(s.nazwa);
     zbuduj(m, s.przed);
+    o.nowy_dokument(true);
     m.obliczono = 1;
     m.id = 1;
     o.dd = a.UtworzOknoTabeli(std::make_unique<PustaTabela>());
@@ -124,4 +125,19 @@ void KomendyEdycji::wykonaj(const Scenariusz& s) {
     const bool zapis = zrzut(s.po) != zrzut(s.przed) || s.obliczono == 0;
     EXPECT_EQ(a.tabele.at(o.dd).zywe, !zapis);
     EXPECT_EQ(m.id, 1);
+
+    // Every change is one step: undo gives back the model and the valid results it had, redo
+    // the change; a command that changed nothing leaves no step.
+    const bool zmiana = zrzut(s.po) != zrzut(s.przed);
+    ASSERT_EQ(o.historia.moze_cofnac(), zmiana);
+    EXPECT_EQ(o.ma_zmiany(), zmiana);
+    if (!zmiana) return;
+    o.Find(52011);
+    EXPECT_EQ(zrzut(m), zrzut(s.przed));
+    EXPECT_EQ(m.obliczono, 1);
+    EXPECT_FALSE(o.ma_zmiany());
+    o.Find(52012);
+    EXPECT_EQ(zrzut(m), zrzut(s.po));
+    EXPECT_EQ(m.obliczono, s.obliczono);
+    EXPECT_TRUE(niezmienniki(m));
 }

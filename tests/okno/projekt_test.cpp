@@ -241,3 +241,85 @@ TEST_F(Projekt, OknaPlikowZaczynajaWFolderzeOstatniegoUdanegoOtwarciaLubZapisu) 
     EXPECT_EQ(a.komunikaty.size(), 3u);
     EXPECT_EQ(o._plik_->nazwa, p) << "the name last chosen is still offered";
 }
+
+TEST_F(Projekt, UsuniecieCofnieteZapisujeSieBajtWBajtBezGwiazdkiWTytule) {
+    const std::string p = zapisany_pratt("most.V2D");
+    const std::string stare = bajty(p);
+    otworz(p);
+    o.Find(1010);
+    a.wpisy.push_back({{{8004, "4"}}, 1});  // delete bar 4
+    o.Find(51692);
+    EXPECT_EQ(a.tytul, "Velkora 2D - " + p + " *");
+    TCommandEnabler ce;
+    o.Enable(52011, ce);
+    EXPECT_EQ(ce.tekst, "&Cofnij: usunięcie pręta 4");
+    o.Find(52011);
+    EXPECT_EQ(o.model.obliczono, 1) << "results valid before the command are valid again";
+    EXPECT_EQ(a.tytul, "Velkora 2D - " + p);
+    o.Find(52001);  // Zapisz: to the project's own file, no dialog
+    EXPECT_EQ(bajty(p), stare);
+    EXPECT_TRUE(a.pliki.empty());
+
+    // The generator is one step too: undone, the project it replaced is back.
+    a.odpowiedzi = {IDYES};
+    a.wpisy.push_back({{}, 2});  // its first page cancelled: nothing to undo
+    o.Find(51697);
+    EXPECT_EQ(o.model.Pusty, 1);
+    o.Find(52011);
+    EXPECT_EQ(o.model.Pusty, 0);
+    EXPECT_EQ(o.plik_projektu, p);
+    EXPECT_FALSE(o.ma_zmiany());
+}
+
+TEST_F(Projekt, PytanieOZapisTylkoPrzyZmianachIKazdaOdpowiedzRobiCoMowi) {
+    const std::string p = zapisany_pratt("most.V2D");
+    const std::string pytanie = "Zapisać zmiany w projekcie most.V2D?";
+    const struct {
+        const char* nazwa;
+        int polecenie;
+        bool zmiana;
+        int odpowiedz;
+        const char* pytanie_bez_zmian;
+        bool porzucony;  // the model was given up
+    } przypadki[] = {
+        {"close, no changes", 51698, false, IDYES, "Zamknąć projekt ?", true},
+        {"close, save", 51698, true, IDYES, nullptr, true},
+        {"close, discard", 51698, true, IDNO, nullptr, true},
+        {"close, stay", 51698, true, IDCANCEL, nullptr, false},
+        {"new, no changes", 1070, false, IDYES, "Utworzyć nowy projekt ?", true},
+        {"new, discard", 1070, true, IDNO, nullptr, true},
+        {"new, stay", 1070, true, IDCANCEL, nullptr, false},
+        {"open, stay", 1020, true, IDCANCEL, nullptr, false},
+    };
+    for (const auto& c : przypadki) {
+        SCOPED_TRACE(c.nazwa);
+        if (o.ma_zmiany()) a.odpowiedzi = {IDNO};  // what the case before stayed with goes
+        otworz(p);
+        const std::string stare = bajty(p);
+        if (c.zmiana) {
+            a.wpisy.push_back({{{8004, "2"}}, 1});  // delete bar 2
+            o.Find(51692);
+        }
+        a.komunikaty.clear();
+        a.odpowiedzi = {c.odpowiedz};
+        o.Find(c.polecenie);
+        ASSERT_EQ(a.komunikaty.size(), 1u);
+        EXPECT_EQ(a.komunikaty[0].tekst, c.pytanie_bez_zmian ? c.pytanie_bez_zmian : pytanie);
+        EXPECT_EQ(a.komunikaty[0].przyciski,
+                  c.pytanie_bez_zmian ? Przyciski::tak_nie : Przyciski::tak_nie_anuluj);
+        EXPECT_EQ(o.plik_projektu.empty(), c.porzucony);
+        EXPECT_EQ(bajty(p) != stare, c.zmiana && c.odpowiedz == IDYES) << "saved only on Tak";
+        EXPECT_EQ(o.ma_zmiany(), !c.porzucony);
+        zapisany_pratt("most.V2D");
+        a.odpowiedzi.clear();
+    }
+    // Quitting asks the same.
+    a.odpowiedzi = {IDNO};
+    otworz(p);
+    a.wpisy.push_back({{{8004, "2"}}, 1});
+    o.Find(51692);
+    a.odpowiedzi = {IDCANCEL};
+    EXPECT_FALSE(o.CanClose());
+    a.odpowiedzi = {IDNO};
+    EXPECT_TRUE(o.CanClose());
+}

@@ -53,7 +53,7 @@ int Atrapa::MessageBox(const std::string& tekst, const std::string& tyt, Ikona i
     komunikaty.push_back({tekst, tyt, ikona, przyciski});
     dziennik.push_back("box: " + tekst);
     int odp = przyciski == Przyciski::ok ? IDOK : IDNO;
-    if (przyciski == Przyciski::tak_nie) {
+    if (przyciski != Przyciski::ok) {
         if (odpowiedzi.empty()) {
             ADD_FAILURE() << "no scripted answer for: " << tekst;
             ++bledy_skryptu;
