@@ -13,6 +13,9 @@ inline int zapytaj_o_numer(_OKNO_& o, const char* pytanie) {
     return numer_z_pola(o.danenr.i);
 }
 
+// Removes every temperature change of bar n, keeping the others in their order.
+void usun_temperatury_preta(Model& m, int n);
+
 // The checks of one dialog, run in order: every failing check shows its own message.
 class Kontrola {
   public:

@@ -127,18 +127,7 @@ void _OKNO_::Cm_u_pret() {
             --m.ne;
             utworz_na_nowo(m.stressp, m.ne);
             // The bar's temperature changes go with it; later bars move down by one.
-            std::vector<char> zostaje(static_cast<std::size_t>(m.ntel) + 1, 0);
-            int nowe = 0;
-            for (int i = 1; i <= m.ntel; ++i) {
-                zostaje[i] = m.nset[i] != n;
-                nowe += zostaje[i];
-            }
-            if (nowe < m.ntel) {
-                auto z = [&](int i) { return zostaje[i] != 0; };
-                kompaktuj(m.temp, m.ntel, nowe, z);
-                kompaktuj(m.nset, m.ntel, nowe, z);
-                m.ntel = nowe;
-            }
+            usun_temperatury_preta(m, n);
             for (int i = 1; i <= m.ntel; ++i)
                 if (m.nset[i] > n) --m.nset[i];
             m.obliczono = 0;

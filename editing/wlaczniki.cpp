@@ -74,6 +74,17 @@ void _OKNO_::Ce_u_sile(TCommandEnabler& ce) {
     ce.Enable(otwarty(model) && model.nn > 0 && model.nl > 0);
 }
 
+// Temperature changes hang on bars.
+void _OKNO_::Ce_d_temp(TCommandEnabler& ce) {
+    ce.Enable(otwarty(model) && model.ne > 0);
+}
+void _OKNO_::Ce_z_temp(TCommandEnabler& ce) {
+    ce.Enable(otwarty(model) && model.ne > 0 && model.ntel > 0);
+}
+void _OKNO_::Ce_u_temp(TCommandEnabler& ce) {
+    ce.Enable(otwarty(model) && model.ne > 0 && model.ntel > 0);
+}
+
 void _OKNO_::Ce_Wyniki(TCommandEnabler& ce) {
     ce.Enable(otwarty(model) && model.obliczono == 1);
 }

@@ -52,6 +52,7 @@ class _OKNO_ {
     d_wymusz danewy{};
     d_wsp danew{};
     d_przekr daneprzekr{};
+    d_temp danetemp{};
 
     Model model;
     Platforma& port;
@@ -171,6 +172,13 @@ class _OKNO_ {
     void Ce_u_podp(TCommandEnabler& ce);
     void Cm_u_sile();
     void Ce_u_sile(TCommandEnabler& ce);
+    // Dodaj, Zmień, Usuń: temperature changes of bars
+    void Cm_d_temp();
+    void Ce_d_temp(TCommandEnabler& ce);
+    void Cm_z_temp();
+    void Ce_z_temp(TCommandEnabler& ce);
+    void Cm_u_temp();
+    void Ce_u_temp(TCommandEnabler& ce);
     // Obliczenia
     void Cm_ODSWIEZ();
     void Cm_stat();
