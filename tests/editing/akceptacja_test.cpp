@@ -122,8 +122,9 @@ TEST(EdycjaLosowa, NicWpisaneNiePsujeModelu) {
     LosowyUzytkownik a;
     _OKNO_ o(a);
     o.Cm_Nowy();
-    const int polecenia[] = {51684, 51685, 51682, 51683, 51686, 51687, 1150,  1160,  51690,
-                             1170,  51688, 51689, 51693, 51695, 51691, 51692, 51694, 51696};
+    const int polecenia[] = {51684, 51685, 51682, 51683, 51686, 51687, 1150,
+                             1160,  51690, 1170,  51688, 51689, 51693, 51695,
+                             51691, 51692, 51694, 51696, 52101, 52102, 52103};
     std::uniform_int_distribution<int> ktore(0, std::size(polecenia) - 1);
     // Adding is more likely than the rest, so the model grows to something worth editing.
     std::uniform_int_distribution<int> dodawanie(0, 5);

@@ -1,6 +1,8 @@
 // The "Dodaj" commands through the stand-in.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "tests/editing/edycja_wspolne.h"
 
 TEST_F(Dodaj, KazdyWpisDodajeAlboOdrzucaZeWszystkimiKomunikatami) {
@@ -72,10 +74,16 @@ TEST_F(Dodaj, KazdyWpisDodajeAlboOdrzucaZeWszystkimiKomunikatami) {
              {"Zły numer węzła", "Wartość siły równa zeru"}, b, 1),
         scen("force 1e39 on node 6", b, 51687, {ok({{8500, "6"}, {8501, "1e39"}}), anuluj},
              {"Zły numer węzła", "Wartość siły równa zeru"}, b, 1),
+        scen("temperature on a bar that has one, after bar 8 and a ΔT that is no number", b, 52101,
+             {ok({{8500, "8"}, {8501, "1e39"}}), ok({{8500, "3"}, {8501, "-5"}})},
+             {"Zły numer pręta", "Przyrost temperatury nie jest liczbą"}, baza_z([](Opis& o) {
+                 o.temperatury.push_back({3, -5.0f});
+             }),
+             0),
     };
     for (const Scenariusz& x : s) wykonaj(x);
     // Cancel changes nothing and still repaints.
-    for (int p : {51684, 51685, 51682, 51683, 51686, 51687})
+    for (int p : {51684, 51685, 51682, 51683, 51686, 51687, 52101})
         wykonaj(scen("cancel", b, p, {anuluj}, {}, b, 1));
 }
 
@@ -87,6 +95,7 @@ TEST_F(Dodaj, DialogPokazujeDomyslneZaKazdymRazem) {
         {51683, {{8004, "8"}, {8500, "0"}, {8501, "0"}, {8502, "1"}, {8503, "1"}}},
         {51686, {{8004, "4"}, {8500, "0"}, {8501, "0.0"}, {8502, "0.0"}, {8600, "0"}, {8610, "0"}}},
         {51687, {{8004, "3"}, {8500, "0"}, {8501, "0.0"}, {8620, "1"}, {8630, "0"}}},
+        {52101, {{8004, "3"}, {8500, "0"}, {8501, "0.0"}}},
     };
     zbuduj(m, baza());
     for (const auto& [polecenie, pola] : domyslne) {
@@ -100,14 +109,26 @@ TEST_F(Dodaj, DialogPokazujeDomyslneZaKazdymRazem) {
     }
 }
 
+TEST_F(Dodaj, ZmianaTemperaturyDodanaDoUtwierdzonegoPretaDajeNaprezenieMinusEAlfaDeltaT) {
+    zbuduj(m, {.wezly = {{0, 0}, {2, 0}},
+               .prety = {{1, 2, 1, 1}},
+               .podpory = {{1, 0}, {2, 0}, {3, 0}, {4, 0}}});
+    dialog(ok({{8500, "1"}, {8501, "40"}}));
+    o.Find(52101);
+    o.Find(1010);
+    ASSERT_EQ(m.obliczono, 1);
+    const double s = -static_cast<double>(m.pm[1][1]) * m.pm[1][2] * 40;
+    EXPECT_NEAR(m.stressp[1], s, 1e-4 * std::fabs(s));
+}
+
 TEST_F(Dodaj, BezModeluAlboBezWezlowITworzywaTylkoOdswieza) {
-    for (int p : {51684, 51685, 51682, 51683, 51686, 51687}) o.Find(p);
-    EXPECT_EQ(a.odswiezenia, 6);
+    for (int p : {51684, 51685, 51682, 51683, 51686, 51687, 52101}) o.Find(p);
+    EXPECT_EQ(a.odswiezenia, 7);
     o.Cm_Nowy();
     const int przed = a.odswiezenia;
-    for (int p : {51683, 51686, 51687}) o.Find(p);
+    for (int p : {51683, 51686, 51687, 52101}) o.Find(p);
     EXPECT_TRUE(a.pokazy.empty());
-    EXPECT_EQ(a.odswiezenia, przed + 3);
+    EXPECT_EQ(a.odswiezenia, przed + 4);
 }
 
 TEST_F(KomendyEdycji, PoleLiczbowePrzyjmujePrzecinekAInnyTekstOdrzucaKomunikatemPola) {
@@ -137,6 +158,14 @@ TEST_F(KomendyEdycji, PoleLiczbowePrzyjmujePrzecinekAInnyTekstOdrzucaKomunikatem
         {"change area", 1160, "1", {}, 8500, "Pole przkroju musi być większe od zera", true},
         {"change node Y", 51690, "1", {}, 8501, "Współrzędna Y<0", true},
         {"change bar material", 1170, "1", {}, 8502, "Zły numer materiału", false},
+        {"add temperature",
+         52101,
+         nullptr,
+         {{8500, "1"}},
+         8501,
+         "Przyrost temperatury nie jest liczbą",
+         true},
+        {"change temperature", 52102, "3", {}, 8501, "Przyrost temperatury nie jest liczbą", true},
     };
     for (const auto& p : pola)
         for (const char* tekst : {"2a", "abc", ""}) {
@@ -161,4 +190,9 @@ TEST_F(KomendyEdycji, PoleLiczbowePrzyjmujePrzecinekAInnyTekstOdrzucaKomunikatem
                  1));
     wykonaj(scen("force changed with a comma", b, 51689, {numer("4"), ok({{8501, "-2,5"}})}, {},
                  baza_z([](Opis& o) { o.sily[0].second = -2.5f; }), 0));
+    wykonaj(scen("temperature typed with a comma", b, 52101, {ok({{8500, "2"}, {8501, "-12,5"}})},
+                 {}, baza_z([](Opis& o) {
+                     o.temperatury.push_back({2, -12.5f});
+                 }),
+                 0));
 }

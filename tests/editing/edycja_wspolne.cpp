@@ -93,12 +93,15 @@ Opis baza() {
 }
 
 void KomendyEdycji::wykonaj(const Scenariusz& s) {
-    static const std::map<std::string, std::string> tytuly = {
-        {"W tym węźle nie ma siły..", "Zmiana siły"},
-        {"Materiał jest używany przez element", "Usuwanie materiału"},
-        {"Pole przekroju używane jest przez element", "Usuwanie pola przekroju"},
-        {"W tym węźle nie ma podpór..", "Usuwanie podpór"},
-        {"W tym węźle nie ma sił..", "Usuwanie sił"},
+    // Titles of the refusals that are not data errors, by command and text.
+    static const std::map<std::pair<int, std::string>, std::string> tytuly = {
+        {{51689, "W tym węźle nie ma siły.."}, "Zmiana siły"},
+        {{51693, "Materiał jest używany przez element"}, "Usuwanie materiału"},
+        {{51695, "Pole przekroju używane jest przez element"}, "Usuwanie pola przekroju"},
+        {{51694, "W tym węźle nie ma podpór.."}, "Usuwanie podpór"},
+        {{51696, "W tym węźle nie ma sił.."}, "Usuwanie sił"},
+        {{52102, "W tym pręcie nie ma zmiany temperatury.."}, "Zmiana temperatury"},
+        {{52103, "W tym pręcie nie ma zmiany temperatury.."}, "Usuwanie zmian temperatury"},
     };
     SCOPED_TRACE(s.nazwa);
     zbuduj(m, s.przed);
@@ -114,7 +117,7 @@ void KomendyEdycji::wykonaj(const Scenariusz& s) {
     a.wpisy.clear();
     EXPECT_EQ(a.teksty(), s.komunikaty);
     for (const Komunikat& k : a.komunikaty) {
-        const auto t = tytuly.find(k.tekst);
+        const auto t = tytuly.find({s.polecenie, k.tekst});
         EXPECT_EQ(k.tytul, t == tytuly.end() ? "Błąd danych" : t->second);
         EXPECT_EQ(k.ikona, Ikona::stop);
     }

@@ -70,6 +70,10 @@ TEST_F(Usun, UsuniecieDajeModelIWynikiTakieJakZbudowanegoBezTego) {
                  o.sily.insert(o.sily.begin() + 1, {{3, 1.0f}, {4, 2.0f}, {3, 3.0f}});
              }),
              51696, {numer("2")}, {}, b, 0),
+        scen("every temperature change of bar 2", baza_z([](Opis& o) {
+                 o.temperatury = {{2, 1.0f}, {3, 20.0f}, {2, 4.0f}, {7, -15.0f}, {2, 6.0f}};
+             }),
+             52103, {numer("2")}, {}, b, 0),
     };
     Model bez;
     zbuduj(bez, b);
@@ -110,6 +114,11 @@ TEST_F(Usun, OdmowyINumeryBezPokrycia) {
              1),
         scen("forces of node 99", b, 51696, {numer("99")}, {"W tym węźle nie ma sił.."}, b, 1),
         scen("forces of node 0", b, 51696, {numer("0")}, {}, b, 1),
+        scen("temperatures of a bar without", b, 52103, {numer("2")},
+             {"W tym pręcie nie ma zmiany temperatury.."}, b, 1),
+        scen("temperatures of bar 99", b, 52103, {numer("99")},
+             {"W tym pręcie nie ma zmiany temperatury.."}, b, 1),
+        scen("temperatures of bar 0", b, 52103, {numer("0")}, {}, b, 1),
         scen("material 3", b, 51693, {numer("3")}, {}, b, 1),
         scen("node 6", b, 51691, {numer("6")}, {}, b, 1),
         scen("bar prompt closed", b, 51692, {anuluj}, {}, b, 1),

@@ -14,6 +14,7 @@ Opis dokladne() {
         o.pola[0] = 0.0012f;
         o.podpory[1].second = 0.123456f;
         o.sily[0].second = 1234.5678f;
+        o.temperatury[0].second = 12.345678f;
     });
 }
 
@@ -30,6 +31,7 @@ TEST_F(Zmien, KazdaZmianaZapisujeAlboOdrzucaZeWszystkimiKomunikatami) {
         scen("support unchanged", d, 51688, {numer("1"), ok()}, {}, d, 0),
         scen("force unchanged", d, 51689, {numer("4"), ok()}, {}, d, 0),
         scen("bar unchanged", d, 1170, {numer("3"), ok()}, {}, d, 0),
+        scen("temperature unchanged", d, 52102, {numer("3"), ok()}, {}, d, 0),
         scen("node Y typed, X kept", d, 51690, {numer("1"), ok({{8501, "2.5"}})}, {},
              baza_z([&](Opis& o) { o = d, o.wezly[0][1] = 2.5f; }), 0),
         scen("material E typed, alpha kept", d, 1150, {numer("1"), ok({{8500, "3e11"}})}, {},
@@ -46,6 +48,7 @@ TEST_F(Zmien, KazdaZmianaZapisujeAlboOdrzucaZeWszystkimiKomunikatami) {
         scen("node 6", b, 51690, {numer("6")}, {}, b, 1),
         scen("bar 8", b, 1170, {numer("8")}, {}, b, 1),
         scen("support prompt closed", b, 51688, {anuluj}, {}, b, 1),
+        scen("temperature cancel", b, 52102, {numer("7"), anuluj}, {}, b, 1),
         // Refused values: every message, then the dialog again.
         scen("material nan, -1", b, 1150, {numer("1"), ok({{8500, "nan"}, {8501, "-1"}}), anuluj},
              {"Moduł Younga <=0", "Wsp. rozszerzalnosci cieplnej <0"}, b, 1),
@@ -59,6 +62,9 @@ TEST_F(Zmien, KazdaZmianaZapisujeAlboOdrzucaZeWszystkimiKomunikatami) {
         scen("force node 0, 1e39", b, 51689,
              {numer("4"), ok({{8500, "0"}, {8501, "1e39"}}), anuluj},
              {"Zły numer węzła", "Wartość siły równa zeru"}, b, 1),
+        scen("temperature bar 8, ΔT inf", b, 52102,
+             {numer("3"), ok({{8500, "8"}, {8501, "inf"}}), anuluj},
+             {"Zły numer pręta", "Przyrost temperatury nie jest liczbą"}, b, 1),
         // Material and area are checked also after cancel, on what is stored.
         scen("stored modulus 0, cancel", baza_z([](Opis& o) { o.materialy[1][0] = 0.0f; }), 1150,
              {numer("2"), anuluj}, {"Moduł Younga <=0"},
@@ -105,6 +111,18 @@ TEST_F(Zmien, KazdaZmianaZapisujeAlboOdrzucaZeWszystkimiKomunikatami) {
              0),
         scen("force in a direction the node has none", b, 51689,
              {numer("4"), ok({{8620, "1"}}), anuluj}, {}, b, 1),
+        // Temperature: the bar's last entry; typing another bar moves it there.
+        scen("temperature of a bar without", b, 52102, {numer("2")},
+             {"W tym pręcie nie ma zmiany temperatury.."}, b, 1),
+        scen("temperature prompt closed", b, 52102, {anuluj},
+             {"W tym pręcie nie ma zmiany temperatury.."}, b, 1),
+        scen("temperature, last of two, moved to bar 5", baza_z([](Opis& o) {
+                 o.temperatury = {{3, 20.0f}, {7, -15.0f}, {3, 5.0f}};
+             }),
+             52102, {numer("3"), ok({{8500, "5"}, {8501, "6"}})}, {}, baza_z([](Opis& o) {
+                 o.temperatury = {{3, 20.0f}, {7, -15.0f}, {5, 6.0f}};
+             }),
+             0),
     };
     for (const Scenariusz& x : s) wykonaj(x);
 }
@@ -133,6 +151,7 @@ TEST_F(Zmien, DialogPokazujeZapisaneWartosciTekstemKtoryJeOddaje) {
          "3",
          {{8004, "3"}, {8500, "3"}, {8600, "0"}, {8501, "0.0"}, {8610, "1"}, {8502, "0.00100"}}},
         {51689, "4", {{8004, "2"}, {8500, "4"}, {8501, "1234.57"}, {8620, "0"}, {8630, "1"}}},
+        {52102, "7", {{8004, "2"}, {8500, "7"}, {8501, "-15.000"}}},
     };
     zbuduj(m, dokladne());
     for (const auto& p : przypadki) {

@@ -46,11 +46,13 @@ TEST(Wlaczniki, KazdaRegulaDostepnosciPolecen) {
     const Opis pelny_opis{.wezly = {{0, 0}, {3, 0}, {3, 4}},
                           .prety = {{1, 2, 1, 1}, {2, 3, 1, 1}, {1, 3, 1, 1}},
                           .podpory = {{1, 0}, {2, 0}, {4, 0}},
-                          .sily = {{6, -1}}};
-    std::set<int> pelny =
-        oraz({52001, 1060, 51698, 51684, 51685, 51682, 51683, 51686, 51687, 1150,  1160,
-              51690, 1170, 51688, 51689, 51693, 51695, 51691, 51692, 51694, 51696, 1140});
-    // Supports and forces are offered for change and deletion each only while there are some.
+                          .sily = {{6, -1}},
+                          .temperatury = {{2, 10}}};
+    std::set<int> pelny = oraz({52001, 1060,  51698, 51684, 51685, 51682, 51683, 51686, 51687,
+                                1150,  1160,  51690, 1170,  51688, 51689, 51693, 51695, 51691,
+                                51692, 51694, 51696, 1140,  52101, 52102, 52103});
+    // Supports, forces and temperature changes are offered for change and deletion each only
+    // while there are some.
     auto bez = [](std::set<int> s, std::set<int> bez) {
         for (int id : bez) s.erase(id);
         return s;
@@ -63,6 +65,10 @@ TEST(Wlaczniki, KazdaRegulaDostepnosciPolecen) {
     d.podpory.clear();
     zbuduj(o.model, d);
     EXPECT_EQ(wlaczone(o), bez(pelny, {51688, 51694})) << "forces without supports";
+    d = pelny_opis;
+    d.temperatury.clear();
+    zbuduj(o.model, d);
+    EXPECT_EQ(wlaczone(o), bez(pelny, {52102, 52103})) << "bars without temperature changes";
 
     zbuduj(o.model, pelny_opis);
     EXPECT_EQ(wlaczone(o), pelny);
