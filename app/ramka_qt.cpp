@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QStatusBar>
 
 #include "app/widok_qt.h"
 #include "okno/okno.h"
@@ -41,6 +42,7 @@ void zbuduj_menu(QMenuBar& pasek, _OKNO_& okno) {
             okno.Enable(z.id, ce);
             a->setCheckable(z.zaznaczona || ce.zaznaczenie != -1);
             a->setChecked(z.zaznaczona);
+            if (z.id == CM_DOPASUJ) a->setShortcut(Qt::Key_Home);
             const int id = z.id;
             QObject::connect(a, &QAction::triggered, m, [&okno, id] { okno.Find(id); });
         }
@@ -54,6 +56,9 @@ Ramka::Ramka(const char* tytul) {
     widok_ = new WidokGlowny(this);
     setCentralWidget(widok_);
     zbuduj_menu(*menuBar(), widok_->okno());
+    // What lies under the cursor is told here.
+    statusBar();
+    widok_->setFocus();
 }
 
 Ramka::~Ramka() {
