@@ -52,7 +52,7 @@ std::string opis_wezla(const Model& m, int n) {
     }
     if (wx || wy) {
         t += std::string("; podpora ") + (wx && wy ? "X, Y" : wx ? "X" : "Y");
-        if (!wymuszone.empty()) t += " (przemieszczenie " + lista(wymuszone, "%.6f") + ")";
+        if (!wymuszone.empty()) t += " (wymuszone " + lista(wymuszone, "%.6f") + ")";
     }
     for (int i = 1; m.ild && m.al && i <= m.nl && i <= m.ild.high() && i <= m.al.high(); ++i)
         if (m.ild[i] == dx || m.ild[i] == dy) sily.push_back({m.ild[i], m.al[i]});

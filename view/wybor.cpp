@@ -71,6 +71,7 @@ template <class Dla>
 void SiatkaWyboru::wypelnij(Spis& s, int ile, const Dla& dla) {
     const std::size_t komorek = static_cast<std::size_t>(kolumny_) * wiersze_;
     std::vector<std::uint32_t> pary;  // cell, then entity, one after the other
+    pary.reserve(4 * static_cast<std::size_t>(std::max(0, ile)));
     for (int i = 1; i <= ile; ++i)
         dla(i, [&](int c) {
             pary.push_back(static_cast<std::uint32_t>(c));
@@ -149,6 +150,8 @@ bool SiatkaWyboru::aktualna(const Konstrukcja& k, const Odwzorowanie& o, int w, 
 }
 
 Wskazanie SiatkaWyboru::wybierz(const Konstrukcja& k, float x, float y) const {
+    // Off the client area nothing is under the cursor, whatever lies near.
+    if (!(x >= 0.0f && y >= 0.0f && x < w_ && y < h_)) return {};
     const int c = komorka(x, y);
     if (c < 0 || wezly_.poczatki.empty()) return {};
     const int nn = wezly_w_tablicy(k), ne = prety_w_tablicy(k);

@@ -32,8 +32,8 @@ class SiatkaWyboru {
     void uniewaznij() { zbudowana_ = false; }
 
     // The node nearest the point within its radius; failing that, the nearest bar within its
-    // radius; equal distances go to the lower number. Numbers the model no longer has are
-    // passed over.
+    // radius; equal distances go to the lower number. Nothing off the client area. Numbers the
+    // model no longer has are passed over.
     Wskazanie wybierz(const Konstrukcja& k, float x, float y) const;
 
   private:
