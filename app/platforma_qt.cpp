@@ -1,5 +1,6 @@
 #include "app/platforma_qt.h"
 
+#include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -7,6 +8,10 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QSettings>
+#include <QStatusBar>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
@@ -177,4 +182,39 @@ void PlatformaQt::OtworzDokument(const std::string& plik) {
 
 void PlatformaQt::ZamknijGlowne() {
     ramka()->close();
+}
+
+void PlatformaQt::UstawStatus(const std::string& tekst) {
+    // Only a frame has a status bar; a view shown alone has nowhere to say it.
+    if (auto* r = qobject_cast<QMainWindow*>(ramka())) r->statusBar()->showMessage(z_utf8(tekst));
+}
+
+void PlatformaQt::OdswiezWskazanie() {
+    widok_.update();
+}
+
+int PlatformaQt::MenuKontekstowe(const std::vector<PozycjaKontekstowa>& pozycje) {
+    QMenu m(&widok_);
+    for (std::size_t i = 0; i < pozycje.size(); ++i) {
+        QAction* a = m.addAction(z_utf8(pozycje[i].etykieta));
+        a->setEnabled(pozycje[i].wlaczona);
+        a->setData(static_cast<int>(i) + 1);
+    }
+    const QAction* wybrana = m.exec(QCursor::pos());
+    return wybrana ? wybrana->data().toInt() : 0;
+}
+
+namespace {
+// The program's settings, under the user's configuration.
+QSettings ustawienia() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Velkora", "Velkora 2D");
+}
+}  // namespace
+
+std::string PlatformaQt::Ustawienie(const std::string& klucz) {
+    return ustawienia().value(z_utf8(klucz)).toString().toStdString();
+}
+
+void PlatformaQt::ZapiszUstawienie(const std::string& klucz, const std::string& wartosc) {
+    ustawienia().setValue(z_utf8(klucz), z_utf8(wartosc));
 }

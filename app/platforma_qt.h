@@ -42,6 +42,11 @@ class PlatformaQt : public Platforma {
     void ZniszczOknoTabeli(UchwytOkna okno) override;
     void OtworzDokument(const std::string& plik) override;
     void ZamknijGlowne() override;
+    void UstawStatus(const std::string& tekst) override;
+    void OdswiezWskazanie() override;
+    int MenuKontekstowe(const std::vector<PozycjaKontekstowa>& pozycje) override;
+    std::string Ustawienie(const std::string& klucz) override;
+    void ZapiszUstawienie(const std::string& klucz, const std::string& wartosc) override;
 
   private:
     QWidget* ramka() const;

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QStatusBar>
 
 #include "app/widok_qt.h"
 #include "okno/okno.h"
@@ -54,6 +55,7 @@ void zbuduj_menu(QMenuBar& pasek, _OKNO_& okno) {
             okno.Enable(z.id, ce);
             a->setCheckable(z.zaznaczona || ce.zaznaczenie != -1);
             a->setChecked(z.zaznaczona);
+            if (z.id == CM_DOPASUJ) a->setShortcut(Qt::Key_Home);
             const int id = z.id;
             // After each command every item follows its enabler again, so that a shortcut is
             // live exactly when its menu item would be.
@@ -75,6 +77,9 @@ Ramka::Ramka(const char* tytul) {
     // Whatever changed the model (a mouse edit too) asks for a repaint: the items, and with them
     // their shortcuts, follow their enablers then as well.
     widok_->port().po_odswiezeniu = [this] { odswiez_menu(*menuBar(), widok_->okno()); };
+    // What lies under the cursor is told here.
+    statusBar();
+    widok_->setFocus();
 }
 
 Ramka::~Ramka() {

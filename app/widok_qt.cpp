@@ -1,10 +1,12 @@
 #include "app/widok_qt.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -131,9 +133,11 @@ WidokGlowny::WidokGlowny(QWidget* rodzic) : QWidget(rodzic) {
     port_ = std::make_unique<PortWidoku>(*this);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
     wsp_ = new OknoWsp(this, QString());
     port_->ustaw_wsp(wsp_->etykieta());
     okno_ = std::make_unique<_OKNO_>(*port_);
+    okno_->wczytaj_ustawienia();
     wsp_->etykieta()->setText(QString::fromStdString(okno_->wsp->xx));
     wsp_->dopasuj();
 }
@@ -172,9 +176,15 @@ void WidokGlowny::paintEvent(QPaintEvent* e) {
         PowierzchniaQt dc(q);
         okno_->Paint(dc, width(), height());
         obraz_wazny_ = true;
+        // The model or the view may have changed under a cursor that stayed where it was.
+        okno_->odswiez_wskazanie();
     }
     p.drawImage(e->rect(), obraz_,
                 QRectF(QPointF(e->rect().topLeft()) * skala, QSizeF(e->rect().size()) * skala));
+    PowierzchniaQt dc(p);
+    okno_->RysujWskazanie(dc);
+    const Qt::CursorShape k = okno_->rysowanie ? Qt::CrossCursor : Qt::ArrowCursor;
+    if (cursor().shape() != k) setCursor(k);
 }
 
 void WidokGlowny::resizeEvent(QResizeEvent* e) {
@@ -183,11 +193,57 @@ void WidokGlowny::resizeEvent(QResizeEvent* e) {
 }
 
 void WidokGlowny::mouseMoveEvent(QMouseEvent* e) {
-    if (okno_) {
-        const QPoint p = e->position().toPoint();
-        okno_->EvMouseMove(p.x(), p.y());
-        wsp_->dopasuj();
+    if (!okno_) return;
+    const QPoint p = e->position().toPoint();
+    if (przesuwa_) {
+        okno_->przesun_widok(p.x() - chwyt_.x(), p.y() - chwyt_.y());
+        chwyt_ = p;
+        return;
     }
+    okno_->EvMouseMove(p.x(), p.y());
+    wsp_->dopasuj();
+}
+
+void WidokGlowny::mousePressEvent(QMouseEvent* e) {
+    if (!okno_) return;
+    const QPoint p = e->position().toPoint();
+    if (e->button() == Qt::MiddleButton) {
+        przesuwa_ = true;
+        chwyt_ = p;
+    } else if (e->button() == Qt::LeftButton) {
+        okno_->EvLButtonDown(p.x(), p.y());
+    } else if (e->button() == Qt::RightButton) {
+        okno_->EvRButtonDown(p.x(), p.y());
+    }
+}
+
+void WidokGlowny::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() != Qt::MiddleButton || !przesuwa_) return;
+    przesuwa_ = false;
+    // The readout and the highlight caught up with the cursor where the drag ended.
+    mouseMoveEvent(e);
+}
+
+void WidokGlowny::mouseDoubleClickEvent(QMouseEvent* e) {
+    const QPoint p = e->position().toPoint();
+    if (okno_ && e->button() == Qt::LeftButton) okno_->EvLButtonDblClk(p.x(), p.y());
+}
+
+void WidokGlowny::wheelEvent(QWheelEvent* e) {
+    const QPoint p = e->position().toPoint();
+    if (okno_) okno_->EvMouseWheel(p.x(), p.y(), e->angleDelta().y());
+    e->accept();
+}
+
+void WidokGlowny::keyPressEvent(QKeyEvent* e) {
+    const int k = e->key() == Qt::Key_R ? VK_R : e->key() == Qt::Key_Escape ? VK_ESCAPE : 0;
+    if (okno_ && k != 0 && e->modifiers() == Qt::NoModifier && okno_->EvKeyDown(k)) return;
+    QWidget::keyPressEvent(e);
+}
+
+void WidokGlowny::leaveEvent(QEvent* e) {
+    if (okno_ && !przesuwa_) okno_->EvMouseLeave();
+    QWidget::leaveEvent(e);
 }
 
 void WidokGlowny::closeEvent(QCloseEvent* e) {

@@ -33,8 +33,9 @@ class OknoWsp : public QFrame {
     bool ciagnie_ = false;
 };
 
-// The view is drawn into a kept picture, and a paint shows that picture: a dialog, a menu or the
-// readout window moving over the view costs no drawing of the truss. The picture is drawn afresh
+// The view is drawn into a kept picture, and a paint shows that picture: a dialog, a menu, the
+// readout window moving over the view or the highlight of what lies under the cursor, drawn over
+// the picture, costs no drawing of the truss. The picture is drawn afresh
 // at the first paint after the main window asks for a repaint (every change of the model, the
 // results or a view flag does, and so does a change of size), and after each modal box or dialog
 // opens and closes through the port, as the command that showed it may have changed the model.
@@ -57,6 +58,12 @@ class WidokGlowny : public QWidget {
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void leaveEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
   private:
@@ -65,4 +72,6 @@ class WidokGlowny : public QWidget {
     std::unique_ptr<_OKNO_> okno_;
     QImage obraz_;
     bool obraz_wazny_ = false;
+    bool przesuwa_ = false;  // the middle button drags the view
+    QPoint chwyt_;
 };

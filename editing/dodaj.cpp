@@ -1,6 +1,8 @@
 // The "Dodaj" commands: each appends one entity under the next number. Defaults are written
 // before every showing, a refused entry shows every failing check and then the dialog again, and
 // the main view is repainted whatever happened.
+#include <cmath>
+
 #include "editing/edycja.h"
 #include "editing/tablice.h"
 
@@ -55,22 +57,31 @@ void _OKNO_::Cm_d_wez() {
         wpisz(r.x, "0");
         wpisz(r.y, "0");
         if (port.Dialog(3020, &r, cyfry()) != 1) break;
+        // A field that is not a number is refused as a negative coordinate is.
         float x = 0.0f, y = 0.0f;
-        Kontrola k(*this);
-        k(!liczba_rzeczywista(r.x, x) || x < 0.0f, "Współrzędna X<0");
-        k(!liczba_rzeczywista(r.y, y) || y < 0.0f, "Współrzędna Y<0");
-        if (!k.dobrze()) continue;
-        zamknij_tabele();
-        Przebudowa p(m);
-        zmien_rozmiar(m.x, m.nn, m.nn + 1, 2);
-        ++m.nn;
-        m.x[m.nn][1] = x, m.x[m.nn][2] = y;
-        m.nq = 2 * m.nn;
-        utworz_na_nowo(m.f, m.nq);
-        m.obliczono = 0;
-        break;
+        if (!liczba_rzeczywista(r.x, x)) x = -1.0f;
+        if (!liczba_rzeczywista(r.y, y)) y = -1.0f;
+        if (dodaj_wezel(x, y)) break;
     }
     port.Odswiez();
+}
+
+bool _OKNO_::dodaj_wezel(float x, float y) {
+    Model& m = model;
+    if (m.Pusty != 0) return false;
+    Kontrola k(*this);
+    k(!(x >= 0.0f && std::isfinite(x)), "Współrzędna X<0");
+    k(!(y >= 0.0f && std::isfinite(y)), "Współrzędna Y<0");
+    if (!k.dobrze()) return false;
+    zamknij_tabele();
+    Przebudowa p(m);
+    zmien_rozmiar(m.x, m.nn, m.nn + 1, 2);
+    ++m.nn;
+    m.x[m.nn][1] = x, m.x[m.nn][2] = y;
+    m.nq = 2 * m.nn;
+    utworz_na_nowo(m.f, m.nq);
+    m.obliczono = 0;
+    return true;
 }
 
 void _OKNO_::Cm_d_pret() {
@@ -83,20 +94,29 @@ void _OKNO_::Cm_d_pret() {
         wpisz(r.mat, "1");
         wpisz(r.pole, "1");
         if (port.Dialog(3010, &r, cyfry()) != 1) break;
-        Kontrola k(*this);
-        const PretZDialogu pret = sprawdz_pret(k, r, m.nn, m.nm, m.na);
-        if (!k.dobrze()) continue;
-        zamknij_tabele();
-        Przebudowa p(m);
-        zmien_rozmiar(m.noc, m.ne, m.ne + 1, 4);
-        ++m.ne;
-        m.noc[m.ne][1] = pret.w1, m.noc[m.ne][2] = pret.w2;
-        m.noc[m.ne][3] = pret.mat, m.noc[m.ne][4] = pret.pole;
-        utworz_na_nowo(m.stressp, m.ne);
-        m.obliczono = 0;
+        if (!dodaj_pret(r)) continue;
+        // Bars drawn with the mouse take the material and section last chosen here.
+        ostatni_material = m.noc[m.ne][3], ostatni_przekroj = m.noc[m.ne][4];
         break;
     }
     port.Odswiez();
+}
+
+bool _OKNO_::dodaj_pret(const d_dane_przek& r) {
+    Model& m = model;
+    if (m.Pusty != 0) return false;
+    Kontrola k(*this);
+    const PretZDialogu pret = sprawdz_pret(k, r, m.nn, m.nm, m.na);
+    if (!k.dobrze()) return false;
+    zamknij_tabele();
+    Przebudowa p(m);
+    zmien_rozmiar(m.noc, m.ne, m.ne + 1, 4);
+    ++m.ne;
+    m.noc[m.ne][1] = pret.w1, m.noc[m.ne][2] = pret.w2;
+    m.noc[m.ne][3] = pret.mat, m.noc[m.ne][4] = pret.pole;
+    utworz_na_nowo(m.stressp, m.ne);
+    m.obliczono = 0;
+    return true;
 }
 
 void _OKNO_::Cm_d_podp() {

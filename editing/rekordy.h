@@ -56,6 +56,9 @@ struct d_temp {
     char nr[szer_numeru];
     char dt[8];
 };
+struct d_krok {
+    char krok[8];
+};
 struct d_stat {
     char ne[szer_numeru], nn[szer_numeru], nd[szer_numeru], nl[szer_numeru], nm[szer_numeru],
         na[szer_numeru];

@@ -6,10 +6,13 @@
 #include "editing/tablice.h"
 
 void _OKNO_::Cm_z_mat() {
+    if (model.Pusty != 0) return;
+    zmien_material(zapytaj_o_numer(*this, "Podaj numer materiału :"));
+}
+
+void _OKNO_::zmien_material(int n) {
     Model& m = model;
-    if (m.Pusty != 0) return;
-    const int n = zapytaj_o_numer(*this, "Podaj numer materiału :");
-    while (n >= 1 && n <= m.nm) {
+    while (m.Pusty == 0 && n >= 1 && n <= m.nm) {
         d_mat& r = danemat;
         wpisz(r.i, "%d", n);
         wpisz_wartosc(r.e, "%7f", m.pm[n][1]);
@@ -34,10 +37,13 @@ void _OKNO_::Cm_z_mat() {
 }
 
 void _OKNO_::Cm_z_przek() {
+    if (model.Pusty != 0) return;
+    zmien_przekroj(zapytaj_o_numer(*this, "Podaj numer pola przekroju :"));
+}
+
+void _OKNO_::zmien_przekroj(int n) {
     Model& m = model;
-    if (m.Pusty != 0) return;
-    const int n = zapytaj_o_numer(*this, "Podaj numer pola przekroju :");
-    while (n >= 1 && n <= m.na) {
+    while (m.Pusty == 0 && n >= 1 && n <= m.na) {
         d_przekr& r = daneprzekr;
         wpisz(r.i, "%d", n);
         wpisz_wartosc(r.a, "%4.2f", m.area[n]);
@@ -59,10 +65,13 @@ void _OKNO_::Cm_z_przek() {
 }
 
 void _OKNO_::Cm_z_wez() {
+    if (model.Pusty != 0 || model.nn <= 0) return;
+    zmien_wezel(zapytaj_o_numer(*this, "Podaj numer węzła :"));
+}
+
+void _OKNO_::zmien_wezel(int n) {
     Model& m = model;
-    if (m.Pusty != 0 || m.nn <= 0) return;
-    const int n = zapytaj_o_numer(*this, "Podaj numer węzła :");
-    while (n >= 1 && n <= m.nn) {
+    while (m.Pusty == 0 && n >= 1 && n <= m.nn) {
         d_wsp& r = danew;
         wpisz(r.i, "%d", n);
         wpisz_wartosc(r.x, "%f", m.x[n][1]);
@@ -84,10 +93,13 @@ void _OKNO_::Cm_z_wez() {
 }
 
 void _OKNO_::Cm_z_pret() {
+    if (model.Pusty != 0) return;
+    zmien_pret(zapytaj_o_numer(*this, "Podaj numer pręta :"));
+}
+
+void _OKNO_::zmien_pret(int n) {
     Model& m = model;
-    if (m.Pusty != 0) return;
-    const int n = zapytaj_o_numer(*this, "Podaj numer pręta :");
-    if (n >= 1 && n <= m.ne) {
+    if (m.Pusty == 0 && n >= 1 && n <= m.ne) {
         // Shown once: an invalid bar is reported and the command is over.
         d_dane_przek& r = danep;
         wpisz(r.ee, "%d", n);
@@ -110,10 +122,14 @@ void _OKNO_::Cm_z_pret() {
 }
 
 void _OKNO_::Cm_z_podp() {
+    if (model.Pusty != 0 || model.nd <= 0 || model.nn <= 0) return;
+    zmien_podpore(zapytaj_o_numer(*this, "Podaj numer węzła :"));
+}
+
+// Node n's supports; a node without any gets them.
+void _OKNO_::zmien_podpore(int n) {
     Model& m = model;
-    if (m.Pusty != 0 || m.nd <= 0 || m.nn <= 0) return;
-    const int n = zapytaj_o_numer(*this, "Podaj numer węzła :");
-    if (n >= 1 && n <= m.nn) {
+    if (m.Pusty == 0 && n >= 1 && n <= m.nn) {
         // Working copy by DOF: whether it is held and with what displacement.
         std::vector<char> trzymany(static_cast<std::size_t>(m.nq) + 1, 0);
         std::vector<float> przem(static_cast<std::size_t>(m.nq) + 1, 0.0f);
@@ -168,11 +184,15 @@ void _OKNO_::Cm_z_podp() {
 }
 
 void _OKNO_::Cm_z_sile() {
+    if (model.Pusty != 0 || model.nn <= 0) return;
+    zmien_sile(zapytaj_o_numer(*this, "Podaj numer węzła :"));
+}
+
+// The force listed last on node n.
+void _OKNO_::zmien_sile(int n) {
     Model& m = model;
-    if (m.Pusty != 0 || m.nn <= 0) return;
-    const int n = zapytaj_o_numer(*this, "Podaj numer węzła :");
     // A number that names no node matches no load.
-    const bool wezel = n >= 1 && n <= m.nn;
+    const bool wezel = m.Pusty == 0 && n >= 1 && n <= m.nn;
     int kierunek = 0;
     float wartosc = 0.0f;
     for (int i = 1; wezel && i <= m.nl; ++i) {

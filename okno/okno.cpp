@@ -55,6 +55,7 @@ const std::vector<Polecenie>& tablica_polecen() {
          [](K o) { return krok("dodanie podpory w węźle", o.danewy.nu); }},
         {51687, &O::Cm_d_sile, &O::Ce_d_sile,
          [](K o) { return krok("dodanie siły w węźle", o.danes.nr); }},
+        {CM_RYSUJ, &O::Cm_rysuj, &O::Ce_rysuj},
         {1150, &O::Cm_z_mat, &O::Ce_z_mat,
          [](K o) { return krok("zmiana materiału", o.danenr.i); }},
         {1160, &O::Cm_z_przek, &O::Ce_z_przek,
@@ -93,6 +94,9 @@ const std::vector<Polecenie>& tablica_polecen() {
         {1220, &O::Cm_n_mat, &O::Ce_n_mat},
         {1230, &O::Cm_n_pola, &O::Ce_n_pola},
         {1210, &O::Cm_n_wez, &O::Ce_n_wez},
+        {CM_PROPORCJE, &O::Cm_proporcje, &O::Ce_proporcje},
+        {CM_DOPASUJ, &O::Cm_dopasuj, &O::Ce_dopasuj},
+        {CM_KROK_SIATKI, &O::Cm_krok_siatki, nullptr},
         {51700, &O::Cm_POMOC, nullptr},
         {1240, &O::Cm_opro, nullptr},
     };
@@ -111,6 +115,8 @@ const Polecenie* szukaj(int id) {
 bool _OKNO_::Find(int id) {
     const Polecenie* p = szukaj(id);
     if (!p) return false;
+    // New, open, close and the generator put another project in view, fitted anew.
+    if (id == 1070 || id == 1020 || id == 51698 || id == 51697) nowy_widok();
     if (p->krok)
         wykonaj_krok(
             "", [this, p] { (this->*(p->Cm))(); }, p->krok);

@@ -13,7 +13,9 @@
 #include "core/model.h"
 #include "editing/rekordy.h"
 #include "okno/platforma.h"
+#include "view/odwzorowanie.h"
 #include "view/powierzchnia.h"
+#include "view/wybor.h"
 
 // The command enabler of one menu item: an enabler enables or greys it and may tick it.
 struct TCommandEnabler {
@@ -24,6 +26,15 @@ struct TCommandEnabler {
     void SetCheck(bool b) { zaznaczenie = b ? 1 : 0; }
     void SetText(const std::string& t) { tekst = t; }
 };
+
+// Commands of the mouse and the view's framing.
+inline constexpr int CM_RYSUJ = 52201;        // Dodaj, "&Rysuj"
+inline constexpr int CM_PROPORCJE = 52211;    // Widok, "Zachowaj pr&oporcje"
+inline constexpr int CM_DOPASUJ = 52212;      // Widok, "&Dopasuj widok"
+inline constexpr int CM_KROK_SIATKI = 52213;  // Widok, "Krok &siatki..."
+// Keys the main view answers.
+inline constexpr int VK_ESCAPE = 0x1B;
+inline constexpr int VK_R = 0x52;
 
 // The cursor-coordinate readout window; its label shows the text xx.
 struct _WSP_ {
@@ -40,9 +51,9 @@ class _OKNO_ {
     UchwytOkna dd = 0;  // the latest input-data window, valid while model.id is 1
     UchwytOkna oo = 0;  // the latest results window, valid while model.iw is 1
     std::unique_ptr<_WSP_> wsp;
-    Kolor knapr[201];                            // stress palette
+    Kolor knapr[201];             // stress palette
     std::string pokazany_tytul_;  // the caption last given to the frame
-    float maxx = 0.0f;                           // client height at the last paint
+    float maxx = 0.0f;            // client height at the last paint
     std::unique_ptr<UstawieniaPliku> _plik_;
     d_dane_pods dane{};
     d_dane_przek danep{};
@@ -75,6 +86,17 @@ class _OKNO_ {
     // up (saved, or not wanted), false when the user chose to stay ("Anuluj", or a save that did
     // not happen).
     bool pozwol_porzucic();
+    // The main view's framing, what lies under the cursor and the drawing mode (view/).
+    StanWidoku widok;
+    SiatkaWyboru siatka;
+    Wskazanie wskazanie;
+    bool kursor_w_widoku = false;
+    int kursor_x = 0, kursor_y = 0;
+    std::string status;
+    bool rysowanie = false;
+    int pierwszy_wezel = 0;    // drawing: the node a bar starts from, 0 none
+    float krok_siatki = 0.0f;  // drawing snaps to multiples of it; 0 not at all
+    int ostatni_material = 1, ostatni_przekroj = 1;  // of the last bar "Dodaj → Pręt" added
 
     // Platform events.
     bool CanClose();
@@ -92,6 +114,27 @@ class _OKNO_ {
                       std::string (*nazwij)(const _OKNO_&));
     // Runs the enabler of a menu item; an item without one stays enabled.
     void Enable(int id, TCommandEnabler& ce);
+
+    // The mapping the main view draws with; the readout, picking and drawing use the same.
+    Odwzorowanie odwzorowanie() const;
+    // The node or bar under a client point of the main view.
+    Wskazanie wybierz(int x, int y);
+    // Picks again at the cursor (the model or the view may have changed) and tells the frame.
+    void odswiez_wskazanie();
+    // Draws the highlight of what lies under the cursor over the view's picture.
+    void RysujWskazanie(Powierzchnia& dc);
+    // The mouse and the keys over the main view; the wheel turns by 120 a notch.
+    void EvMouseLeave();
+    void EvMouseWheel(int x, int y, int obrot);
+    void przesun_widok(int dx, int dy);
+    void EvLButtonDown(int x, int y);
+    void EvLButtonDblClk(int x, int y);
+    void EvRButtonDown(int x, int y);
+    bool EvKeyDown(int klawisz);
+    // The view as fitted anew, for another project.
+    void nowy_widok();
+    // Reads the settings kept between runs of the program.
+    void wczytaj_ustawienia();
 
     // Discards the open model and closes the table windows it had.
     void Zwol_pam();
@@ -199,6 +242,29 @@ class _OKNO_ {
     void Ce_n_pola(TCommandEnabler& ce);
     void Cm_n_wez();
     void Ce_n_wez(TCommandEnabler& ce);
+    void Cm_proporcje();
+    void Ce_proporcje(TCommandEnabler& ce);
+    void Cm_dopasuj();
+    void Ce_dopasuj(TCommandEnabler& ce);
+    void Cm_krok_siatki();
+    void Cm_rysuj();
+    void Ce_rysuj(TCommandEnabler& ce);
+    // The change and delete commands after their number prompt, for entity n.
+    void zmien_material(int n);
+    void zmien_przekroj(int n);
+    void zmien_wezel(int n);
+    void zmien_pret(int n);
+    void zmien_podpore(int n);
+    void zmien_sile(int n);
+    void usun_material(int n);
+    void usun_przekroj(int n);
+    void usun_wezel(int n);
+    void usun_pret(int n);
+    void usun_podpore(int n);
+    void usun_sile(int n);
+    // Adding a node or a bar with the checks of its dialog; false, with the messages, if refused.
+    bool dodaj_wezel(float x, float y);
+    bool dodaj_pret(const d_dane_przek& r);
     // Pomoc
     void Cm_POMOC();
     void Cm_opro();

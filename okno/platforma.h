@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "resources/szablony.h"
 #include "view/powierzchnia.h"
@@ -51,6 +52,12 @@ class OknoTabeli {
     virtual void przed_odswiezeniem() {}
 };
 
+// An item of a pop-up menu: its label with the mnemonic and whether it can be chosen.
+struct PozycjaKontekstowa {
+    std::string etykieta;
+    bool wlaczona = true;
+};
+
 // A handle of a table window; destroying a window that is already gone does nothing.
 using UchwytOkna = int;
 
@@ -82,4 +89,14 @@ class Platforma {
     virtual void OtworzDokument(const std::string& plik) = 0;
     // Asks the main window to close; it consults _OKNO_::CanClose.
     virtual void ZamknijGlowne() = 0;
+
+    // The frame's status bar: what lies under the cursor.
+    virtual void UstawStatus(const std::string&) {}
+    // The highlight over the main view changed: show it without drawing the view again.
+    virtual void OdswiezWskazanie() {}
+    // A pop-up menu at the cursor; the chosen item's place from 1, or 0 when none was chosen.
+    virtual int MenuKontekstowe(const std::vector<PozycjaKontekstowa>&) { return 0; }
+    // Settings kept between runs of the program, by key; empty when none is kept.
+    virtual std::string Ustawienie(const std::string&) { return {}; }
+    virtual void ZapiszUstawienie(const std::string&, const std::string&) {}
 };

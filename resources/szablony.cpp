@@ -143,6 +143,11 @@ std::map<int, SzablonDialogu> zbuduj() {
     Kontrolka nr = numer(cyfry(edycja(8004, "", 0, 1, VELKORA_POLE(d_nr, i), 3)));
     nr.do_prawej = true;
     s[3100] = {3100, "Zmiany", 89, 44, {nap, nr}, false};
+    s[3110] = {3110,
+               "Krok siatki",
+               117,
+               54,
+               {edycja(8500, "Krok siatki", 0, 0, VELKORA_POLE(d_krok, krok), 7)}};
     return s;
 }
 
@@ -195,7 +200,9 @@ const std::vector<Podmenu>& menu_1000() {
           {51683, "&Pręt"},
           {51686, "Po&dpore"},
           {51687, "&Siłe"},
-          {52101, "&Temperaturę"}}},
+          {52101, "&Temperaturę"},
+          {},
+          {52201, "&Rysuj"}}},
         {"&Zmień",
          {{1150, "&Materiał"},
           {1160, "P&ole przekroju"},
@@ -227,7 +234,11 @@ const std::vector<Podmenu>& menu_1000() {
           {1200, "Numery &elmentów", false, true},
           {1220, "Numery &materiałów", false, true},
           {1230, "Numery pó&l", false, true},
-          {1210, "Numery wę&złów", false, true}}},
+          {1210, "Numery wę&złów", false, true},
+          {},
+          {52211, "Zachowaj pr&oporcje"},
+          {52212, "&Dopasuj widok"},
+          {52213, "Krok &siatki..."}}},
         {"P&omoc", {{51700, "&Pomoc"}, {}, {1240, "&O programie..."}}},
     };
     return m;

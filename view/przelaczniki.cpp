@@ -71,14 +71,18 @@ void _OKNO_::EvSize(int, int) {
     port.Odswiez();
 }
 
-// Inverts the mapping of the last paint; negative model coordinates show the blank text.
+// Inverts the view's mapping; negative model coordinates show the blank text. Then what lies
+// under the cursor is picked for the highlight and the status bar.
 void _OKNO_::EvMouseMove(int x, int y) {
-    const float wx = (static_cast<float>(x) - 25.0f) / model.sx + model.x0;
-    const float wy = (maxx - static_cast<float>(y) - 40.0f) / model.sa + model.aa;
+    const Odwzorowanie o = odwzorowanie();
+    const float wx = o.model_x(static_cast<float>(x));
+    const float wy = o.model_y(static_cast<float>(y));
     char bufor[128] = "x=,          y=,        ";
     if (wx >= 0.0f && wy >= 0.0f)
         std::snprintf(bufor, sizeof bufor, "x=%5.2f, y=%5.2f", static_cast<double>(wx),
                       static_cast<double>(wy));
     wsp->xx = bufor;
     port.UstawWspolrzedne(bufor);
+    kursor_w_widoku = true, kursor_x = x, kursor_y = y;
+    odswiez_wskazanie();
 }

@@ -189,6 +189,9 @@ void tekst_liczby(Powierzchnia& dc, int x, int y, int n) {
 
 void _OKNO_::Paint(Powierzchnia& dc, int szerokosc, int wysokosc) {
     Model& m = model;
+    // Picking follows what is drawn, in this size, also of an empty model.
+    widok.szerokosc = szerokosc, widok.wysokosc = wysokosc;
+    siatka.uniewaznij();
     if (m.Pusty != 0 || m.nn <= 0) return;
     // A node table shorter than its count draws the nodes it has; none at all, nothing.
     const int nn = m.x && m.x.chigh() >= 2 ? zasieg(m.nn, m.x.rhigh()) : 0;
@@ -227,6 +230,7 @@ void _OKNO_::Paint(Powierzchnia& dc, int szerokosc, int wysokosc) {
     ZakresNaprezen zakres;
     if (wyniki && ne > 0) zakres = zakres_naprezen(m.stressp.data() - 1, ne);
 
+    widok.kadr = kadr_proporcjonalny(m.ax, mx, m.aa, ma, w, h);
     if (mx == m.ax) mx = m.ax + 1.0f;
     if (ma == m.aa) ma = m.aa + 1.0f;
     // Far from zero a float cannot hold one unit more; the range is then one unit all the same.
@@ -237,9 +241,12 @@ void _OKNO_::Paint(Powierzchnia& dc, int szerokosc, int wysokosc) {
     m.sa = (h - 50.0f) / ra;
     const float sp = (w - 50.0f) * 0.005f;
 
-    const float ax = m.ax, aa = m.aa, sx = m.sx, sa = m.sa;
-    auto sX = [&](int n) { return (m.x[n][1] - ax) * sx + 25.0f; };
-    auto sY = [&](int n) { return h - ((m.x[n][2] - aa) * sa + 40.0f); };
+    // The state above is the fitted framing's; the picture follows the view's mapping, which is
+    // that framing unless the user keeps proportions, zooms or pans.
+    const Odwzorowanie od = odwzorowanie();
+    const float ax = od.ax, aa = od.aa, sx = od.kx, sa = od.ka, px = od.px, py = od.py;
+    auto sX = [&](int n) { return (m.x[n][1] - ax) * sx + px; };
+    auto sY = [&](int n) { return h - ((m.x[n][2] - aa) * sa + py); };
 
     dc.kolor_tekstu(czarny);
     dc.tlo_tekstu(bialy);
@@ -298,11 +305,9 @@ void _OKNO_::Paint(Powierzchnia& dc, int szerokosc, int wysokosc) {
         const float xA = sX(A), yA = sY(A), xB = sX(B), yB = sY(B);
         if (przemieszczenia) {
             auto dX = [&](int n) {
-                return (m.x[n][1] - ax) * sx + 24.0f - fskala * m.f[2 * n - 1];
+                return (m.x[n][1] - ax) * sx + (px - 1.0f) - fskala * m.f[2 * n - 1];
             };
-            auto dY = [&](int n) {
-                return h - ((m.x[n][2] - aa) * sa + 40.0f - fskala * m.f[2 * n]);
-            };
+            auto dY = [&](int n) { return h - ((m.x[n][2] - aa) * sa + py - fskala * m.f[2 * n]); };
             kreski.pioro(szary, 1, StylPiora::kropkowane);
             kreski.odcinek(dX(A), dY(A), dX(B), dY(B));
         }

@@ -44,7 +44,7 @@ TEST(Menu, ThePopUpsCarryTheTemplatesItemsIdsSeparatorsAndInitialStates) {
          "51697 &Kreator", "-", "1040 &Koniec"},
         {"52011 &Cofnij (off)", "52012 &Ponów (off)"},
         {"51684 &Materiał", "51685 P&ole przekroju", "51682 &Węzeł", "51683 &Pręt",
-         "51686 Po&dpore", "51687 &Siłe", "52101 &Temperaturę"},
+         "51686 Po&dpore", "51687 &Siłe", "52101 &Temperaturę", "-", "52201 &Rysuj"},
         {"1150 &Materiał", "1160 P&ole przekroju", "51690 &Węzeł", "1170 &Pręt", "51688 Po&dpore",
          "51689 &Siłe", "52102 &Temperaturę"},
         {"51693 &Materiał", "51695 P&ole przekroju", "51691 &Węzeł", "51692 &Pręt",
@@ -53,7 +53,8 @@ TEST(Menu, ThePopUpsCarryTheTemplatesItemsIdsSeparatorsAndInitialStates) {
          "1140 &Dane obliczeniowe"},
         {"1120 &Naprężenia normalne", "-", "1110 &Przemieszczenia (v)", "-",
          "1200 Numery &elmentów (v)", "1220 Numery &materiałów (v)", "1230 Numery pó&l (v)",
-         "1210 Numery wę&złów (v)"},
+         "1210 Numery wę&złów (v)", "-", "52211 Zachowaj pr&oporcje", "52212 &Dopasuj widok",
+         "52213 Krok &siatki..."},
         {"51700 &Pomoc", "-", "1240 &O programie..."},
     };
     const char* tytuly[] = {"&Plik", "&Edycja",     "&Dodaj", "&Zmień",
@@ -88,7 +89,7 @@ TEST(Menu, ItemsFollowTheirEnablersEachTimeAMenuOpens) {
 
     widok.okno().Cm_Nowy();  // an empty model
     EXPECT_EQ(wlaczone(pasek, 0), (std::vector<int>{1070, 1020, 52001, 1060, 51698, 1040}));
-    EXPECT_EQ(wlaczone(pasek, 2), (std::vector<int>{51684, 51685, 51682}));
+    EXPECT_EQ(wlaczone(pasek, 2), (std::vector<int>{51684, 51685, 51682, 52201}));
     EXPECT_EQ(wlaczone(pasek, 5), (std::vector<int>{1010, 51699, 1140}));
 }
 
@@ -103,7 +104,9 @@ TEST(Menu, CheckMarksAreReadBackFromTheViewFlags) {
     m.p_napr = 1;
     QMenu* menu = podmenu(pasek, 6);
     for (QAction* a : menu->actions()) {
-        EXPECT_EQ(a->isCheckable(), !a->isSeparator()) << "every view toggle, from the start";
+        const bool przelacznik =
+            !a->isSeparator() && a->data().toInt() != 52212 && a->data().toInt() != 52213;
+        EXPECT_EQ(a->isCheckable(), przelacznik) << "every view toggle, from the start";
     }
     EXPECT_FALSE(podmenu(pasek, 0)->actions().at(0)->isCheckable());
     emit menu->aboutToShow();

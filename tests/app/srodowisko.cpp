@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <QStandardPaths>
+
 #include "app/vel2d.h"
 
 namespace {
@@ -27,6 +29,8 @@ class SrodowiskoQt : public ::testing::Environment {
         if (std::setlocale(LC_ALL, "pl_PL.UTF-8")) setenv("LC_ALL", "pl_PL.UTF-8", 1);
         std::setlocale(LC_ALL, "C");
         qInstallMessageHandler(filtr);
+        // Settings the tests change stay out of the user's own.
+        QStandardPaths::setTestModeEnabled(true);
         aplikacja_ = new _VEL2D_(argc, argv);
         // The tests open and close windows without a loop of the application's own.
         aplikacja_->setQuitOnLastWindowClosed(false);

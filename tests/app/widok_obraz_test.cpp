@@ -8,10 +8,12 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStatusBar>
 #include <cstdlib>
 #include <filesystem>
 
 #include "app/powierzchnia_qt.h"
+#include "app/ramka_qt.h"
 #include "app/widok_qt.h"
 #include "files/v2d.h"
 #include "okno/okno.h"
@@ -190,6 +192,42 @@ TEST(WidokGlowny, ZachowanyObrazRysujeSieOdNowaPoProsbieIPrzyOknieModalnym) {
         },
         [&] { return widok.port().MessageBox("?", "Velkora 2D", Ikona::pytajnik, Przyciski::ok); });
     EXPECT_TRUE(numer()) << "after the box, the model as the command left it";
+}
+
+// What lies under the cursor is highlighted over the kept picture, which is not drawn again for
+// it, and named in the frame's status bar.
+TEST(WidokGlowny, WskazanieRysujeSieNadZachowanymObrazemIOpisujeWPaskuStanu) {
+    Ramka r("Velkora 2D");
+    r.resize(400, 400);
+    r.show();
+    WidokGlowny& widok = r.widok();
+    Model& m = widok.okno().model;
+    zbuduj(m, Opis{.wezly = {{0, 0}, {10, 10}}, .prety = {{1, 2, 1, 1}}});
+    m.p_n_wezl = 0;
+    widok.port().Odswiez();
+    widok.grab();
+    const Odwzorowanie o = widok.okno().odwzorowanie();
+    const QPoint wezel(static_cast<int>(o.ekran_x(0)), static_cast<int>(o.ekran_y(0)));
+    auto ruch = [&](QPoint p) {
+        QMouseEvent e(QEvent::MouseMove, p, p, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&widok, &e);
+    };
+    // Magenta pixels about the node, and blue ones of its number.
+    auto piksele = [&](QColor k) {
+        const QImage obraz = widok.grab().toImage();
+        int n = 0;
+        for (int y = wezel.y() - 6; y < wezel.y() + 18; ++y)
+            for (int x = wezel.x() - 6; x < wezel.x() + 16; ++x) n += obraz.pixelColor(x, y) == k;
+        return n;
+    };
+    m.p_n_wezl = 1;  // no repaint asked for: the picture stays as it was
+    ruch(wezel);
+    EXPECT_GT(piksele(QColor(220, 0, 220)), 20);
+    EXPECT_EQ(piksele(QColor(0, 0, 255)), 0) << "the hover drew the view again";
+    EXPECT_EQ(r.statusBar()->currentMessage().toStdString(), "Węzeł 1: X = 0.000, Y = 0.000");
+    ruch(wezel + QPoint(0, -60));
+    EXPECT_EQ(piksele(QColor(220, 0, 220)), 0);
+    EXPECT_EQ(r.statusBar()->currentMessage(), "");
 }
 
 TEST(OdczytWspolrzednych, EtykietaIOkienkoRosnaDoNajszerszejCzesciTekstu) {

@@ -9,7 +9,7 @@
 
 namespace {
 
-// Ids of the commands the menus would offer for the current model (view toggles aside).
+// Ids of the commands the menus would offer for the current model (toggles aside).
 std::set<int> wlaczone(_OKNO_& o) {
     std::set<int> w;
     for (const Podmenu& p : menu_1000()) {
@@ -18,7 +18,7 @@ std::set<int> wlaczone(_OKNO_& o) {
             if (poz.id == 0) continue;
             TCommandEnabler ce;
             o.Enable(poz.id, ce);
-            if (ce.wlaczone) w.insert(poz.id);
+            if (ce.wlaczone && ce.zaznaczenie == -1) w.insert(poz.id);
         }
     }
     return w;

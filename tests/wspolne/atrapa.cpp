@@ -197,3 +197,13 @@ void Atrapa::ZamknijGlowne() {
     dziennik.push_back("zamknij glowne");
     if (okno && okno->CanClose()) zamkniete = true;
 }
+
+int Atrapa::MenuKontekstowe(const std::vector<PozycjaKontekstowa>& p) {
+    menu.push_back(p);
+    dziennik.push_back("menu");
+    if (wybory.empty()) return 0;
+    const int w = wybory.front();
+    wybory.pop_front();
+    // A greyed item cannot be chosen.
+    return w >= 1 && w <= static_cast<int>(p.size()) && p[w - 1].wlaczona ? w : 0;
+}

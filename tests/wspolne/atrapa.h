@@ -44,6 +44,7 @@ class Atrapa : public Platforma {
     std::deque<int> odpowiedzi;
     std::deque<Wpis> wpisy;
     std::deque<std::optional<std::string>> pliki;  // nullopt: the user cancels the file dialog
+    std::deque<int> wybory;  // pop-up menus: the item chosen (from 1), 0 none; none scripted: 0
 
     // What happened, in order of time.
     std::vector<std::string> dziennik;  // one line per event, e.g. "box: <text>", "dialog 3050"
@@ -54,6 +55,9 @@ class Atrapa : public Platforma {
     std::string tytul;
     std::string wspolrzedne;
     std::vector<std::string> dokumenty;
+    std::string status;                                 // the status bar's text
+    std::vector<std::vector<PozycjaKontekstowa>> menu;  // the pop-up menus shown
+    std::map<std::string, std::string> ustawienia;      // kept between runs
     int bledy_skryptu = 0;
     _OKNO_* okno = nullptr;  // for close requests
     bool zamkniete = false;
@@ -83,6 +87,12 @@ class Atrapa : public Platforma {
     void ZniszczOknoTabeli(UchwytOkna h) override;
     void OtworzDokument(const std::string& plik) override;
     void ZamknijGlowne() override;
+    void UstawStatus(const std::string& t) override { status = t; }
+    int MenuKontekstowe(const std::vector<PozycjaKontekstowa>& p) override;
+    std::string Ustawienie(const std::string& k) override { return ustawienia[k]; }
+    void ZapiszUstawienie(const std::string& k, const std::string& w) override {
+        ustawienia[k] = w;
+    }
 
   private:
     bool plik(UstawieniaPliku& s, const char* rodzaj);

@@ -1,0 +1,147 @@
+// Editing with the mouse: a double click changes the node or bar under the cursor, the right button
+// offers to change or delete it, and the drawing mode adds nodes and bars where the user clicks.
+// Each edit is one step of the undo history, under the name the history shows.
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "editing/liczby.h"
+#include "okno/okno.h"
+
+namespace {
+
+std::string nazwa(const char* co, int n) {
+    return std::string(co) + " " + std::to_string(n);
+}
+
+bool wezel_preta(const Model& m, int n) {
+    for (int b = 1; b <= m.ne; ++b)
+        if (m.noc[b][1] == n || m.noc[b][2] == n) return true;
+    return false;
+}
+
+// The multiple of the step nearest v; v itself when there is no step.
+float przyciagnij(float v, float krok) {
+    if (!(krok > 0.0f)) return v;
+    const double r = std::round(static_cast<double>(v) / krok) * krok;
+    return static_cast<float>(r) + 0.0f;  // -0 as 0
+}
+
+}  // namespace
+
+void _OKNO_::EvLButtonDblClk(int x, int y) {
+    if (rysowanie) return;
+    const Wskazanie w = wybierz(x, y);
+    const int n = w.numer;
+    if (w.rodzaj == Wskazanie::Rodzaj::wezel)
+        wykonaj_krok(nazwa("zmiana węzła", n), [this, n] { zmien_wezel(n); });
+    else if (w.rodzaj == Wskazanie::Rodzaj::pret)
+        wykonaj_krok(nazwa("zmiana pręta", n), [this, n] { zmien_pret(n); });
+}
+
+void _OKNO_::EvRButtonDown(int x, int y) {
+    const Wskazanie w = wybierz(x, y);
+    const int n = w.numer;
+    const bool wezel = w.rodzaj == Wskazanie::Rodzaj::wezel;
+    if (w.rodzaj == Wskazanie::Rodzaj::nic) return;
+    // A node at the end of a bar cannot go; the item says so rather than do nothing.
+    const int wybor =
+        port.MenuKontekstowe({{"&Zmień", true}, {"&Usuń", !wezel || !wezel_preta(model, n)}});
+    if (wybor == 1 && wezel) wykonaj_krok(nazwa("zmiana węzła", n), [this, n] { zmien_wezel(n); });
+    if (wybor == 1 && !wezel) wykonaj_krok(nazwa("zmiana pręta", n), [this, n] { zmien_pret(n); });
+    if (wybor == 2 && wezel)
+        wykonaj_krok(nazwa("usunięcie węzła", n), [this, n] { usun_wezel(n); });
+    if (wybor == 2 && !wezel)
+        wykonaj_krok(nazwa("usunięcie pręta", n), [this, n] { usun_pret(n); });
+}
+
+void _OKNO_::EvLButtonDown(int x, int y) {
+    if (!rysowanie) return;
+    Model& m = model;
+    if (m.Pusty != 0) {
+        nowy_widok();
+        return;
+    }
+    const Wskazanie w = wybierz(x, y);
+    if (w.rodzaj == Wskazanie::Rodzaj::wezel) {
+        // The first node of a bar, or its second; the first again lets it go.
+        const int a = pierwszy_wezel, b = w.numer;
+        pierwszy_wezel = a == 0 || a > m.nn ? b : 0;
+        if (a != 0 && a <= m.nn && a != b) {
+            d_dane_przek r{};
+            wpisz(r.ee, "%d", m.ne + 1);
+            wpisz(r.w1, "%d", a);
+            wpisz(r.w2, "%d", b);
+            wpisz(r.mat, "%d", ostatni_material);
+            wpisz(r.pole, "%d", ostatni_przekroj);
+            wykonaj_krok(nazwa("dodanie pręta", m.ne + 1), [this, &r] { dodaj_pret(r); });
+            port.Odswiez();
+        }
+        port.OdswiezWskazanie();
+        odswiez_wskazanie();
+        return;
+    }
+    // Anywhere else a node, where the cursor points. The view stays as it is, so that the node
+    // appears under the cursor even where it widens the truss.
+    pierwszy_wezel = 0;
+    const Odwzorowanie o = odwzorowanie();
+    const float X = przyciagnij(o.model_x(static_cast<float>(x)), krok_siatki);
+    const float Y = przyciagnij(o.model_y(static_cast<float>(y)), krok_siatki);
+    const int nn = m.nn;
+    wykonaj_krok(nazwa("dodanie węzła", nn + 1), [this, X, Y] { dodaj_wezel(X, Y); });
+    if (m.nn > nn) widok.zatrzymaj(o);
+    port.Odswiez();
+}
+
+bool _OKNO_::EvKeyDown(int klawisz) {
+    if (klawisz == VK_R && model.Pusty == 0) {
+        Cm_rysuj();
+        return true;
+    }
+    if (klawisz == VK_ESCAPE && rysowanie) {
+        Cm_rysuj();
+        return true;
+    }
+    return false;
+}
+
+void _OKNO_::Cm_rysuj() {
+    rysowanie = !rysowanie && model.Pusty == 0;
+    pierwszy_wezel = 0;
+    port.OdswiezWskazanie();
+    odswiez_wskazanie();
+}
+void _OKNO_::Ce_rysuj(TCommandEnabler& ce) {
+    ce.Enable(model.Pusty == 0);
+    ce.SetCheck(rysowanie);
+}
+
+void _OKNO_::Cm_krok_siatki() {
+    for (;;) {
+        d_krok r{};
+        wpisz_wartosc(r.krok, "%g", krok_siatki);
+        const d_krok wpisany = r;
+        if (port.Dialog(3110, &r, cyfry()) != 1) return;
+        float k = 0.0f;
+        if (!wartosc_pola(r.krok, wpisany.krok, krok_siatki, k)) {
+            blad_danych("Krok siatki nie jest liczbą");
+            continue;
+        }
+        if (k < 0.0f) {
+            blad_danych("Krok siatki <0");
+            continue;
+        }
+        krok_siatki = k + 0.0f;
+        char t[32];
+        std::snprintf(t, sizeof t, "%.9g", static_cast<double>(krok_siatki));
+        port.ZapiszUstawienie("widok/krok_siatki", t);
+        return;
+    }
+}
+
+void _OKNO_::wczytaj_ustawienia() {
+    widok.proporcje = port.Ustawienie("widok/proporcje") == "1";
+    float k = 0.0f;
+    if (liczba_rzeczywista(port.Ustawienie("widok/krok_siatki").c_str(), k) && k >= 0.0f)
+        krok_siatki = k + 0.0f;
+}
