@@ -223,6 +223,11 @@ TEST_F(Mysz, PodwojneKlikniecieIMenuPodPrawymEdytujaWskazanyWezelLubPret) {
     ASSERT_EQ(port.pokazy.size(), 3u);
     EXPECT_EQ(port.pokazy[2].przy_otwarciu.at(8004), "1");
     EXPECT_EQ(std::pair(o.model.noc[1][1], o.model.noc[1][2]), std::pair(1, 3));
+    // Each mouse edit is one undoable step.
+    EXPECT_EQ(o.historia.do_cofniecia(), "zmiana pręta 1");
+    o.Find(52011);
+    EXPECT_EQ(o.historia.do_cofniecia(), "zmiana węzła 2");
+    o.Find(52012);
 
     maluj();
     port.wybory = {2, 2};
@@ -281,6 +286,7 @@ TEST_F(Mysz, RysowanieDodajeWezlyWPunktachKliknieciaIPretyMiedzyWezlami) {
     ASSERT_EQ(o.model.ne, 1);
     EXPECT_EQ(std::vector<int>(&o.model.noc[1][1], &o.model.noc[1][1] + 4),
               (std::vector<int>{1, 2, 1, 1}));
+    EXPECT_EQ(o.historia.do_cofniecia(), "dodanie pręta 1");
     o.ostatni_material = 2;  // since deleted
     klik(225, 210);
     klik(125, 110);
