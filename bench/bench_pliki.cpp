@@ -23,7 +23,7 @@ std::string sciezka_pliku() {
         .string();
 }
 
-std::int64_t bajty(const Konstrukcja& k) {
+std::int64_t bajty_pliku(const Konstrukcja& k) {
     return dlugosc_v2d(k.ne, k.nn, k.nd, k.nl, k.nm, k.na, k.ntel);
 }
 
