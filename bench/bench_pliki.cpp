@@ -28,9 +28,9 @@ std::int64_t bajty_pliku(const Konstrukcja& k) {
 }
 
 void liczniki(benchmark::State& state, const Konstrukcja& k) {
-    state.SetBytesProcessed(state.iterations() * bajty(k));
+    state.SetBytesProcessed(state.iterations() * bajty_pliku(k));
     state.counters["prety"] = k.ne;
-    state.counters["bajty"] = static_cast<double>(bajty(k));
+    state.counters["bajty"] = static_cast<double>(bajty_pliku(k));
 }
 
 void BM_Zapis(benchmark::State& state) {
