@@ -21,24 +21,6 @@
 
 namespace {
 
-class PustaPowierzchnia : public Powierzchnia {
-  public:
-    void pioro(Kolor, int, StylPiora) override {}
-    void pedzel(Kolor) override {}
-    void czcionka(const std::string&, int, int) override {}
-    void kolor_tekstu(Kolor) override {}
-    void tlo_tekstu(Kolor) override {}
-    void prostokat(int, int, int, int) override {}
-    void przesun_do(int, int) override {}
-    void linia_do(int, int) override {}
-    void odcinki(const OdcinekEkranu*, std::size_t) override {}
-    void elipsa(int, int, int, int) override {}
-    void tekst(int, int, const std::string&) override {}
-    int szerokosc_tekstu(const std::string& t) override { return 8 * static_cast<int>(t.size()); }
-    void zachowaj() override {}
-    void przywroc() override {}
-};
-
 constexpr int W = 1920, H = 1080;
 
 // A lattice 499 cells wide (500 nodes a row: 1000 support entries, 1000 forces) and as many rows

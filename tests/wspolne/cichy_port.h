@@ -24,6 +24,25 @@ class CichyPort : public Platforma {
     void ZamknijGlowne() override {}
 };
 
+// A surface that draws nothing, with a fixed width per character: what painting costs in itself.
+class PustaPowierzchnia : public Powierzchnia {
+  public:
+    void pioro(Kolor, int, StylPiora) override {}
+    void pedzel(Kolor) override {}
+    void czcionka(const std::string&, int, int) override {}
+    void kolor_tekstu(Kolor) override {}
+    void tlo_tekstu(Kolor) override {}
+    void prostokat(int, int, int, int) override {}
+    void przesun_do(int, int) override {}
+    void linia_do(int, int) override {}
+    void odcinki(const OdcinekEkranu*, std::size_t) override {}
+    void elipsa(int, int, int, int) override {}
+    void tekst(int, int, const std::string&) override {}
+    int szerokosc_tekstu(const std::string& t) override { return 8 * static_cast<int>(t.size()); }
+    void zachowaj() override {}
+    void przywroc() override {}
+};
+
 // A table window with no content.
 class PustaTabela : public OknoTabeli {
   public:
