@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -119,6 +120,21 @@ DialogSzablonu::DialogSzablonu(QWidget* rodzic, const SzablonDialogu& s, void* r
                 w = r;
                 break;
             }
+            case Rodzaj::lista: {
+                auto* c = new QComboBox(this);
+                for (const std::string& p : pozycje_listy(k.pozycje)) c->addItem(z_utf8(p));
+                // A state that names no item leaves nothing chosen.
+                if (zwiazana) c->setCurrentIndex(czytaj_stan(rekord, k.pole));
+                if (*k.tekst) {
+                    auto* l = new QLabel(QString::fromUtf8(k.tekst), this);
+                    l->setBuddy(c);
+                    siatka->addWidget(l, k.wiersz, k.kolumna);
+                }
+                kolumna = k.kolumna + 1;
+                if (!pierwsza) pierwsza = c;
+                w = c;
+                break;
+            }
             case Rodzaj::statyczny:
             case Rodzaj::napis: {
                 auto* l = new QLabel(
@@ -169,6 +185,11 @@ void DialogSzablonu::done(int r) {
 void DialogSzablonu::przepisz_do_rekordu() {
     for (const Wiazanie& b : wiazania_) {
         const PoleRekordu& p = b.k->pole;
+        if (b.k->rodzaj == Rodzaj::lista) {
+            const std::int32_t v = static_cast<QComboBox*>(b.w)->currentIndex();
+            std::memcpy(pole_tekstu(rekord_, p), &v, sizeof v);
+            continue;
+        }
         if (p.stan) {
             zapisz_stan(rekord_, p, static_cast<QAbstractButton*>(b.w)->isChecked());
             continue;

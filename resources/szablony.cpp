@@ -173,6 +173,17 @@ const std::vector<int>& identyfikatory_szablonow() {
     return id;
 }
 
+std::vector<std::string> pozycje_listy(const char* pozycje) {
+    std::vector<std::string> p;
+    const std::string t = pozycje;
+    for (std::size_t od = 0;;) {
+        const std::size_t kreska = t.find('|', od);
+        p.push_back(t.substr(od, kreska - od));
+        if (kreska == std::string::npos) return p;
+        od = kreska + 1;
+    }
+}
+
 int limit_kontrolki(const Kontrolka& k, int cyfry) {
     if (!k.numer) return k.limit;
     return std::min(std::max(k.limit, cyfry), k.pole.szerokosc - 1);

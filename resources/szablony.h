@@ -27,6 +27,7 @@ enum class Rodzaj {
     radio,      // automatic radio button of the dialog's one group, bound to a state
     statyczny,  // text label bound to a text field
     napis,      // unbound label or heading
+    lista,      // drop-down list bound to a state: the place of the chosen item, from 0
 };
 
 struct Kontrolka {
@@ -41,7 +42,11 @@ struct Kontrolka {
     bool do_prawej = false;
     // An entity number or count: the limit grows to the digits of the model's largest count.
     bool numer = false;
+    const char* pozycje = "";  // a list's items, '|' between them
 };
+
+// The items of a list control, from its '|'-separated text.
+std::vector<std::string> pozycje_listy(const char* pozycje);
 
 struct SzablonDialogu {
     int id = 0;

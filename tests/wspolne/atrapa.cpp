@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 
 #include "okno/okno.h"
@@ -107,6 +108,16 @@ int Atrapa::Dialog(int id, void* rekord, int cyfry) {
             for (const Kontrolka& c : s.kontrolki)
                 if (c.rodzaj == Rodzaj::radio) stany[c.id] = 0;
             stany[cid] = 1;
+        } else if (k->rodzaj == Rodzaj::lista) {
+            // Choosing an item: its place from 0; a list offers nothing else.
+            const int ile = static_cast<int>(pozycje_listy(k->pozycje).size());
+            const int i = std::atoi(tekst.c_str());
+            if (tekst != std::to_string(i) || i < 0 || i >= ile) {
+                ADD_FAILURE() << "list " << cid << " of dialog " << id << " has no item " << tekst;
+                ++bledy_skryptu;
+            } else {
+                stany[cid] = i;
+            }
         } else if (k->rodzaj == Rodzaj::edycja && !k->tylko_odczyt) {
             // Typing: a digits-only edit drops other characters; no edit takes more than its limit.
             std::string t;

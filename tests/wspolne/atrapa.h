@@ -16,7 +16,8 @@
 class _OKNO_;
 
 // What the user does in one showing of a dialog: texts typed into edits (by control id, each
-// replacing the control's text), check boxes and radio buttons set ("1" or "0"), and the button.
+// replacing the control's text), check boxes and radio buttons set ("1" or "0"), items chosen in
+// lists (their place from "0"), and the button.
 struct Wpis {
     std::vector<std::pair<int, std::string>> pola;
     int wynik = 1;  // 1 OK, 2 cancel (the "Anuluj" button, Escape or the close box)
