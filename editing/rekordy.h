@@ -59,6 +59,22 @@ struct d_temp {
 struct d_krok {
     char krok[8];
 };
+// A truss template: its type, sizes, material, the areas of its member groups, supports and load.
+// The types as the list names them, '|' between them; "Kratownica " and a name read as a whole.
+inline constexpr const char* typy_kratownic =
+    "Pratta|Howe'a|Warrena|Warrena ze słupkami|typu K|dachowa trójkątna (Finka)|wspornikowa";
+struct d_szablon {
+    std::int32_t typ;     // place in the list of types, from 0
+    char l[13];           // span
+    char h[13];           // height; a roof's rise
+    char n[szer_numeru];  // panels
+    char e[13];
+    char alp[13];
+    char a_pas[13], a_slup[13], a_krz[13];  // areas of the chords, the verticals, the diagonals
+    std::int32_t podpory;                   // 0 a pin and a roller, 1 two pins
+    char p[13];                             // force at each loaded node, downward when positive
+    std::int32_t pas;                       // loaded chord: 0 top, 1 bottom
+};
 struct d_stat {
     char ne[szer_numeru], nn[szer_numeru], nd[szer_numeru], nl[szer_numeru], nm[szer_numeru],
         na[szer_numeru];

@@ -41,6 +41,7 @@ const std::vector<Polecenie>& tablica_polecen() {
         {1030, &O::Cm_Zapisz, &O::Ce_Zapisz},
         {51698, &O::Cm_zamknij, &O::Ce_zamknij},
         {51697, &O::Cm_kreator, &O::Ce_kreator, [](K) { return std::string("kreator"); }},
+        {CM_SZABLON, &O::Cm_szablon, nullptr, [](K) { return std::string("szablon kratownicy"); }},
         {1040, &O::Cm_Koniec, nullptr},
         {52011, &O::Cm_cofnij, &O::Ce_cofnij},
         {52012, &O::Cm_ponow, &O::Ce_ponow},
@@ -115,8 +116,8 @@ const Polecenie* szukaj(int id) {
 bool _OKNO_::Find(int id) {
     const Polecenie* p = szukaj(id);
     if (!p) return false;
-    // New, open, close and the generator put another project in view, fitted anew.
-    if (id == 1070 || id == 1020 || id == 51698 || id == 51697) nowy_widok();
+    // New, open, close, the generator and the templates put another project in view, fitted anew.
+    if (id == 1070 || id == 1020 || id == 51698 || id == 51697 || id == CM_SZABLON) nowy_widok();
     if (p->krok)
         wykonaj_krok(
             "", [this, p] { (this->*(p->Cm))(); }, p->krok);

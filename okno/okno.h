@@ -32,6 +32,7 @@ inline constexpr int CM_RYSUJ = 52201;        // Dodaj, "&Rysuj"
 inline constexpr int CM_PROPORCJE = 52211;    // Widok, "Zachowaj pr&oporcje"
 inline constexpr int CM_DOPASUJ = 52212;      // Widok, "&Dopasuj widok"
 inline constexpr int CM_KROK_SIATKI = 52213;  // Widok, "Krok &siatki..."
+inline constexpr int CM_SZABLON = 52301;      // Plik, "&Szablon kratownicy..."
 // Keys the main view answers.
 inline constexpr int VK_ESCAPE = 0x1B;
 inline constexpr int VK_R = 0x52;
@@ -64,6 +65,7 @@ class _OKNO_ {
     d_wsp danew{};
     d_przekr daneprzekr{};
     d_temp danetemp{};
+    d_szablon daneszablon{};  // the entries of the last truss built from a template
 
     Model model;
     Platforma& port;
@@ -170,6 +172,7 @@ class _OKNO_ {
     void Ce_zamknij(TCommandEnabler& ce);
     void Cm_kreator();
     void Ce_kreator(TCommandEnabler& ce);
+    void Cm_szablon();
     void Cm_Koniec();
     // Edycja
     void Cm_cofnij();

@@ -37,6 +37,12 @@ Kontrolka napis(const char* tekst, int w, int k) {
     c.tekst = tekst, c.wiersz = w, c.kolumna = k;
     return c;
 }
+Kontrolka lista(int id, const char* etykieta, int w, PoleRekordu p, const char* pozycje) {
+    Kontrolka c;
+    c.id = id, c.rodzaj = Rodzaj::lista, c.tekst = etykieta, c.wiersz = w, c.pole = p;
+    c.pozycje = pozycje;
+    return c;
+}
 Kontrolka stan(int id, Rodzaj r, const char* tekst, int w, int k, PoleRekordu p) {
     Kontrolka c;
     c.id = id, c.rodzaj = r, c.tekst = tekst, c.wiersz = w, c.kolumna = k, c.pole = p;
@@ -148,6 +154,28 @@ std::map<int, SzablonDialogu> zbuduj() {
                117,
                54,
                {edycja(8500, "Krok siatki", 0, 0, VELKORA_POLE(d_krok, krok), 7)}};
+    using Z = d_szablon;
+    auto rzecz = [](int id, const char* e, int w, PoleRekordu p) {
+        return edycja(id, e, w, 0, p, p.szerokosc - 1);
+    };
+    s[3200] = {3200,
+               "Szablon kratownicy",
+               250,
+               210,
+               {lista(8800, "Kratownica", 0, VELKORA_STAN(Z, typ), typy_kratownic),
+                rzecz(8801, "Rozpiętość", 1, VELKORA_POLE(Z, l)),
+                rzecz(8802, "Wysokość (dach: w kalenicy)", 2, VELKORA_POLE(Z, h)),
+                cyfry(edycja(8803, "Liczba przedziałów", 3, 0, VELKORA_POLE(Z, n), 3)),
+                rzecz(8804, "Moduł Younga", 4, VELKORA_POLE(Z, e)),
+                rzecz(8805, "Wsp.rozszerz.cieplnej", 5, VELKORA_POLE(Z, alp)),
+                rzecz(8806, "Pole przekroju pasów", 6, VELKORA_POLE(Z, a_pas)),
+                rzecz(8807, "Pole przekroju słupków", 7, VELKORA_POLE(Z, a_slup)),
+                rzecz(8808, "Pole przekroju krzyżulców", 8, VELKORA_POLE(Z, a_krz)),
+                lista(8809, "Podpory", 9, VELKORA_STAN(Z, podpory),
+                      "przegubowa i przesuwna|dwie przegubowe"),
+                napis("Wspornik jest utwierdzony w obu węzłach przy ścianie.", 10, 1),
+                rzecz(8810, "Siła w węźle (dodatnia w dół)", 11, VELKORA_POLE(Z, p)),
+                lista(8811, "Obciążony pas", 12, VELKORA_STAN(Z, pas), "górny|dolny")}};
     return s;
 }
 
@@ -199,6 +227,7 @@ const std::vector<Podmenu>& menu_1000() {
           {51698, "Zamk&nij"},
           {},
           {51697, "&Kreator"},
+          {52301, "&Szablon kratownicy..."},
           {},
           {1040, "&Koniec"}}},
         {"&Edycja",

@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -52,8 +53,8 @@ W* kontrolka(QWidget* d, int id) {
 }
 
 TEST(Dialogi, EachTemplateBuildsItsControlsLimitsAndBindings) {
-    ASSERT_EQ(identyfikatory_szablonow(),
-              (std::vector<int>{3000, 3010, 3020, 3030, 3040, 3050, 3060, 3070, 3080, 3100, 3110}));
+    ASSERT_EQ(identyfikatory_szablonow(), (std::vector<int>{3000, 3010, 3020, 3030, 3040, 3050,
+                                                            3060, 3070, 3080, 3100, 3110, 3200}));
     for (int id : identyfikatory_szablonow()) {
         SCOPED_TRACE(id);
         const SzablonDialogu& s = szablon(id);
@@ -81,6 +82,11 @@ TEST(Dialogi, EachTemplateBuildsItsControlsLimitsAndBindings) {
                 if (k.rodzaj == Rodzaj::radio) {
                     EXPECT_TRUE(b->group() && b->group()->exclusive());
                 }
+            } else if (k.rodzaj == Rodzaj::lista) {
+                auto* c = kontrolka<QComboBox>(&d, k.id);
+                ASSERT_NE(c, nullptr);
+                EXPECT_EQ(c->count(), static_cast<int>(pozycje_listy(k.pozycje).size()));
+                EXPECT_EQ(c->currentIndex(), r.stan(k.pole));
             } else if (k.pole.szerokosc) {
                 EXPECT_EQ(kontrolka<QLabel>(&d, k.id)->text(), QString::fromUtf8(r.pole(k.pole)));
             }
@@ -187,6 +193,20 @@ TEST(Dialogi, OkCopiesEveryBoundControlBackAndAnswers1) {
     EXPECT_STREQ(w.y, "1.5\xC4") << "text left alone keeps its bytes";
     EXPECT_EQ(w.chx, 1);
     EXPECT_EQ(w.chy, 0);
+}
+
+TEST(Dialogi, OkCopiesTheChosenListItemBackAsItsPlace) {
+    d_szablon r{};
+    r.typ = 1, r.pas = 1;
+    const int wynik = z_modalnym(
+        [](QWidget* d) {
+            kontrolka<QComboBox>(d, 8800)->setCurrentIndex(5);
+            d->findChild<QPushButton*>("ok")->click();
+        },
+        [&] { return dialog_szablonu(nullptr, 3200, &r, 3); });
+    EXPECT_EQ(wynik, 1);
+    EXPECT_EQ(r.typ, 5);
+    EXPECT_EQ(r.pas, 1);
 }
 
 TEST(Dialogi, AnulujEscapeAndTheCloseBoxLeaveTheRecordAsItWasAndAnswer2) {

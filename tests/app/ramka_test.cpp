@@ -41,7 +41,7 @@ TEST(Menu, ThePopUpsCarryTheTemplatesItemsIdsSeparatorsAndInitialStates) {
     zbuduj_menu(pasek, widok.okno());
     const std::vector<std::vector<std::string>> oczekiwane = {
         {"1070 &Nowy", "1020 &Otwórz", "52001 &Zapisz", "1060 Zapisz &Jako", "51698 Zamk&nij", "-",
-         "51697 &Kreator", "-", "1040 &Koniec"},
+         "51697 &Kreator", "52301 &Szablon kratownicy...", "-", "1040 &Koniec"},
         {"52011 &Cofnij (off)", "52012 &Ponów (off)"},
         {"51684 &Materiał", "51685 P&ole przekroju", "51682 &Węzeł", "51683 &Pręt",
          "51686 Po&dpore", "51687 &Siłe", "52101 &Temperaturę", "-", "52201 &Rysuj"},
@@ -81,14 +81,14 @@ TEST(Menu, ItemsFollowTheirEnablersEachTimeAMenuOpens) {
     QMenuBar pasek;
     zbuduj_menu(pasek, widok.okno());
     // No model: only what needs none.
-    EXPECT_EQ(wlaczone(pasek, 0), (std::vector<int>{1070, 1020, 51697, 1040}));
+    EXPECT_EQ(wlaczone(pasek, 0), (std::vector<int>{1070, 1020, 51697, 52301, 1040}));
     EXPECT_TRUE(wlaczone(pasek, 1).empty()) << "nothing to undo or redo";
     EXPECT_TRUE(wlaczone(pasek, 2).empty());
     EXPECT_EQ(wlaczone(pasek, 5), (std::vector<int>{1010, 51699}));
     EXPECT_EQ(wlaczone(pasek, 7), (std::vector<int>{51700, 1240}));
 
     widok.okno().Cm_Nowy();  // an empty model
-    EXPECT_EQ(wlaczone(pasek, 0), (std::vector<int>{1070, 1020, 52001, 1060, 51698, 1040}));
+    EXPECT_EQ(wlaczone(pasek, 0), (std::vector<int>{1070, 1020, 52001, 1060, 51698, 52301, 1040}));
     EXPECT_EQ(wlaczone(pasek, 2), (std::vector<int>{51684, 51685, 51682, 52201}));
     EXPECT_EQ(wlaczone(pasek, 5), (std::vector<int>{1010, 51699, 1140}));
 }

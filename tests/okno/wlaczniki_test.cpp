@@ -29,7 +29,7 @@ std::set<int> wlaczone(_OKNO_& o) {
 TEST(Wlaczniki, KazdaRegulaDostepnosciPolecen) {
     Atrapa a;
     _OKNO_ o(a);
-    const std::set<int> zawsze = {1070, 1020, 1040, 1010, 51699, 51700, 1240};
+    const std::set<int> zawsze = {1070, 1020, 1040, 1010, 51699, 51700, 1240, 52301};
     auto oraz = [&](std::set<int> s) {
         s.insert(zawsze.begin(), zawsze.end());
         return s;
