@@ -83,7 +83,10 @@ OknoTabeliQt* PlatformaQt::okno_tabeli(UchwytOkna h) const {
 
 void PlatformaQt::ukryj_tabele() {
     for (auto& [h, w] : tabele_)
-        if (w) w->hide();
+        if (w && w->isVisible()) {
+            w->zapamietaj_polozenie();
+            w->hide();
+        }
 }
 
 int PlatformaQt::MessageBox(const std::string& tekst, const std::string& tytul, Ikona ikona,
@@ -204,17 +207,14 @@ int PlatformaQt::MenuKontekstowe(const std::vector<PozycjaKontekstowa>& pozycje)
     return wybrana ? wybrana->data().toInt() : 0;
 }
 
-namespace {
-// The program's settings, under the user's configuration.
-QSettings ustawienia() {
+QSettings ustawienia_programu() {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Velkora", "Velkora 2D");
 }
-}  // namespace
 
 std::string PlatformaQt::Ustawienie(const std::string& klucz) {
-    return ustawienia().value(z_utf8(klucz)).toString().toStdString();
+    return ustawienia_programu().value(z_utf8(klucz)).toString().toStdString();
 }
 
 void PlatformaQt::ZapiszUstawienie(const std::string& klucz, const std::string& wartosc) {
-    ustawienia().setValue(z_utf8(klucz), z_utf8(wartosc));
+    ustawienia_programu().setValue(z_utf8(klucz), z_utf8(wartosc));
 }

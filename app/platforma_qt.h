@@ -4,6 +4,7 @@
 #include <QAbstractFileIconProvider>
 #include <QLabel>
 #include <QPointer>
+#include <QSettings>
 #include <QUrl>
 #include <functional>
 #include <map>
@@ -59,6 +60,9 @@ class PlatformaQt : public Platforma {
     bool czeka_odswiezenie_ = false;
     QObject kontekst_;  // deferred calls go with the port
 };
+
+// The program's settings, under the user's configuration.
+QSettings ustawienia_programu();
 
 // The file dialog's name filters from the settings' "description|pattern|" pairs.
 QStringList filtry_pliku(const std::string& filtr);

@@ -16,7 +16,8 @@ class _VEL2D_ : public QApplication {
 
     // Creates the frame with its main window, icon, size and menu.
     void InitMainWindow();
-    // Shows the frame maximised; it restores to its initial size.
+    // Shows the frame as it was when it last closed; the first time maximised, restoring to its
+    // initial size.
     void pokaz();
     // Shows the frame, opens the project file given on the command line, if any, and runs the
     // loop; its status.
