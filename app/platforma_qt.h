@@ -28,6 +28,9 @@ class PlatformaQt : public Platforma {
     void ukryj_tabele();
     // How documents reach the desktop; replaceable so that a test opens nothing.
     std::function<void(const QUrl&)> otworz_url;
+    // Shows the user guide, asked for as the help file that is not in the current directory.
+    std::function<void()> pokaz_podrecznik;
+    static constexpr const char* plik_pomocy = "velto.chm";
     // Called after each repaint request, once the event loop is free again.
     std::function<void()> po_odswiezeniu;
 
