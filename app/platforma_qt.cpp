@@ -17,6 +17,7 @@
 #include <QWidget>
 
 #include "app/dialog_qt.h"
+#include "app/pomoc_qt.h"
 
 namespace {
 QString z_utf8(const std::string& t) {
@@ -54,19 +55,30 @@ QIcon IkonyPlikow::icon(const QFileInfo& f) const {
     return ikony_[File];
 }
 
+namespace {
+// Qt's own words, so that its translations apply: Qt 6 looks them up under the provider, and
+// some catalogues (the Polish one) still hold them under the file dialog.
+QString slowo_qt(const char* tekst, const char* objasnienie = nullptr) {
+    for (const char* kontekst : {"QAbstractFileIconProvider", "QFileDialog"}) {
+        const QString t = QCoreApplication::translate(kontekst, tekst, objasnienie);
+        if (t != QLatin1String(tekst)) return t;
+    }
+    return QString::fromLatin1(tekst);
+}
+}  // namespace
+
 QString IkonyPlikow::type(const QFileInfo& f) const {
-    // Qt's own words, so that its translations apply.
-    const char* const kontekst = "QAbstractFileIconProvider";
-    if (f.isRoot()) return QCoreApplication::translate(kontekst, "Drive");
-    if (f.isDir()) return QCoreApplication::translate(kontekst, "Folder", "All other platforms");
-    if (f.isFile()) return QCoreApplication::translate(kontekst, "File");
-    if (f.isSymLink())
-        return QCoreApplication::translate(kontekst, "Shortcut", "All other platforms");
-    return QCoreApplication::translate(kontekst, "Unknown");
+    if (f.isRoot()) return slowo_qt("Drive");
+    if (f.isDir()) return slowo_qt("Folder", "All other platforms");
+    if (f.isFile()) return slowo_qt("File");
+    if (f.isSymLink()) return slowo_qt("Shortcut", "All other platforms");
+    return slowo_qt("Unknown");
 }
 
 PlatformaQt::PlatformaQt(QWidget& widok)
-    : otworz_url([](const QUrl& u) { QDesktopServices::openUrl(u); }), widok_(widok) {}
+    : otworz_url([](const QUrl& u) { QDesktopServices::openUrl(u); }),
+      pokaz_podrecznik([this] { ::pokaz_podrecznik(ramka()); }),
+      widok_(widok) {}
 
 PlatformaQt::~PlatformaQt() {
     for (auto& [h, w] : tabele_) delete w.data();
@@ -83,7 +95,10 @@ OknoTabeliQt* PlatformaQt::okno_tabeli(UchwytOkna h) const {
 
 void PlatformaQt::ukryj_tabele() {
     for (auto& [h, w] : tabele_)
-        if (w) w->hide();
+        if (w && w->isVisible()) {
+            w->zapamietaj_polozenie();
+            w->hide();
+        }
 }
 
 int PlatformaQt::MessageBox(const std::string& tekst, const std::string& tytul, Ikona ikona,
@@ -177,7 +192,12 @@ void PlatformaQt::OtworzDokument(const std::string& plik) {
     while (!n.empty() && (n.back() == '\\' || n.back() == '/')) n.pop_back();
     if (n.empty()) return;
     const QFileInfo f(QDir::current(), z_utf8(n));
-    if (f.isFile() && otworz_url) otworz_url(QUrl::fromLocalFile(f.absoluteFilePath()));
+    if (f.isFile()) {
+        if (otworz_url) otworz_url(QUrl::fromLocalFile(f.absoluteFilePath()));
+    } else if (n == plik_pomocy && pokaz_podrecznik) {
+        // Without a help file here, the guide that comes with the program.
+        pokaz_podrecznik();
+    }
 }
 
 void PlatformaQt::ZamknijGlowne() {
@@ -204,17 +224,14 @@ int PlatformaQt::MenuKontekstowe(const std::vector<PozycjaKontekstowa>& pozycje)
     return wybrana ? wybrana->data().toInt() : 0;
 }
 
-namespace {
-// The program's settings, under the user's configuration.
-QSettings ustawienia() {
+QSettings ustawienia_programu() {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Velkora", "Velkora 2D");
 }
-}  // namespace
 
 std::string PlatformaQt::Ustawienie(const std::string& klucz) {
-    return ustawienia().value(z_utf8(klucz)).toString().toStdString();
+    return ustawienia_programu().value(z_utf8(klucz)).toString().toStdString();
 }
 
 void PlatformaQt::ZapiszUstawienie(const std::string& klucz, const std::string& wartosc) {
-    ustawienia().setValue(z_utf8(klucz), z_utf8(wartosc));
+    ustawienia_programu().setValue(z_utf8(klucz), z_utf8(wartosc));
 }

@@ -4,6 +4,7 @@
 #include <QAbstractFileIconProvider>
 #include <QLabel>
 #include <QPointer>
+#include <QSettings>
 #include <QUrl>
 #include <functional>
 #include <map>
@@ -27,6 +28,9 @@ class PlatformaQt : public Platforma {
     void ukryj_tabele();
     // How documents reach the desktop; replaceable so that a test opens nothing.
     std::function<void(const QUrl&)> otworz_url;
+    // Shows the user guide, asked for as the help file that is not in the current directory.
+    std::function<void()> pokaz_podrecznik;
+    static constexpr const char* plik_pomocy = "velto.chm";
     // Called after each repaint request, once the event loop is free again.
     std::function<void()> po_odswiezeniu;
 
@@ -59,6 +63,9 @@ class PlatformaQt : public Platforma {
     bool czeka_odswiezenie_ = false;
     QObject kontekst_;  // deferred calls go with the port
 };
+
+// The program's settings, under the user's configuration.
+QSettings ustawienia_programu();
 
 // The file dialog's name filters from the settings' "description|pattern|" pairs.
 QStringList filtry_pliku(const std::string& filtr);

@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QStatusBar>
 
+#include "app/platforma_qt.h"
 #include "app/widok_qt.h"
 #include "okno/okno.h"
 #include "resources/szablony.h"
@@ -87,12 +88,18 @@ Ramka::~Ramka() {
     widok_->zakoncz();
 }
 
+bool Ramka::przywroc_polozenie() {
+    const QByteArray g = ustawienia_programu().value("okno/geometria").toByteArray();
+    return !g.isEmpty() && restoreGeometry(g);
+}
+
 void Ramka::closeEvent(QCloseEvent* e) {
     if (!widok_->mozna_zamknac()) {
         e->ignore();
         return;
     }
     e->accept();
+    ustawienia_programu().setValue("okno/geometria", saveGeometry());
     // Table windows of their own would keep the program running.
     widok_->port().ukryj_tabele();
 }

@@ -19,6 +19,9 @@ class Ramka : public QMainWindow {
     explicit Ramka(const char* tytul);
     ~Ramka() override;
     WidokGlowny& widok() { return *widok_; }
+    // The place, size and maximised state the frame had when it last closed; false when none
+    // is kept.
+    bool przywroc_polozenie();
 
   protected:
     // Asks the main window first; the program ends with the frame.

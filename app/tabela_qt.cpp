@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "app/platforma_qt.h"
 #include "app/powierzchnia_qt.h"
 
 OknoTabeliQt::OknoTabeliQt(std::unique_ptr<OknoTabeli> logika, QWidget* wlasciciel)
@@ -25,12 +26,24 @@ OknoTabeliQt::OknoTabeliQt(std::unique_ptr<OknoTabeli> logika, QWidget* wlascici
     verticalScrollBar()->setSingleStep(10);
     move(logika_->x(), logika_->y());
     resize(std::max(logika_->szerokosc(), 1), std::max(logika_->wysokosc(), 1));
+    // Where the user last left a window of this kind.
+    const QByteArray polozenie = ustawienia_programu().value(klucz_polozenia()).toByteArray();
+    if (!polozenie.isEmpty()) restoreGeometry(polozenie);
     ustaw_paski();
+}
+
+QString OknoTabeliQt::klucz_polozenia() const {
+    return "tabele/" + QString::fromStdString(logika_->tytul());
+}
+
+void OknoTabeliQt::zapamietaj_polozenie() {
+    ustawienia_programu().setValue(klucz_polozenia(), saveGeometry());
 }
 
 OknoTabeliQt::~OknoTabeliQt() = default;
 
 void OknoTabeliQt::zamknij_bez_pytania() {
+    if (isVisible()) zapamietaj_polozenie();
     hide();
     usun();
 }
@@ -104,5 +117,6 @@ void OknoTabeliQt::closeEvent(QCloseEvent* e) {
         return;
     }
     e->accept();
+    zapamietaj_polozenie();
     usun();
 }

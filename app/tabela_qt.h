@@ -16,6 +16,8 @@ class OknoTabeliQt : public QAbstractScrollArea {
     OknoTabeli& logika() { return *logika_; }
     // Closes the window without asking the logic.
     void zamknij_bez_pytania();
+    // Keeps the window's place and size for the next window of its kind (by title).
+    void zapamietaj_polozenie();
 
   protected:
     void paintEvent(QPaintEvent* e) override;
@@ -24,6 +26,7 @@ class OknoTabeliQt : public QAbstractScrollArea {
     void closeEvent(QCloseEvent* e) override;
 
   private:
+    QString klucz_polozenia() const;
     void ustaw_paski();
     void przed_odswiezeniem();
     void usun();

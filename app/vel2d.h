@@ -16,10 +16,14 @@ class _VEL2D_ : public QApplication {
 
     // Creates the frame with its main window, icon, size and menu.
     void InitMainWindow();
-    // Shows the frame maximised; it restores to its initial size.
+    // Shows the frame as it was when it last closed; the first time maximised, restoring to its
+    // initial size.
     void pokaz();
-    // Shows the frame and runs the loop; its status.
+    // Shows the frame, opens the project file given on the command line, if any, and runs the
+    // loop; its status.
     int Run();
+    // The project file among the arguments (a path or a file URL), empty when none is given.
+    QString plik_z_wiersza_polecen() const;
     Ramka* fw() const { return fw_.get(); }
 
   private:

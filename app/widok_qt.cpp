@@ -52,6 +52,18 @@ class PortWidoku : public PlatformaQt {
     WidokGlowny& widok_;
 };
 
+// The view toggles kept between runs of the program, and the dialogs' folder.
+struct Przelacznik {
+    const char* klucz;
+    int Model::*flaga;
+};
+constexpr Przelacznik przelaczniki[] = {
+    {"widok/napr", &Model::p_napr},     {"widok/przem", &Model::p_przem},
+    {"widok/n_ele", &Model::p_n_ele},   {"widok/n_mat", &Model::p_n_mat},
+    {"widok/n_pola", &Model::p_n_pola}, {"widok/n_wezl", &Model::p_n_wezl},
+};
+constexpr const char* klucz_katalogu = "pliki/katalog";
+
 }  // namespace
 
 OknoWsp::OknoWsp(QWidget* rodzic, const QString& tekst) : QFrame(rodzic) {
@@ -138,6 +150,7 @@ WidokGlowny::WidokGlowny(QWidget* rodzic) : QWidget(rodzic) {
     port_->ustaw_wsp(wsp_->etykieta());
     okno_ = std::make_unique<_OKNO_>(*port_);
     okno_->wczytaj_ustawienia();
+    wczytaj_ustawienia();
     wsp_->etykieta()->setText(QString::fromStdString(okno_->wsp->xx));
     wsp_->dopasuj();
 }
@@ -146,7 +159,28 @@ WidokGlowny::~WidokGlowny() {
     zakoncz();
 }
 
+void WidokGlowny::wczytaj_ustawienia() {
+    for (const Przelacznik& p : przelaczniki) {
+        const std::string w = port_->Ustawienie(p.klucz);
+        if (w == "0" || w == "1") okno_->model.*p.flaga = w == "1";
+    }
+    // Two or three numberings on at once would write over each other beside the bars.
+    Model& m = okno_->model;
+    if (m.p_n_ele == 1)
+        m.p_n_mat = m.p_n_pola = 0;
+    else if (m.p_n_mat == 1)
+        m.p_n_pola = 0;
+    okno_->_plik_->katalog = port_->Ustawienie(klucz_katalogu);
+}
+
+void WidokGlowny::zapisz_ustawienia() {
+    for (const Przelacznik& p : przelaczniki)
+        port_->ZapiszUstawienie(p.klucz, okno_->model.*p.flaga == 1 ? "1" : "0");
+    port_->ZapiszUstawienie(klucz_katalogu, okno_->_plik_->katalog);
+}
+
 void WidokGlowny::zakoncz() {
+    if (okno_) zapisz_ustawienia();
     // The main window's destructor closes its table windows through the port.
     okno_.reset();
     port_.reset();

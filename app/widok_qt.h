@@ -67,6 +67,10 @@ class WidokGlowny : public QWidget {
     void closeEvent(QCloseEvent* e) override;
 
   private:
+    // The view toggles and the file dialogs' folder, as the program last ended with them.
+    void wczytaj_ustawienia();
+    void zapisz_ustawienia();
+
     std::unique_ptr<PlatformaQt> port_;
     OknoWsp* wsp_;
     std::unique_ptr<_OKNO_> okno_;

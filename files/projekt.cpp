@@ -77,22 +77,28 @@ void _OKNO_::Cm_Otworz() {
     // changes are offered for saving first.
     if (!pozwol_porzucic()) return;
     if (!port.OknoOtworz(*_plik_)) return;
-    const std::string nazwa = _plik_->nazwa;
+    otworz_plik(_plik_->nazwa);
+}
+
+bool _OKNO_::otworz_plik(const std::string& nazwa) {
     Konstrukcja nowa;
     std::string powod;
     if (!czytaj_v2d(nazwa, nowa, powod)) {
         blad_dysku(port, "Nie można otworzyć pliku", powod);
-        return;
+        return false;
     }
     Zwol_pam();
     przejmij_konstrukcje(model, std::move(nowa));
     model.nbw = 0;
     model.Pusty = 0;
+    // The dialogs offer this file and its folder next, as after choosing it in them.
+    _plik_->nazwa = nazwa;
     _plik_->katalog = folder_pliku(nazwa);
     plik_projektu = nazwa;
     nowy_dokument(true);
     ustaw_caption("Velkora 2D - " + nazwa);
     port.Odswiez();
+    return true;
 }
 
 void _OKNO_::Cm_Zapisz() {

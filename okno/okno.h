@@ -166,6 +166,9 @@ class _OKNO_ {
     void Ce_zapisz_projekt(TCommandEnabler& ce);
     void Cm_Nowy();
     void Cm_Otworz();
+    // Open once the file is chosen (by the dialog, the command line or the file manager): a
+    // refused file is reported and leaves the open model as it was; true when it was read.
+    bool otworz_plik(const std::string& nazwa);
     void Cm_Zapisz();
     void Ce_Zapisz(TCommandEnabler& ce);
     void Cm_zamknij();

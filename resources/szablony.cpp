@@ -279,7 +279,7 @@ const std::vector<Podmenu>& menu_1000() {
           {52211, "Zachowaj pr&oporcje"},
           {52212, "&Dopasuj widok"},
           {52213, "Krok &siatki..."}}},
-        {"P&omoc", {{51700, "&Pomoc"}, {}, {1240, "&O programie..."}}},
+        {"P&omoc", {{51700, "&Pomoc", false, false, "F1"}, {}, {1240, "&O programie..."}}},
     };
     return m;
 }

@@ -5,18 +5,25 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QAction>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QFileIconProvider>
 #include <QImage>
+#include <QLibraryInfo>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QWindow>
 #include <map>
 
 #include "app/platforma_qt.h"
+#include "app/ramka_qt.h"
 #include "app/widok_qt.h"
 #include "tests/app/pomoc.h"
 
@@ -163,6 +170,27 @@ TEST(OknaTabel, TheMainWindowClosesItsTablesBeforeThePortGoes) {
     EXPECT_EQ(z.zapytania + luzna.zapytania, 0);
 }
 
+// What the user set up is there at the next start: the view toggles, the file dialogs' folder
+// and where a table window of each kind stood.
+TEST(Ustawienia, ViewTogglesFolderAndTableWindowsOutliveTheProgram) {
+    Zapis z;
+    {
+        WidokGlowny widok;
+        Model& m = widok.okno().model;
+        m.p_napr = 1, m.p_przem = 0, m.p_n_ele = 0, m.p_n_pola = 1, m.p_n_wezl = 0;
+        widok.okno()._plik_->katalog = "/tmp";
+        OknoTabeliQt* t = nowa(widok, z).first;
+        t->setGeometry(70, 80, 300, 200);
+        t->zamknij_bez_pytania();
+    }
+    WidokGlowny widok;
+    const Model& m = widok.okno().model;
+    EXPECT_EQ(std::vector<int>({m.p_napr, m.p_przem, m.p_n_ele, m.p_n_mat, m.p_n_pola, m.p_n_wezl}),
+              std::vector<int>({1, 0, 0, 0, 1, 0}));
+    EXPECT_EQ(widok.okno()._plik_->katalog, "/tmp");
+    EXPECT_EQ(nowa(widok, z).first->geometry(), QRect(70, 80, 300, 200));
+}
+
 TEST(WidokGlowny, MouseMovesReachTheReadoutAndPaintsStartWhite) {
     WidokGlowny widok;
     widok.resize(450, 250);
@@ -177,20 +205,36 @@ TEST(WidokGlowny, MouseMovesReachTheReadoutAndPaintsStartWhite) {
     EXPECT_EQ(widok.grab().toImage().pixelColor(100, 200), QColor(Qt::white));
 }
 
-TEST(Platforma, HelpOpensTheFileOfTheCurrentDirectoryOnlyWhenItExists) {
+// F1 and "Pomoc": the help file of the current directory goes to the desktop; without it the
+// guide that comes with the program shows in a window of its own.
+TEST(Platforma, HelpOpensTheFileOfTheCurrentDirectoryOrElseTheGuide) {
     QTemporaryDir katalog;
     const QString dawny = QDir::currentPath();
     QDir::setCurrent(katalog.path());
-    WidokGlowny widok;
+    Ramka r("Velkora 2D");
     std::vector<QUrl> otwarte;
-    widok.port().otworz_url = [&](const QUrl& u) { otwarte.push_back(u); };
-    widok.okno().Find(51700);
+    r.widok().port().otworz_url = [&](const QUrl& u) { otwarte.push_back(u); };
+    QAction* pomoc = nullptr;
+    for (QAction* a : r.menuBar()->actions().last()->menu()->actions())
+        if (a->data().toInt() == 51700) pomoc = a;
+    ASSERT_NE(pomoc, nullptr);
+    EXPECT_EQ(pomoc->shortcut(), QKeySequence(Qt::Key_F1));
+    pomoc->trigger();
     EXPECT_TRUE(otwarte.empty());
+    auto* podrecznik = r.findChild<QTextBrowser*>("podrecznik");
+    ASSERT_NE(podrecznik, nullptr);
+    EXPECT_TRUE(podrecznik->isVisible() && podrecznik->isWindow());
+    EXPECT_TRUE(podrecznik->toPlainText().contains(
+        QString::fromUtf8("Zero na przekątnej macierzy sztywności!")));
+    podrecznik->close();
+
     QFile plik(katalog.filePath("velto.chm"));
     ASSERT_TRUE(plik.open(QIODevice::WriteOnly));
     plik.close();
-    widok.okno().Find(51700);
+    pomoc->trigger();
     EXPECT_EQ(otwarte, std::vector<QUrl>{QUrl::fromLocalFile(katalog.filePath("velto.chm"))});
+    podrecznik = r.findChild<QTextBrowser*>("podrecznik");
+    EXPECT_TRUE(!podrecznik || !podrecznik->isVisible());
     QDir::setCurrent(dawny);
 }
 
@@ -255,6 +299,29 @@ TEST(OknaPlikow, ShowTheFilterAndOfferTheLastNameAgain) {
         [&] { return widok.port().OknoZapisz(s); }));
 }
 
+// Qt's own texts are Polish where its translations are installed (qt6-translations-l10n).
+TEST(OknaPlikow, SpeakPolishWhereQtsTranslationsAreInstalled) {
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_pl.qm"))
+        GTEST_SKIP() << "Qt's Polish translations are not installed";
+    QTemporaryDir katalog;
+    ASSERT_TRUE(QDir(katalog.path()).mkdir("folder"));
+    WidokGlowny widok;
+    UstawieniaPliku s;
+    EXPECT_FALSE(z_modalnym(
+        [&](QWidget* w) {
+            // The kinds in the list are Qt's words too.
+            const QAbstractFileIconProvider* ikony = static_cast<QFileDialog*>(w)->iconProvider();
+            EXPECT_EQ(ikony->type(QFileInfo(katalog.filePath("folder"))), "Katalog");
+            EXPECT_EQ(ikony->type(QFileInfo(QCoreApplication::applicationFilePath())), "Plik");
+            QPushButton* anuluj =
+                w->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel);
+            ASSERT_NE(anuluj, nullptr);
+            EXPECT_EQ(anuluj->text().remove('&'), "Anuluj");
+            anuluj->click();
+        },
+        [&] { return widok.port().OknoOtworz(s); }));
+}
+
 // Reading a file's contents to tell its type may never return (/proc/kmsg, a FIFO), so the
 // dialogs' icon provider must answer from names and kinds alone. Whatever it opens shows up on
 // the folder's inotify watch.
@@ -311,7 +378,6 @@ TEST(OknaPlikow, TellIconsAndTypesWithoutOpeningAnyFile) {
     EXPECT_EQ(::read(fifo, reszta, sizeof reszta), 4) << "the FIFO's bytes were read";
     ::close(fifo);
     ::close(obserwator);
-    EXPECT_EQ(typy["folder"], QFileIconProvider().type(QFileInfo(katalog.filePath("folder"))));
     EXPECT_NE(typy["most.V2D"], typy["folder"]);
     EXPECT_EQ(typy["link"], typy["most.V2D"]) << "a link to a file is a file";
 }

@@ -150,6 +150,30 @@ TEST(Ramka, OpensMaximisedAndRestoresTo640By400) {
     app->fw()->hide();
 }
 
+// The first start opens maximised; later ones as the frame was closed last time.
+TEST(Ramka, ReopensWhereItWasClosedAtItsSizeOrMaximised) {
+    auto* app = static_cast<_VEL2D_*>(QCoreApplication::instance());
+    auto zamknij = [&] {
+        z_modalnym([](QWidget* m) { m->findChild<QPushButton*>("tak")->click(); },
+                   [&] { return app->fw()->close(); });
+        app->InitMainWindow();
+        app->pokaz();
+    };
+    app->InitMainWindow();
+    app->pokaz();
+    app->fw()->showNormal();
+    app->fw()->setGeometry(30, 40, 500, 300);
+    zamknij();
+    EXPECT_FALSE(app->fw()->windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(app->fw()->geometry(), QRect(30, 40, 500, 300));
+    app->fw()->showMaximized();
+    zamknij();
+    EXPECT_TRUE(app->fw()->windowState() & Qt::WindowMaximized);
+    app->fw()->showNormal();
+    EXPECT_EQ(app->fw()->geometry(), QRect(30, 40, 500, 300));
+    app->fw()->hide();
+}
+
 TEST(Ramka, ClosesOnlyWhenTheMainWindowAgrees) {
     Ramka r("Velkora 2D");
     r.show();

@@ -6,8 +6,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
+#include "app/platforma_qt.h"
 #include "app/vel2d.h"
 
 namespace {
@@ -29,8 +32,9 @@ class SrodowiskoQt : public ::testing::Environment {
         if (std::setlocale(LC_ALL, "pl_PL.UTF-8")) setenv("LC_ALL", "pl_PL.UTF-8", 1);
         std::setlocale(LC_ALL, "C");
         qInstallMessageHandler(filtr);
-        // Settings the tests change stay out of the user's own.
+        // Settings the tests change stay out of the user's own, and out of other runs'.
         QStandardPaths::setTestModeEnabled(true);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ustawienia_.path());
         aplikacja_ = new _VEL2D_(argc, argv);
         // The tests open and close windows without a loop of the application's own.
         aplikacja_->setQuitOnLastWindowClosed(false);
@@ -42,8 +46,18 @@ class SrodowiskoQt : public ::testing::Environment {
 
   private:
     _VEL2D_* aplikacja_ = nullptr;
+    QTemporaryDir ustawienia_;
+};
+
+// Every test starts as a first run of the program: with no settings kept.
+class BezUstawien : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override { ustawienia_programu().clear(); }
 };
 
 const auto* const srodowisko = ::testing::AddGlobalTestEnvironment(new SrodowiskoQt);
+[[maybe_unused]] const int sluchacz = [] {
+    ::testing::UnitTest::GetInstance()->listeners().Append(new BezUstawien);
+    return 0;
+}();
 
 }  // namespace

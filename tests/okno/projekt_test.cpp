@@ -141,6 +141,34 @@ TEST_F(Projekt, AnulowaneLubOdrzuconeOtwarcieZostawiaOtwartyModelNietkniety) {
     }
 }
 
+// The command line and the file manager hand the program a path: no dialog, the same reading,
+// caption and refusal as "Otwórz"; the dialogs offer that file next.
+TEST_F(Projekt, PlikPodanyProgramowiOtwieraSieJakZOknaOtworz) {
+    const std::string p = zapisany_pratt("a.V2D");
+    EXPECT_TRUE(o.otworz_plik(p));
+    EXPECT_EQ(o.model.Pusty, 0);
+    EXPECT_EQ(o.model.ne, 17);
+    EXPECT_EQ(a.tytul, "Velkora 2D - " + p);
+    o.Find(1010);
+    ASSERT_EQ(o.model.obliczono, 1);
+    const float ugiecie = o.model.f[6];
+
+    EXPECT_FALSE(o.otworz_plik(plik("brak.V2D")));
+    ASSERT_EQ(a.komunikaty.size(), 1u);
+    EXPECT_EQ(a.komunikaty[0].tekst.rfind("Nie można otworzyć pliku", 0), 0u);
+    EXPECT_EQ(a.komunikaty[0].tytul, "Błąd operacji dyskowej");
+    EXPECT_EQ(o.model.obliczono, 1);
+    EXPECT_EQ(o.model.f[6], ugiecie);
+    EXPECT_EQ(a.tytul, "Velkora 2D - " + p);
+
+    EXPECT_TRUE(a.katalogi.empty()) << "no file dialog was shown";
+
+    a.pliki = {std::nullopt};
+    o.Find(1060);
+    EXPECT_EQ(a.dziennik.back(), "zapisz proponuje: " + p);
+    EXPECT_EQ(a.katalogi, std::vector<std::string>{katalog.string()});
+}
+
 TEST_F(Projekt, OtwarcieZamykaOknaTabelStaregoModelu) {
     otworz(zapisany_pratt("a.V2D"));
     o.model.id = 1;
