@@ -7,7 +7,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "app/powierzchnia_qt.h"
+#include "qt/powierzchnia_qt.h"
 
 OknoTabeliQt::OknoTabeliQt(std::unique_ptr<OknoTabeli> logika, QWidget* wlasciciel)
     : QAbstractScrollArea(wlasciciel), logika_(std::move(logika)) {
