@@ -10,6 +10,10 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QSettings>
 #include <QStatusBar>
 #include <QStringList>
@@ -18,6 +22,8 @@
 
 #include "app/dialog_qt.h"
 #include "app/pomoc_qt.h"
+#include "qt/obraz.h"
+#include "qt/wydruk.h"
 
 namespace {
 QString z_utf8(const std::string& t) {
@@ -234,4 +240,35 @@ std::string PlatformaQt::Ustawienie(const std::string& klucz) {
 
 void PlatformaQt::ZapiszUstawienie(const std::string& klucz, const std::string& wartosc) {
     ustawienia_programu().setValue(z_utf8(klucz), z_utf8(wartosc));
+}
+
+bool PlatformaQt::ZapiszObraz(const std::string& plik, FormatObrazu f, int w, int h,
+                              const std::function<void(Powierzchnia&)>& rysuj, std::string& powod) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool zapisano = zapisz_obraz(
+        plik, f, w, h, [&](QPainter& p) { rysuj_na(p, w, h, rysuj); }, powod);
+    QGuiApplication::restoreOverrideCursor();
+    return zapisano;
+}
+
+void PlatformaQt::Drukuj(const Wydruk& w) {
+    // A4 by default; the way round the user chose last time.
+    QPrinter drukarka(QPrinter::HighResolution);
+    const bool pozioma = Ustawienie("wydruk/orientacja") == "pozioma";
+    drukarka.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
+                                       pozioma ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                       QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    drukarka.setDocName(z_utf8(w.nazwa));
+    drukarka.setCreator("Velkora 2D");
+    QPrintPreviewDialog podglad(&drukarka, ramka());
+    podglad.resize(900, 700);
+    QObject::connect(&podglad, &QPrintPreviewDialog::paintRequested, &podglad, [&w](QPrinter* d) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        drukuj(*d, w);
+        QGuiApplication::restoreOverrideCursor();
+    });
+    podglad.exec();
+    ZapiszUstawienie(
+        "wydruk/orientacja",
+        drukarka.pageLayout().orientation() == QPageLayout::Landscape ? "pozioma" : "pionowa");
 }

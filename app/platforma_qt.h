@@ -51,6 +51,9 @@ class PlatformaQt : public Platforma {
     int MenuKontekstowe(const std::vector<PozycjaKontekstowa>& pozycje) override;
     std::string Ustawienie(const std::string& klucz) override;
     void ZapiszUstawienie(const std::string& klucz, const std::string& wartosc) override;
+    bool ZapiszObraz(const std::string& plik, FormatObrazu f, int w, int h,
+                     const std::function<void(Powierzchnia&)>& rysuj, std::string& powod) override;
+    void Drukuj(const Wydruk& w) override;
 
   private:
     QWidget* ramka() const;

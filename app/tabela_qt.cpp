@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "app/platforma_qt.h"
-#include "app/powierzchnia_qt.h"
+#include "qt/powierzchnia_qt.h"
 
 OknoTabeliQt::OknoTabeliQt(std::unique_ptr<OknoTabeli> logika, QWidget* wlasciciel)
     : QAbstractScrollArea(wlasciciel), logika_(std::move(logika)) {

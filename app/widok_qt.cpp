@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/powierzchnia_qt.h"
+#include "qt/powierzchnia_qt.h"
 
 namespace {
 

@@ -20,7 +20,7 @@
 #include <QPainter>
 #include <cstdlib>
 
-#include "app/powierzchnia_qt.h"
+#include "qt/powierzchnia_qt.h"
 #endif
 
 namespace {

@@ -16,7 +16,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "app/powierzchnia_qt.h"
+#include "qt/powierzchnia_qt.h"
 #endif
 
 namespace {

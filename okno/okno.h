@@ -33,6 +33,11 @@ inline constexpr int CM_PROPORCJE = 52211;    // Widok, "Zachowaj pr&oporcje"
 inline constexpr int CM_DOPASUJ = 52212;      // Widok, "&Dopasuj widok"
 inline constexpr int CM_KROK_SIATKI = 52213;  // Widok, "Krok &siatki..."
 inline constexpr int CM_SZABLON = 52301;      // Plik, "&Szablon kratownicy..."
+// Pictures of the main view and print.
+inline constexpr int CM_OBRAZ_PNG = 52601;  // Plik, Eksport, "Obraz &PNG..."
+inline constexpr int CM_OBRAZ_SVG = 52602;  // Plik, Eksport, "Obraz &SVG..."
+inline constexpr int CM_OBRAZ_PDF = 52603;  // Plik, Eksport, "Obraz P&DF..."
+inline constexpr int CM_DRUKUJ = 52604;     // Plik, "&Drukuj..."
 // Keys the main view answers.
 inline constexpr int VK_ESCAPE = 0x1B;
 inline constexpr int VK_R = 0x52;
@@ -271,6 +276,19 @@ class _OKNO_ {
     // Adding a node or a bar with the checks of its dialog; false, with the messages, if refused.
     bool dodaj_wezel(float x, float y);
     bool dodaj_pret(const d_dane_przek& r);
+    // Plik: pictures of the main view and print (okno/wydruk.cpp)
+    void Cm_obraz_png();
+    void Cm_obraz_svg();
+    void Cm_obraz_pdf();
+    void Ce_obraz(TCommandEnabler& ce);
+    void Cm_drukuj();
+    void Ce_drukuj(TCommandEnabler& ce);
+    // Asks for the size and the file, and writes the picture.
+    void eksport_obrazu(FormatObrazu f);
+    // Paints the main view at a size of its own, for a picture or a page: a view the user has
+    // zoomed or moved shows what the window shows, scaled to the size. The mapping of the
+    // window's last paint, which the readout and picking use, stays as it was.
+    void Paint_obrazu(Powierzchnia& dc, int szerokosc, int wysokosc);
     // Pomoc
     void Cm_POMOC();
     void Cm_opro();

@@ -2,6 +2,7 @@
 // implements it with Qt Widgets; the tests with a scripted stand-in.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -52,6 +53,18 @@ class OknoTabeli {
     virtual void przed_odswiezeniem() {}
 };
 
+// Picture files of the main view.
+enum class FormatObrazu { png, svg, pdf };
+
+// What a print holds: the main view on the first page, then each table from a page of its own,
+// its rows split between pages.
+struct Wydruk {
+    std::string nazwa;                // the project's file name, for the page headers
+    int szerokosc = 0, wysokosc = 0;  // the size the main view is drawn at, in pixels
+    std::function<void(Powierzchnia&, int, int)> rysunek;  // draws the main view at a size
+    std::vector<std::unique_ptr<OknoTabeli>> tabele;
+};
+
 // An item of a pop-up menu: its label with the mnemonic and whether it can be chosen.
 struct PozycjaKontekstowa {
     std::string etykieta;
@@ -99,4 +112,13 @@ class Platforma {
     // Settings kept between runs of the program, by key; empty when none is kept.
     virtual std::string Ustawienie(const std::string&) { return {}; }
     virtual void ZapiszUstawienie(const std::string&, const std::string&) {}
+    // A picture of w x h pixels drawn by `rysuj`, written into a file; false, with the reason,
+    // when it could not be written.
+    virtual bool ZapiszObraz(const std::string&, FormatObrazu, int, int,
+                             const std::function<void(Powierzchnia&)>&, std::string& powod) {
+        powod = "Brak obsługi obrazów";
+        return false;
+    }
+    // Prints, after a preview in which the user may still give up.
+    virtual void Drukuj(const Wydruk&) {}
 };

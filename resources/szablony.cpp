@@ -176,6 +176,12 @@ std::map<int, SzablonDialogu> zbuduj() {
                 napis("Wspornik jest utwierdzony w obu węzłach przy ścianie.", 10, 1),
                 rzecz(8810, "Siła w węźle (dodatnia w dół)", 11, VELKORA_POLE(Z, p)),
                 lista(8811, "Obciążony pas", 12, VELKORA_STAN(Z, pas), "górny|dolny")}};
+    s[3120] = {3120,
+               "Rozmiar obrazu",
+               140,
+               74,
+               {cyfry(edycja(8500, "Szerokość w pikselach", 0, 0, VELKORA_POLE(d_rozmiar, w), 5)),
+                cyfry(edycja(8501, "Wysokość w pikselach", 1, 0, VELKORA_POLE(d_rozmiar, h), 5))}};
     return s;
 }
 
@@ -225,6 +231,14 @@ const std::vector<Podmenu>& menu_1000() {
           {52001, "&Zapisz", false, false, "Ctrl+S"},
           {1060, "Zapisz &Jako"},
           {51698, "Zamk&nij"},
+          {},
+          {0,
+           "&Eksport",
+           false,
+           false,
+           "",
+           {{52601, "Obraz &PNG..."}, {52602, "Obraz &SVG..."}, {52603, "Obraz P&DF..."}}},
+          {52604, "&Drukuj..."},
           {},
           {51697, "&Kreator"},
           {52301, "&Szablon kratownicy..."},

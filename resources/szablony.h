@@ -56,6 +56,12 @@ struct SzablonDialogu {
     bool anuluj = true;  // an "Anuluj" button beside OK
 };
 
+// The record of the picture-size dialog 3120: width and height in pixels.
+struct d_rozmiar {
+    char w[6];
+    char h[6];
+};
+
 // The template of the given id; every id from 3000 to 3100 that the program uses is present.
 const SzablonDialogu& szablon(int id);
 const std::vector<int>& identyfikatory_szablonow();
@@ -64,15 +70,16 @@ const std::vector<int>& identyfikatory_szablonow();
 int limit_kontrolki(const Kontrolka& k, int cyfry);
 
 struct PozycjaMenu {
-    int id = 0;  // 0 for a separator
+    int id = 0;  // 0 for a separator, or for a pop-up of its own with `pozycje`
     const char* etykieta = "";
     bool wylaczona = false;
     bool zaznaczona = false;
     const char* skrot = "";  // keyboard shortcuts, ';' between several ("Ctrl+Z")
+    std::vector<PozycjaMenu> pozycje = {};
 };
 struct Podmenu {
     const char* etykieta;
-    std::vector<PozycjaMenu> pozycje;
+    std::vector<PozycjaMenu> pozycje = {};
 };
 const std::vector<Podmenu>& menu_1000();
 

@@ -1,5 +1,5 @@
 // velkora2d-oblicz: analyses a .V2D project without the window and prints the results, as the
-// results window lists them or as CSV for other programs.
+// results window lists them or as CSV for other programs; it draws the truss too, on request.
 #include <algorithm>
 #include <clocale>
 #include <cstdio>
@@ -9,6 +9,7 @@
 
 #include "core/analiza.h"
 #include "files/v2d.h"
+#include "tools/obrazy.h"
 
 namespace {
 
@@ -17,7 +18,8 @@ constexpr int kod_obliczenia = 3;  // the analysis stopped
 
 void uzycie(std::FILE* s) {
     std::fputs(
-        "Użycie: velkora2d-oblicz [--csv] [--czasy] PLIK.V2D\n"
+        "Użycie: velkora2d-oblicz [--csv] [--czasy] [--png|--svg|--pdf RYSUNEK]\n"
+        "                         [--rozmiar SZERxWYS] PLIK.V2D\n"
         "Oblicza kratownicę zapisaną w pliku PLIK.V2D i wypisuje naprężenia w prętach,\n"
         "przemieszczenia węzłów i reakcje podpór.\n"
         "\n"
@@ -26,7 +28,10 @@ void uzycie(std::FILE* s) {
         "            wezel,<węzeł>,<przemieszczenie X>,<przemieszczenie Y>\n"
         "            reakcja,<stopień swobody>,<reakcja>\n"
         "  --czasy na standardowe wyjście błędów: czas porządkowania węzłów, składania,\n"
-        "          rozkładu macierzy i reszty obliczeń oraz sposób rozwiązania układu\n"
+        "          rozkładu macierzy i reszty obliczeń oraz sposób rozwiązania układu\n",
+        s);
+    std::fputs(opis_obrazow, s);
+    std::fputs(
         "  --help  ten opis\n"
         "\n"
         "Kod wyjścia: 0 - obliczono, 2 - błąd pliku lub wywołania, 3 - błąd obliczeń.\n",
@@ -110,6 +115,7 @@ int main(int argc, char** argv) {
     bool csv = false, czasy = false;
     bool koniec_opcji = false;
     std::vector<std::string> pliki;
+    ZamowienieObrazow obrazy;
     for (int i = 1; i < argc; ++i) {
         const char* a = argv[i];
         if (!koniec_opcji && (std::strcmp(a, "--help") == 0 || std::strcmp(a, "-h") == 0)) {
@@ -120,6 +126,10 @@ int main(int argc, char** argv) {
             csv = true;
         } else if (!koniec_opcji && std::strcmp(a, "--czasy") == 0) {
             czasy = true;
+        } else if (int o = koniec_opcji ? 0 : opcja_obrazu(argc, argv, i, obrazy); o != 0) {
+            if (o > 0) continue;
+            uzycie(stderr);
+            return kod_plik;
         } else if (!koniec_opcji && std::strcmp(a, "--") == 0) {
             koniec_opcji = true;
         } else if (!koniec_opcji && a[0] == '-' && a[1] != '\0') {
@@ -162,5 +172,5 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "Błąd zapisu wyników\n");
         return kod_plik;
     }
-    return 0;
+    return obrazy.pliki.empty() ? 0 : zapisz_obrazy(std::move(m), obrazy);
 }

@@ -12,8 +12,8 @@
 #include <memory>
 #include <random>
 
-#include "app/powierzchnia_qt.h"
 #include "app/tabela_qt.h"
+#include "qt/powierzchnia_qt.h"
 #include "tests/wspolne/cichy_port.h"
 #include "tests/wspolne/kratownice.h"
 #include "view/dane.h"

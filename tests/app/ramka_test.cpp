@@ -41,7 +41,8 @@ TEST(Menu, ThePopUpsCarryTheTemplatesItemsIdsSeparatorsAndInitialStates) {
     zbuduj_menu(pasek, widok.okno());
     const std::vector<std::vector<std::string>> oczekiwane = {
         {"1070 &Nowy", "1020 &Otwórz", "52001 &Zapisz", "1060 Zapisz &Jako", "51698 Zamk&nij", "-",
-         "51697 &Kreator", "52301 &Szablon kratownicy...", "-", "1040 &Koniec"},
+         "0 &Eksport", "52604 &Drukuj...", "-", "51697 &Kreator", "52301 &Szablon kratownicy...",
+         "-", "1040 &Koniec"},
         {"52011 &Cofnij (off)", "52012 &Ponów (off)"},
         {"51684 &Materiał", "51685 P&ole przekroju", "51682 &Węzeł", "51683 &Pręt",
          "51686 Po&dpore", "51687 &Siłe", "52101 &Temperaturę", "-", "52201 &Rysuj"},
@@ -64,6 +65,11 @@ TEST(Menu, ThePopUpsCarryTheTemplatesItemsIdsSeparatorsAndInitialStates) {
         EXPECT_EQ(pasek.actions().at(i)->text().toStdString(), tytuly[i]);
         EXPECT_EQ(pozycje(podmenu(pasek, i)), oczekiwane[i]) << tytuly[i];
     }
+    QMenu* eksport = podmenu(pasek, 0)->actions().at(6)->menu();
+    ASSERT_NE(eksport, nullptr);
+    EXPECT_EQ(pozycje(eksport),
+              (std::vector<std::string>{"52601 Obraz &PNG...", "52602 Obraz &SVG...",
+                                        "52603 Obraz P&DF..."}));
 }
 
 // The enabled items of a pop-up once it is about to show.
@@ -88,7 +94,9 @@ TEST(Menu, ItemsFollowTheirEnablersEachTimeAMenuOpens) {
     EXPECT_EQ(wlaczone(pasek, 7), (std::vector<int>{51700, 1240}));
 
     widok.okno().Cm_Nowy();  // an empty model
-    EXPECT_EQ(wlaczone(pasek, 0), (std::vector<int>{1070, 1020, 52001, 1060, 51698, 52301, 1040}));
+    // The pictures' pop-up (no id) and print, with a model to show.
+    EXPECT_EQ(wlaczone(pasek, 0),
+              (std::vector<int>{1070, 1020, 52001, 1060, 51698, 0, 52604, 52301, 1040}));
     EXPECT_EQ(wlaczone(pasek, 2), (std::vector<int>{51684, 51685, 51682, 52201}));
     EXPECT_EQ(wlaczone(pasek, 5), (std::vector<int>{1010, 51699, 1140}));
 }

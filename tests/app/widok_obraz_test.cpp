@@ -12,11 +12,11 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/powierzchnia_qt.h"
 #include "app/ramka_qt.h"
 #include "app/widok_qt.h"
 #include "files/v2d.h"
 #include "okno/okno.h"
+#include "qt/powierzchnia_qt.h"
 #include "tests/app/pomoc.h"
 #include "tests/wspolne/cichy_port.h"
 #include "tests/wspolne/kratownice.h"

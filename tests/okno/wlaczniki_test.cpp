@@ -37,20 +37,20 @@ TEST(Wlaczniki, KazdaRegulaDostepnosciPolecen) {
     EXPECT_EQ(wlaczone(o), oraz({51697}));
 
     o.Find(1070);  // an empty model
-    EXPECT_EQ(wlaczone(o), oraz({52001, 1060, 51698, 51684, 51685, 51682, 1140}));
+    EXPECT_EQ(wlaczone(o), oraz({52001, 1060, 51698, 52604, 51684, 51685, 51682, 1140}));
 
     zbuduj(o.model, {.wezly = {{0, 0}}});
-    EXPECT_EQ(wlaczone(o), oraz({52001, 1060, 51698, 51684, 51685, 51682, 51686, 51687, 51690,
-                                 51691, 1140, 1150, 1160, 51693, 51695}));
+    EXPECT_EQ(wlaczone(o), oraz({52001, 1060, 51698, 52604, 51684, 51685, 51682, 51686, 51687,
+                                 51690, 51691, 1140, 1150, 1160, 51693, 51695}));
 
     const Opis pelny_opis{.wezly = {{0, 0}, {3, 0}, {3, 4}},
                           .prety = {{1, 2, 1, 1}, {2, 3, 1, 1}, {1, 3, 1, 1}},
                           .podpory = {{1, 0}, {2, 0}, {4, 0}},
                           .sily = {{6, -1}},
                           .temperatury = {{2, 10}}};
-    std::set<int> pelny = oraz({52001, 1060,  51698, 51684, 51685, 51682, 51683, 51686, 51687,
-                                1150,  1160,  51690, 1170,  51688, 51689, 51693, 51695, 51691,
-                                51692, 51694, 51696, 1140,  52101, 52102, 52103});
+    std::set<int> pelny = oraz({52001, 1060,  51698, 52604, 51684, 51685, 51682, 51683, 51686,
+                                51687, 1150,  1160,  51690, 1170,  51688, 51689, 51693, 51695,
+                                51691, 51692, 51694, 51696, 1140,  52101, 52102, 52103});
     // Supports, forces and temperature changes are offered for change and deletion each only
     // while there are some.
     auto bez = [](std::set<int> s, std::set<int> bez) {

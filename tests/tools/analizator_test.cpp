@@ -249,4 +249,54 @@ TEST_F(Analizator, ClampedWarmedBarExampleIsCompressedByEAlphaDeltaT) {
                 1e-3 * std::fabs(oczekiwane));
 }
 
+// Pictures are drawn without a display, say nothing on the error stream, and are written only
+// for a truss that analysed; the results are printed as always.
+TEST_F(Analizator, PicturesAreWrittenInTheirFormatOnlyAfterASuccessfulAnalysis) {
+    Model m;
+    pratt(m, 4, 3.0f, 4.0f, 4);
+    const std::string dobry = zapisz("dobry.V2D", m);
+    pratt(m, 4);
+    const std::string mechanizm = zapisz("mechanizm.V2D", m);
+    const std::string png = folder + "/a.png", svg = folder + "/a.svg", pdf = folder + "/a.pdf";
+
+    const struct {
+        std::vector<std::string> argumenty;
+        int kod;
+        bool wyniki;
+        const char* w_bledach;
+        std::vector<std::pair<std::string, std::string>> pliki;  // name, what its head holds
+    } przypadki[] = {
+        {{"--png", png, "--svg", svg, "--pdf", pdf, "--rozmiar", "400x300", dobry},
+         0,
+         true,
+         "",
+         {{png, "\x89PNG"}, {svg, "<svg"}, {pdf, "%PDF-"}}},
+        {{"--png", png, mechanizm}, 3, false, "Zero na przekątnej", {}},
+        {{"--png", png, "--rozmiar", "100x300", dobry},
+         2,
+         false,
+         "Zły rozmiar rysunku: 100x300",
+         {}},
+        {{"--png", png, "--rozmiar", "400x", dobry}, 2, false, "Zły rozmiar rysunku", {}},
+        {{dobry, "--png"}, 2, false, "Brak wartości opcji --png", {}},
+        {{"--png", folder + "/brak/a.png", dobry}, 2, true, "Nie można zapisać rysunku", {}},
+    };
+    for (const auto& p : przypadki) {
+        const std::string opis = p.argumenty[p.argumenty.size() - 2];
+        fs::remove(png), fs::remove(svg), fs::remove(pdf);
+        const Przebieg w = uruchom(p.argumenty, "-u DISPLAY -u QT_QPA_PLATFORM");
+        EXPECT_EQ(w.kod, p.kod) << opis << "\n" << w.bledy;
+        if (*p.w_bledach == '\0')
+            EXPECT_EQ(w.bledy, "") << opis;
+        else
+            EXPECT_NE(w.bledy.find(p.w_bledach), std::string::npos) << opis << "\n" << w.bledy;
+        EXPECT_EQ(w.wyjscie.find("Naprężenie") != std::string::npos, p.wyniki) << opis;
+        for (const auto& [plik, poczatek] : p.pliki)
+            EXPECT_NE(zawartosc(plik).substr(0, 300).find(poczatek), std::string::npos) << plik;
+        if (p.pliki.empty()) {
+            EXPECT_FALSE(fs::exists(png)) << opis;
+        }
+    }
+}
+
 }  // namespace

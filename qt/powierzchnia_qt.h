@@ -52,6 +52,10 @@ class PowierzchniaQt : public Powierzchnia {
     void zachowaj() override;
     void przywroc() override;
 
+    // Text from now on without its background: on paper, where nothing lies under a table's text
+    // and the window's grey would only be ink.
+    void tekst_bez_tla() { bez_tla_ = true; }
+
     // The font the surface would select for a face, cell height and weight.
     static QFont czcionka_qt(const std::string& kroj, int wysokosc, int waga);
 
@@ -93,6 +97,7 @@ class PowierzchniaQt : public Powierzchnia {
     QPainter& p_;
     QPoint biezacy_{0, 0};
     QColor tekst_{Qt::black}, tlo_{Qt::white};
+    bool bez_tla_ = false;
     std::optional<QFontMetrics> metryka_;
     std::vector<Stan> stos_;
     Pioro pioro_{czarny, 1, StylPiora::ciagle};

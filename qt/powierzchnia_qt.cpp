@@ -1,4 +1,4 @@
-#include "app/powierzchnia_qt.h"
+#include "qt/powierzchnia_qt.h"
 
 #include <QImage>
 #include <QLine>
@@ -383,7 +383,7 @@ void PowierzchniaQt::tekst(int x, int y, const std::string& t) {
     const QString s = QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
     const QFontMetrics& m = *metryka_;
     // Opaque: the text's cell is filled with the text background first.
-    p_.fillRect(QRect(x, y, m.horizontalAdvance(s), m.height()), tlo_);
+    if (!bez_tla_) p_.fillRect(QRect(x, y, m.horizontalAdvance(s), m.height()), tlo_);
     p_.setPen(tekst_);
     pioro_w_malarzu_ = false;
     p_.drawText(QPoint(x, y + m.ascent()), s);

@@ -1,0 +1,16 @@
+// Print: the main view on the first page, then each table from a page of its own, its rows split
+// between pages and never cut; a header with the project's name and the date and a footer with
+// the page's number on every page. It fits any page, A4 either way round: the drawing and a table
+// too wide for the page are scaled to the page's width.
+#pragma once
+
+#include <QDateTime>
+
+#include "okno/platforma.h"
+
+class QPagedPaintDevice;
+
+// Prints onto the pages of d (a printer or a PDF writer); the number of pages, 0 when d could not
+// be painted on.
+int drukuj(QPagedPaintDevice& d, const Wydruk& w,
+           const QDateTime& kiedy = QDateTime::currentDateTime());

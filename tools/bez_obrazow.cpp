@@ -1,0 +1,12 @@
+// velkora2d-oblicz built without Qt: it knows no picture options.
+#include "tools/obrazy.h"
+
+const char* const opis_obrazow = "";
+
+int opcja_obrazu(int, char**, int&, ZamowienieObrazow&) {
+    return 0;
+}
+
+int zapisz_obrazy(Model&&, const ZamowienieObrazow&) {
+    return 0;
+}

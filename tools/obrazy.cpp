@@ -1,0 +1,100 @@
+#include "tools/obrazy.h"
+
+#include <QGuiApplication>
+#include <clocale>
+#include <cstdio>
+#include <cstring>
+
+#include "okno/okno.h"
+#include "qt/obraz.h"
+
+const char* const opis_obrazow =
+    "  --png RYSUNEK, --svg RYSUNEK, --pdf RYSUNEK\n"
+    "          zapisuje też rysunek kratownicy z naprężeniami w kolorach i paskiem skali,\n"
+    "          taki jak w oknie programu, bez ekranu (do raportów); opcje można łączyć;\n"
+    "          gdy obliczenia się nie udadzą, rysunku nie ma\n"
+    "  --rozmiar SZERxWYS\n"
+    "          rozmiar rysunku w pikselach, od 160 do 10000 (domyślnie 1600x1000)\n";
+
+namespace {
+
+// The window's port where there is no window: nothing is shown and nothing asked.
+class BezEkranu : public Platforma {
+  public:
+    int MessageBox(const std::string&, const std::string&, Ikona, Przyciski) override {
+        return IDOK;
+    }
+    int Dialog(int, void*, int) override { return 2; }
+    bool OknoOtworz(UstawieniaPliku&) override { return false; }
+    bool OknoZapisz(UstawieniaPliku&) override { return false; }
+    void Odswiez() override {}
+    void UstawTytul(const std::string&) override {}
+    void UstawWspolrzedne(const std::string&) override {}
+    UchwytOkna UtworzOknoTabeli(std::unique_ptr<OknoTabeli>) override { return 0; }
+    void ZniszczOknoTabeli(UchwytOkna) override {}
+    void OtworzDokument(const std::string&) override {}
+    void ZamknijGlowne() override {}
+};
+
+}  // namespace
+
+int opcja_obrazu(int argc, char** argv, int& i, ZamowienieObrazow& z) {
+    const char* a = argv[i];
+    const char* const formaty[] = {"--png", "--svg", "--pdf"};
+    int format = -1;
+    for (int f = 0; f < 3; ++f)
+        if (std::strcmp(a, formaty[f]) == 0) format = f;
+    if (format < 0 && std::strcmp(a, "--rozmiar") != 0) return 0;
+    if (i + 1 >= argc) {
+        std::fprintf(stderr, "Brak wartości opcji %s\n\n", a);
+        return -1;
+    }
+    const char* v = argv[++i];
+    if (format >= 0) {
+        z.pliki.push_back({format, v});
+        return 1;
+    }
+    int w = 0, h = 0, n = 0;
+    if (std::sscanf(v, "%dx%d%n", &w, &h, &n) != 2 || v[n] != '\0' || w < 160 || w > 10000 ||
+        h < 160 || h > 10000) {
+        std::fprintf(stderr, "Zły rozmiar rysunku: %s\n\n", v);
+        return -1;
+    }
+    z.szerokosc = w, z.wysokosc = h;
+    return 1;
+}
+
+int zapisz_obrazy(Model&& m, const ZamowienieObrazow& z) {
+    // Text needs the font database of a GUI application; the offscreen platform gives it
+    // without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char nazwa[] = "velkora2d-oblicz";
+    char* argv[] = {nazwa, nullptr};
+    // Qt's notes about the platform (no runtime folder and the like) say nothing about the
+    // pictures; failures are reported by the program itself.
+    qInstallMessageHandler([](QtMsgType typ, const QMessageLogContext&, const QString& tekst) {
+        if (typ == QtCriticalMsg || typ == QtFatalMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(tekst));
+    });
+    QGuiApplication aplikacja(argc, argv);
+    // Qt took the locale from the environment; the drawing writes numbers with points.
+    std::setlocale(LC_NUMERIC, "C");
+
+    BezEkranu port;
+    _OKNO_ okno(port);
+    okno.model = std::move(m);
+    okno.model.p_napr = 1;  // stress colours and the scale bar; the other flags as a window starts
+    const int w = z.szerokosc, h = z.wysokosc;
+    for (const ZamowienieObrazow::Plik& p : z.pliki) {
+        std::string powod;
+        if (!zapisz_obraz(
+                p.sciezka, static_cast<FormatObrazu>(p.format), w, h,
+                [&](QPainter& malarz) { rysuj_widok(okno, malarz, w, h); }, powod)) {
+            std::fprintf(stderr, "Nie można zapisać rysunku %s: %s\n", p.sciezka.c_str(),
+                         powod.c_str());
+            return 2;
+        }
+    }
+    return 0;
+}

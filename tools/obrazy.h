@@ -1,0 +1,25 @@
+// Pictures of the analysed truss from the command line, drawn as the window draws them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct Model;
+
+struct ZamowienieObrazow {
+    struct Plik {
+        int format;  // a FormatObrazu
+        std::string sciezka;
+    };
+    std::vector<Plik> pliki;
+    int szerokosc = 1600, wysokosc = 1000;
+};
+
+// Takes the picture option at argv[i] and its value, moving i past them: 1 when it took one,
+// 0 when argv[i] is no picture option, -1 when it is a wrong one (said on the error stream).
+int opcja_obrazu(int argc, char** argv, int& i, ZamowienieObrazow& z);
+// The options' description for --help.
+extern const char* const opis_obrazow;
+// Draws the analysed model into every picture asked for: 0, or 2 when one could not be written
+// (said on the error stream).
+int zapisz_obrazy(Model&& m, const ZamowienieObrazow& z);
