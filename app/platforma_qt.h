@@ -47,6 +47,8 @@ class PlatformaQt : public Platforma {
     int MenuKontekstowe(const std::vector<PozycjaKontekstowa>& pozycje) override;
     std::string Ustawienie(const std::string& klucz) override;
     void ZapiszUstawienie(const std::string& klucz, const std::string& wartosc) override;
+    void UstawJednostki(UkladJednostek u) override { jednostki_ = u; }
+    void OdswiezTabele() override;
 
   private:
     QWidget* ramka() const;
@@ -57,7 +59,8 @@ class PlatformaQt : public Platforma {
     std::map<UchwytOkna, QPointer<OknoTabeliQt>> tabele_;
     UchwytOkna nastepny_ = 1;
     bool czeka_odswiezenie_ = false;
-    QObject kontekst_;  // deferred calls go with the port
+    UkladJednostek jednostki_ = UkladJednostek::brak;  // the dialogs' labels name them
+    QObject kontekst_;                                 // deferred calls go with the port
 };
 
 // The file dialog's name filters from the settings' "description|pattern|" pairs.

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QStatusBar>
+#include <algorithm>
 
 #include "app/widok_qt.h"
 #include "okno/okno.h"
@@ -15,6 +16,15 @@
 
 void odswiez_menu(QMenu& menu, _OKNO_& okno) {
     for (QAction* a : menu.actions()) {
+        // A sub-menu can be opened while any of its items can be chosen.
+        if (QMenu* p = a->menu()) {
+            odswiez_menu(*p, okno);
+            const QList<QAction*> z = p->actions();
+            a->setEnabled(std::any_of(z.begin(), z.end(), [](const QAction* b) {
+                return !b->isSeparator() && b->isEnabled();
+            }));
+            continue;
+        }
         if (a->isSeparator() || !a->data().isValid()) continue;
         TCommandEnabler ce;
         okno.Enable(a->data().toInt(), ce);
@@ -32,38 +42,51 @@ void odswiez_menu(QMenuBar& pasek, _OKNO_& okno) {
         if (QMenu* m = a->menu()) odswiez_menu(*m, okno);
 }
 
+namespace {
+
+void dodaj_pozycje(QMenu* m, const std::vector<PozycjaMenu>& pozycje, QMenuBar& pasek,
+                   _OKNO_& okno) {
+    for (const PozycjaMenu& z : pozycje) {
+        if (!z.podmenu.empty()) {
+            dodaj_pozycje(m->addMenu(QString::fromUtf8(z.etykieta)), z.podmenu, pasek, okno);
+            continue;
+        }
+        if (z.id == 0) {
+            m->addSeparator();
+            continue;
+        }
+        QAction* a = m->addAction(QString::fromUtf8(z.etykieta));
+        a->setData(z.id);
+        if (*z.skrot) {
+            QList<QKeySequence> skroty;
+            for (const QString& k : QString::fromUtf8(z.skrot).split(';'))
+                skroty << QKeySequence(k);
+            a->setShortcuts(skroty);
+        }
+        a->setEnabled(!z.wylaczona);
+        // A toggle is an item whose enabler sets a check mark, ticked in the template or not;
+        // the marks shown stay the template's until the menu first opens.
+        TCommandEnabler ce;
+        okno.Enable(z.id, ce);
+        a->setCheckable(z.zaznaczona || ce.zaznaczenie != -1);
+        a->setChecked(z.zaznaczona);
+        if (z.id == CM_DOPASUJ) a->setShortcut(Qt::Key_Home);
+        const int id = z.id;
+        // After each command every item follows its enabler again, so that a shortcut is
+        // live exactly when its menu item would be.
+        QObject::connect(a, &QAction::triggered, m, [&pasek, &okno, id] {
+            okno.Find(id);
+            odswiez_menu(pasek, okno);
+        });
+    }
+}
+
+}  // namespace
+
 void zbuduj_menu(QMenuBar& pasek, _OKNO_& okno) {
     for (const Podmenu& p : menu_1000()) {
         QMenu* m = pasek.addMenu(QString::fromUtf8(p.etykieta));
-        for (const PozycjaMenu& z : p.pozycje) {
-            if (z.id == 0) {
-                m->addSeparator();
-                continue;
-            }
-            QAction* a = m->addAction(QString::fromUtf8(z.etykieta));
-            a->setData(z.id);
-            if (*z.skrot) {
-                QList<QKeySequence> skroty;
-                for (const QString& k : QString::fromUtf8(z.skrot).split(';'))
-                    skroty << QKeySequence(k);
-                a->setShortcuts(skroty);
-            }
-            a->setEnabled(!z.wylaczona);
-            // A toggle is an item whose enabler sets a check mark, ticked in the template or not;
-            // the marks shown stay the template's until the menu first opens.
-            TCommandEnabler ce;
-            okno.Enable(z.id, ce);
-            a->setCheckable(z.zaznaczona || ce.zaznaczenie != -1);
-            a->setChecked(z.zaznaczona);
-            if (z.id == CM_DOPASUJ) a->setShortcut(Qt::Key_Home);
-            const int id = z.id;
-            // After each command every item follows its enabler again, so that a shortcut is
-            // live exactly when its menu item would be.
-            QObject::connect(a, &QAction::triggered, m, [&pasek, &okno, id] {
-                okno.Find(id);
-                odswiez_menu(pasek, okno);
-            });
-        }
+        dodaj_pozycje(m, p.pozycje, pasek, okno);
         QObject::connect(m, &QMenu::aboutToShow, m, [m, &okno] { odswiez_menu(*m, okno); });
     }
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "files/jednostki.h"
 #include "resources/szablony.h"
 #include "view/powierzchnia.h"
 
@@ -99,4 +100,8 @@ class Platforma {
     // Settings kept between runs of the program, by key; empty when none is kept.
     virtual std::string Ustawienie(const std::string&) { return {}; }
     virtual void ZapiszUstawienie(const std::string&, const std::string&) {}
+    // The units the dialogs' labels name from now on.
+    virtual void UstawJednostki(UkladJednostek) {}
+    // Repaints the open table windows, whose headers may name other units now.
+    virtual void OdswiezTabele() {}
 };

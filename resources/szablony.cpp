@@ -1,6 +1,7 @@
 #include "resources/szablony.h"
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 #include <stdexcept>
 
@@ -41,6 +42,33 @@ Kontrolka stan(int id, Rodzaj r, const char* tekst, int w, int k, PoleRekordu p)
     Kontrolka c;
     c.id = id, c.rodzaj = r, c.tekst = tekst, c.wiersz = w, c.kolumna = k, c.pole = p;
     return c;
+}
+
+// Labels that name the unit of their value, by template and label.
+void z_jednostkami(std::map<int, SzablonDialogu>& s) {
+    using W = Wielkosc;
+    const struct {
+        int szablon;
+        const char* etykieta;
+        Wielkosc wielkosc;
+    } t[] = {
+        {3020, "Współrzędna X", W::dlugosc},
+        {3020, "Współrzędna Y", W::dlugosc},
+        {3030, "Maksymalne przemieszczenie", W::dlugosc},
+        {3040, "Wartość siły", W::sila},
+        {3050, "Moduł Younga", W::naprezenie},
+        {3050, "Wsp.rozszerz.cieplnej", W::rozszerzalnosc},
+        {3060, "Przekrój", W::pole},
+        {3070, "Przyrost temperatury", W::temperatura},
+        {3080, "Maks. przemieszczenie w osi X", W::dlugosc},
+        {3080, "Maks. przemieszczenie w osi Y", W::dlugosc},
+        {3080, "Maks. naprężenie normalne", W::naprezenie},
+        {3080, "Maks. siła osiowa", W::sila},
+        {3110, "Krok siatki", W::dlugosc},
+    };
+    for (const auto& j : t)
+        for (Kontrolka& k : s.at(j.szablon).kontrolki)
+            if (std::strcmp(k.tekst, j.etykieta) == 0) k.wielkosc = j.wielkosc;
 }
 
 std::map<int, SzablonDialogu> zbuduj() {
@@ -124,7 +152,7 @@ std::map<int, SzablonDialogu> zbuduj() {
     s[3080] = {3080,
                "Statystyka",
                218,
-               145,
+               160,
                {liczba(3001, "Ilość elementów", 0, 0, VELKORA_POLE(T, ne)),
                 liczba(3002, "Ilość węzłów", 1, 0, VELKORA_POLE(T, nn)),
                 liczba(3003, "Ilość podpór", 2, 0, VELKORA_POLE(T, nd)),
@@ -136,7 +164,9 @@ std::map<int, SzablonDialogu> zbuduj() {
                 liczba(101, "Maks. przemieszczenie w osi Y", 7, 0, VELKORA_POLE(T, mny)),
                 liczba(102, "w węźle", 7, 2, VELKORA_POLE(T, w2)),
                 liczba(103, "Maks. naprężenie normalne", 8, 0, VELKORA_POLE(T, mnap)),
-                liczba(104, "w elem.", 8, 2, VELKORA_POLE(T, ele))},
+                liczba(104, "w elem.", 8, 2, VELKORA_POLE(T, ele)),
+                liczba(105, "Maks. siła osiowa", 9, 0, VELKORA_POLE(T, mnsil)),
+                liczba(106, "w elem.", 9, 2, VELKORA_POLE(T, ele_sil))},
                false};
     Kontrolka nap = stan(8700, Rodzaj::statyczny, "Numer", 0, 0, VELKORA_POLE(d_nr, nap));
     nap.pole.stan = false, nap.limit = 39, nap.do_prawej = true;
@@ -148,6 +178,18 @@ std::map<int, SzablonDialogu> zbuduj() {
                117,
                54,
                {edycja(8500, "Krok siatki", 0, 0, VELKORA_POLE(d_krok, krok), 7)}};
+    using J = d_jednostki;
+    s[3140] = {3140,
+               "Jednostki",
+               150,
+               110,
+               {stan(8801, Rodzaj::radio, "bez jednostek", 0, 0, VELKORA_STAN(J, brak)),
+                stan(8802, Rodzaj::radio, "kN i cm", 1, 0, VELKORA_STAN(J, kn_cm)),
+                stan(8803, Rodzaj::radio, "kN i m", 2, 0, VELKORA_STAN(J, kn_m)),
+                stan(8804, Rodzaj::radio, "N i mm", 3, 0, VELKORA_STAN(J, n_mm)),
+                stan(8805, Rodzaj::radio, "N i m", 4, 0, VELKORA_STAN(J, n_m)),
+                napis("Wartości nie są przeliczane.", 5, 0)}};
+    z_jednostkami(s);
     return s;
 }
 
@@ -186,6 +228,13 @@ const std::vector<Podmenu>& menu_1000() {
           {52001, "&Zapisz", false, false, "Ctrl+S"},
           {1060, "Zapisz &Jako"},
           {51698, "Zamk&nij"},
+          {},
+          {0,
+           "&Eksport",
+           false,
+           false,
+           "",
+           {{52321, "&CSV..."}, {52322, "CSV dla &arkusza kalkulacyjnego..."}}},
           {},
           {51697, "&Kreator"},
           {},
@@ -234,11 +283,14 @@ const std::vector<Podmenu>& menu_1000() {
           {1200, "Numery &elmentów", false, true},
           {1220, "Numery &materiałów", false, true},
           {1230, "Numery pó&l", false, true},
+          {52214, "S&iły osiowe"},
           {1210, "Numery wę&złów", false, true},
           {},
           {52211, "Zachowaj pr&oporcje"},
           {52212, "&Dopasuj widok"},
-          {52213, "Krok &siatki..."}}},
+          {52213, "Krok &siatki..."},
+          {},
+          {52215, "&Jednostki..."}}},
         {"P&omoc", {{51700, "&Pomoc"}, {}, {1240, "&O programie..."}}},
     };
     return m;

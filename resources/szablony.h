@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "files/jednostki.h"
+
 // A record field bound to a control: where it lies in the record and how wide it is.
 struct PoleRekordu {
     std::size_t przesuniecie = 0;
@@ -41,6 +43,8 @@ struct Kontrolka {
     bool do_prawej = false;
     // An entity number or count: the limit grows to the digits of the model's largest count.
     bool numer = false;
+    // What the value measures: its label names the unit of the chosen system.
+    Wielkosc wielkosc = Wielkosc::brak;
 };
 
 struct SzablonDialogu {
@@ -64,6 +68,8 @@ struct PozycjaMenu {
     bool wylaczona = false;
     bool zaznaczona = false;
     const char* skrot = "";  // keyboard shortcuts, ';' between several ("Ctrl+Z")
+    // The items of a sub-menu, whose own id is 0; empty for a command or a separator.
+    std::vector<PozycjaMenu> podmenu = {};
 };
 struct Podmenu {
     const char* etykieta;

@@ -12,6 +12,7 @@
 #include <QRegularExpressionValidator>
 #include <array>
 #include <cstring>
+#include <utility>
 
 #include "app/dialog_qt.h"
 #include "editing/rekordy.h"
@@ -30,14 +31,17 @@ struct Rekord {
     }
 };
 
-// Every bound text field holds its control's id (cut to fit), states alternate 1, 0, 1...
+// Every bound text field holds its control's id (cut to fit), check boxes alternate 1, 0, 1...
+// and of the radio buttons, one group, only the first is on.
 Rekord wypelniony(const SzablonDialogu& s) {
     Rekord r;
     int n = 0;
+    bool radio = false;
     for (const Kontrolka& k : s.kontrolki) {
         if (k.pole.szerokosc == 0) continue;
         if (k.pole.stan) {
-            const std::int32_t v = (n++ % 2 == 0);
+            const std::int32_t v =
+                k.rodzaj == Rodzaj::radio ? !std::exchange(radio, true) : (n++ % 2 == 0);
             std::memcpy(r.pole(k.pole), &v, 4);
         } else {
             std::snprintf(r.pole(k.pole), k.pole.szerokosc, "%d", k.id % 1000);
@@ -52,8 +56,8 @@ W* kontrolka(QWidget* d, int id) {
 }
 
 TEST(Dialogi, EachTemplateBuildsItsControlsLimitsAndBindings) {
-    ASSERT_EQ(identyfikatory_szablonow(),
-              (std::vector<int>{3000, 3010, 3020, 3030, 3040, 3050, 3060, 3070, 3080, 3100, 3110}));
+    ASSERT_EQ(identyfikatory_szablonow(), (std::vector<int>{3000, 3010, 3020, 3030, 3040, 3050,
+                                                            3060, 3070, 3080, 3100, 3110, 3140}));
     for (int id : identyfikatory_szablonow()) {
         SCOPED_TRACE(id);
         const SzablonDialogu& s = szablon(id);
