@@ -303,6 +303,14 @@ void _OKNO_::Paint(Powierzchnia& dc, int szerokosc, int wysokosc) {
     // Axial forces come from the results, and take the place of the bar numbers.
     const bool sily = wyniki && p_n_sil == 1;
     const bool numery_pretow = m.p_n_ele == 1 || m.p_n_pola == 1 || m.p_n_mat == 1 || sily;
+    // A bar that carries nothing comes out of the solution with a force of round-off, some 1e-13
+    // of the largest: it is labelled 0 rather than with that noise.
+    float zero_sil = 0.0f;
+    if (sily) {
+        for (int b = 1; b <= ne; ++b)
+            if (const auto n = sila_osiowa(m, b)) zero_sil = std::max(zero_sil, std::fabs(*n));
+        zero_sil *= 1e-6f;
+    }
     const bool numery_wezlow = m.p_n_wezl == 1;
     std::optional<Etykiety> etykiety;
     if (numery_pretow || numery_wezlow) etykiety.emplace(dc, szerokosc, wysokosc);
@@ -365,7 +373,8 @@ void _OKNO_::Paint(Powierzchnia& dc, int szerokosc, int wysokosc) {
         char sila[32] = "";
         if (sily)
             if (const auto n = sila_osiowa(m, b))
-                std::snprintf(sila, sizeof sila, "%g", static_cast<double>(*n));
+                std::snprintf(sila, sizeof sila, "%g",
+                              std::fabs(*n) <= zero_sil ? 0.0 : static_cast<double>(*n));
         if (ile == 0 && !*sila) continue;
         int w = *sila ? etykiety->szerokosc(sila) : 0;
         for (int i = 0; i < ile; ++i) w = std::max(w, etykiety->szerokosc(liczby[i]));
