@@ -96,6 +96,36 @@ TEST(Dialogi, EachTemplateBuildsItsControlsLimitsAndBindings) {
     }
 }
 
+// Each value's label names its unit in the chosen system, as the templates mark them; other labels
+// stay as they are.
+TEST(Dialogi, LabelsOfValuesNameTheUnitsChosen) {
+    int z_jednostka = 0;
+    for (int id : identyfikatory_szablonow()) {
+        Rekord r = wypelniony(szablon(id));
+        DialogSzablonu d(nullptr, szablon(id), r.b.data(), 3, UkladJednostek::kN_cm);
+        QStringList etykiety;
+        for (QLabel* l : d.findChildren<QLabel*>()) etykiety << l->text();
+        for (const Kontrolka& k : szablon(id).kontrolki) {
+            if (k.rodzaj == Rodzaj::statyczny || !*k.tekst) continue;
+            const std::string t = ::z_jednostka(k.tekst, k.wielkosc, UkladJednostek::kN_cm);
+            z_jednostka += t != k.tekst;
+            if (k.rodzaj == Rodzaj::edycja || k.rodzaj == Rodzaj::napis) {
+                EXPECT_TRUE(etykiety.contains(QString::fromStdString(t))) << id << " " << t;
+            }
+        }
+    }
+    // Coordinates and the grid step, the forced displacement's heading, force, modulus, thermal
+    // coefficient, area, temperature change, and the four maxima of the statistics.
+    EXPECT_EQ(z_jednostka, 13);
+    Rekord r;
+    DialogSzablonu d(nullptr, szablon(3080), r.b.data(), 3, UkladJednostek::kN_cm);
+    QStringList etykiety;
+    for (QLabel* l : d.findChildren<QLabel*>()) etykiety << l->text();
+    EXPECT_TRUE(etykiety.contains("Maks. siła osiowa [kN]"));
+    EXPECT_TRUE(etykiety.contains("Maks. naprężenie normalne [kN/cm²]"));
+    EXPECT_TRUE(etykiety.contains("Ilość węzłów"));
+}
+
 TEST(Dialogi, NumberFieldsWidenToTheDigitsOfTheLargestCount) {
     Rekord r;
     for (int cyfry : {1, 3, 4, 6}) {
