@@ -67,8 +67,12 @@ void do_pola(char* pole, int szerokosc, const std::string& tekst) {
     pole[n] = '\0';
 }
 
-DialogSzablonu::DialogSzablonu(QWidget* rodzic, const SzablonDialogu& s, void* rekord, int cyfry)
+DialogSzablonu::DialogSzablonu(QWidget* rodzic, const SzablonDialogu& s, void* rekord, int cyfry,
+                               UkladJednostek jednostki)
     : QDialog(rodzic), s_(s), rekord_(rekord) {
+    auto etykieta = [jednostki](const Kontrolka& k) {
+        return z_utf8(z_jednostka(k.tekst, k.wielkosc, jednostki));
+    };
     setWindowTitle(QString::fromUtf8(s.tytul));
     auto* siatka = new QGridLayout;
     QButtonGroup* grupa = nullptr;
@@ -94,7 +98,7 @@ DialogSzablonu::DialogSzablonu(QWidget* rodzic, const SzablonDialogu& s, void* r
                 e->setCursorPosition(0);
                 e->setFixedWidth(szerokosc_pola(e));
                 if (*k.tekst) {
-                    auto* l = new QLabel(QString::fromUtf8(k.tekst), this);
+                    auto* l = new QLabel(etykieta(k), this);
                     l->setBuddy(e);
                     siatka->addWidget(l, k.wiersz, k.kolumna);
                 }
@@ -137,9 +141,8 @@ DialogSzablonu::DialogSzablonu(QWidget* rodzic, const SzablonDialogu& s, void* r
             }
             case Rodzaj::statyczny:
             case Rodzaj::napis: {
-                auto* l = new QLabel(
-                    zwiazana ? z_utf8(czytaj_pole(rekord, k.pole)) : QString::fromUtf8(k.tekst),
-                    this);
+                auto* l =
+                    new QLabel(zwiazana ? z_utf8(czytaj_pole(rekord, k.pole)) : etykieta(k), this);
                 l->setTextFormat(Qt::PlainText);
                 if (k.do_prawej) l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
                 w = l;
@@ -206,10 +209,10 @@ void DialogSzablonu::przepisz_do_rekordu() {
     }
 }
 
-int dialog_szablonu(QWidget* rodzic, int id, void* rekord, int cyfry) {
+int dialog_szablonu(QWidget* rodzic, int id, void* rekord, int cyfry, UkladJednostek jednostki) {
     const auto& ids = identyfikatory_szablonow();
     if (!rekord || std::find(ids.begin(), ids.end(), id) == ids.end()) return 2;
-    DialogSzablonu d(rodzic, szablon(id), rekord, cyfry);
+    DialogSzablonu d(rodzic, szablon(id), rekord, cyfry, jednostki);
     return d.wykonaj();
 }
 

@@ -17,7 +17,9 @@ class QLabel;
 // record as it was. Controls carry their template id as object name.
 class DialogSzablonu : public QDialog {
   public:
-    DialogSzablonu(QWidget* rodzic, const SzablonDialogu& s, void* rekord, int cyfry);
+    // Labels of values name their units in the system `jednostki`.
+    DialogSzablonu(QWidget* rodzic, const SzablonDialogu& s, void* rekord, int cyfry,
+                   UkladJednostek jednostki = bez_jednostek);
 
     // Runs it modally: 1 for OK, 2 for anything else.
     int wykonaj();
@@ -36,7 +38,8 @@ class DialogSzablonu : public QDialog {
 };
 
 // The dialog of template `id` over `rekord`; 2 without showing anything for an unknown id.
-int dialog_szablonu(QWidget* rodzic, int id, void* rekord, int cyfry);
+int dialog_szablonu(QWidget* rodzic, int id, void* rekord, int cyfry,
+                    UkladJednostek jednostki = bez_jednostek);
 
 // A modal message box; IDOK, IDYES or IDNO. Escape and the close box answer No to a question.
 int okno_komunikatu(QWidget* rodzic, const std::string& tekst, const std::string& tytul,

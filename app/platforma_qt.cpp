@@ -113,7 +113,7 @@ int PlatformaQt::MessageBox(const std::string& tekst, const std::string& tytul, 
 }
 
 int PlatformaQt::Dialog(int szablon, void* rekord, int cyfry) {
-    return dialog_szablonu(ramka(), szablon, rekord, cyfry);
+    return dialog_szablonu(ramka(), szablon, rekord, cyfry, jednostki_);
 }
 
 bool PlatformaQt::plik(UstawieniaPliku& s, bool zapis) {
@@ -190,6 +190,11 @@ void PlatformaQt::ZniszczOknoTabeli(UchwytOkna h) {
         tabele_.erase(h);
         w->zamknij_bez_pytania();
     }
+}
+
+void PlatformaQt::OdswiezTabele() {
+    for (auto& [h, w] : tabele_)
+        if (w) w->viewport()->update();
 }
 
 void PlatformaQt::OtworzDokument(const std::string& plik) {

@@ -54,6 +54,8 @@ class PlatformaQt : public Platforma {
     bool ZapiszObraz(const std::string& plik, FormatObrazu f, int w, int h,
                      const std::function<void(Powierzchnia&)>& rysuj, std::string& powod) override;
     void Drukuj(const Wydruk& w) override;
+    void UstawJednostki(UkladJednostek u) override { jednostki_ = u; }
+    void OdswiezTabele() override;
 
   private:
     QWidget* ramka() const;
@@ -64,7 +66,8 @@ class PlatformaQt : public Platforma {
     std::map<UchwytOkna, QPointer<OknoTabeliQt>> tabele_;
     UchwytOkna nastepny_ = 1;
     bool czeka_odswiezenie_ = false;
-    QObject kontekst_;  // deferred calls go with the port
+    UkladJednostek jednostki_ = UkladJednostek::brak;  // the dialogs' labels name them
+    QObject kontekst_;                                 // deferred calls go with the port
 };
 
 // The program's settings, under the user's configuration.

@@ -151,6 +151,7 @@ WidokGlowny::WidokGlowny(QWidget* rodzic) : QWidget(rodzic) {
     okno_ = std::make_unique<_OKNO_>(*port_);
     okno_->wczytaj_ustawienia();
     wczytaj_ustawienia();
+    okno_->wczytaj_jednostki();
     wsp_->etykieta()->setText(QString::fromStdString(okno_->wsp->xx));
     wsp_->dopasuj();
 }

@@ -84,6 +84,12 @@ struct d_stat {
     char w2[szer_numeru];
     char mnap[szer_wartosci_stat];
     char ele[szer_numeru];
+    char mnsil[szer_wartosci_stat];  // the axial force of largest magnitude
+    char ele_sil[szer_numeru];       // and its bar
+};
+// The units dialog: one radio button per system of units, in the order the dialog lists them.
+struct d_jednostki {
+    std::int32_t brak, kn_cm, kn_m, n_mm, n_m;
 };
 
 // Writes formatted text into a field, cut to the field's width as the dialog would show it.

@@ -1,6 +1,7 @@
 // The project's life: new, open, save, close and quit, with their questions and captions.
 #include <sys/stat.h>
 
+#include "files/eksport.h"
 #include "files/v2d.h"
 #include "okno/okno.h"
 
@@ -21,6 +22,26 @@ void blad_dysku(Platforma& port, const char* tekst, const std::string& powod) {
     // The reason goes on a line of its own under the message.
     const std::string t = powod.empty() ? tekst : std::string(tekst) + "\n" + powod;
     port.MessageBox(t, "Błąd operacji dyskowej", Ikona::wykrzyknik, Przyciski::ok);
+}
+// The save dialog until the name chosen is a new file or one the user lets replace; false when
+// the dialog was cancelled. The dialog offers the name last chosen, which may well be another
+// project's: after a No it comes back in the folder just chosen, and only a file that is written
+// moves the next dialog's folder for good (the caller does that).
+bool nazwa_do_zapisu(Platforma& port, UstawieniaPliku& s, std::string& nazwa) {
+    const std::string udany = s.katalog;
+    for (;;) {
+        if (!port.OknoZapisz(s)) {
+            s.katalog = udany;
+            return false;
+        }
+        nazwa = s.nazwa;
+        if (!istnieje_plik(nazwa)) break;
+        const std::string krotka = nazwa.substr(nazwa.find_last_of('/') + 1);
+        if (pytaj(port, "Plik " + krotka + " już istnieje.\nZastąpić go?")) break;
+        s.katalog = folder_pliku(nazwa);
+    }
+    s.katalog = udany;
+    return true;
 }
 }  // namespace
 
@@ -103,23 +124,8 @@ bool _OKNO_::otworz_plik(const std::string& nazwa) {
 
 void _OKNO_::Cm_Zapisz() {
     if (model.Pusty != 0) return;
-    // The dialog offers the name last chosen, which after New may well be another project's: an
-    // existing file is replaced only when the user says so; otherwise the dialog comes back, in
-    // the folder just chosen. Only a save that happened moves the next dialog's folder for good.
-    const std::string udany = _plik_->katalog;
     std::string nazwa;
-    for (;;) {
-        if (!port.OknoZapisz(*_plik_)) {
-            _plik_->katalog = udany;
-            return;
-        }
-        nazwa = _plik_->nazwa;
-        if (!istnieje_plik(nazwa)) break;
-        const std::string krotka = nazwa.substr(nazwa.find_last_of('/') + 1);
-        if (pytaj(port, "Plik " + krotka + " już istnieje.\nZastąpić go?")) break;
-        _plik_->katalog = folder_pliku(nazwa);
-    }
-    _plik_->katalog = udany;
+    if (!nazwa_do_zapisu(port, *_plik_, nazwa)) return;
     std::string powod;
     if (!zapisz_v2d(nazwa, model, powod)) {
         blad_dysku(port, "Nie można zapisać do pliku", powod);
@@ -160,6 +166,39 @@ void _OKNO_::Cm_zamknij() {
 
 void _OKNO_::Cm_Koniec() {
     port.ZamknijGlowne();
+}
+
+void _OKNO_::eksportuj_csv(DialektCsv d) {
+    if (model.Pusty != 0) return;
+    // The project's own name with the extension of the export is offered, in the folder of the
+    // last export or else the project's.
+    const std::string projekt = plik_projektu.empty() ? "Beznazwy.V2D" : plik_projektu;
+    const std::size_t kropka = projekt.find_last_of('.');
+    const std::size_t ukosnik = projekt.find_last_of('/');
+    const bool ma_rozszerzenie =
+        kropka != std::string::npos && (ukosnik == std::string::npos || kropka > ukosnik);
+    _csv_.nazwa = (ma_rozszerzenie ? projekt.substr(0, kropka) : projekt) + ".csv";
+    if (_csv_.katalog.empty()) _csv_.katalog = folder_pliku(plik_projektu);
+    std::string nazwa;
+    if (!nazwa_do_zapisu(port, _csv_, nazwa)) return;
+    std::string powod;
+    if (!spojna(model, false) ||
+        !zapisz_csv(nazwa, tekst_csv(model, model.obliczono == 1 && spojna(model), d, jednostki),
+                    powod)) {
+        blad_dysku(port, "Nie można zapisać do pliku", powod);
+        return;
+    }
+    _csv_.katalog = folder_pliku(nazwa);
+}
+
+void _OKNO_::Cm_eksport_csv() {
+    eksportuj_csv(DialektCsv::przecinki);
+}
+void _OKNO_::Cm_eksport_arkusz() {
+    eksportuj_csv(DialektCsv::arkusz);
+}
+void _OKNO_::Ce_eksport(TCommandEnabler& ce) {
+    ce.Enable(model.Pusty == 0);
 }
 
 bool _OKNO_::CanClose() {

@@ -48,6 +48,8 @@ std::string tekst(const char* fmt, ...) {
     return t;
 }
 
+}  // namespace
+
 // The user reads these, so the common causes are named in Polish rather than by strerror.
 std::string opis_bledu(int e) {
     switch (e) {
@@ -81,6 +83,8 @@ std::string opis_bledu(int e) {
             return std::string("błąd systemowy: ") + std::strerror(e);
     }
 }
+
+namespace {
 
 // One read() moves at most about 2 GiB on Linux; a larger block is taken in pieces.
 constexpr std::size_t porcja = std::size_t{1} << 30;

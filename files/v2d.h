@@ -26,3 +26,6 @@ bool otworz_v2d(const std::string& sciezka, Model& m, std::string& powod);
 // file) is written in place: its old bytes are kept in memory and put back if the write fails, and
 // the reason says whether they were.
 bool zapisz_v2d(const std::string& sciezka, const Konstrukcja& k, std::string& powod);
+
+// The cause of a failed file operation (an errno value) as the user reads it, in Polish.
+std::string opis_bledu(int e);

@@ -47,6 +47,8 @@ const std::vector<Polecenie>& tablica_polecen() {
         {CM_OBRAZ_SVG, &O::Cm_obraz_svg, &O::Ce_obraz},
         {CM_OBRAZ_PDF, &O::Cm_obraz_pdf, &O::Ce_obraz},
         {CM_DRUKUJ, &O::Cm_drukuj, &O::Ce_drukuj},
+        {CM_EKSPORT_CSV, &O::Cm_eksport_csv, &O::Ce_eksport},
+        {CM_EKSPORT_ARKUSZ, &O::Cm_eksport_arkusz, &O::Ce_eksport},
         {52011, &O::Cm_cofnij, &O::Ce_cofnij},
         {52012, &O::Cm_ponow, &O::Ce_ponow},
         {51684, &O::Cm_d_mat, &O::Ce_d_mat,
@@ -102,6 +104,8 @@ const std::vector<Polecenie>& tablica_polecen() {
         {CM_PROPORCJE, &O::Cm_proporcje, &O::Ce_proporcje},
         {CM_DOPASUJ, &O::Cm_dopasuj, &O::Ce_dopasuj},
         {CM_KROK_SIATKI, &O::Cm_krok_siatki, nullptr},
+        {CM_N_SIL, &O::Cm_n_sil, &O::Ce_n_sil},
+        {CM_JEDNOSTKI, &O::Cm_jednostki, nullptr},
         {51700, &O::Cm_POMOC, nullptr},
         {1240, &O::Cm_opro, nullptr},
     };

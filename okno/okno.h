@@ -12,6 +12,8 @@
 #include "core/historia.h"
 #include "core/model.h"
 #include "editing/rekordy.h"
+#include "files/eksport.h"
+#include "files/jednostki.h"
 #include "okno/platforma.h"
 #include "view/odwzorowanie.h"
 #include "view/powierzchnia.h"
@@ -38,6 +40,11 @@ inline constexpr int CM_OBRAZ_PNG = 52601;  // Plik, Eksport, "Obraz &PNG..."
 inline constexpr int CM_OBRAZ_SVG = 52602;  // Plik, Eksport, "Obraz &SVG..."
 inline constexpr int CM_OBRAZ_PDF = 52603;  // Plik, Eksport, "Obraz P&DF..."
 inline constexpr int CM_DRUKUJ = 52604;     // Plik, "&Drukuj..."
+// Axial forces, units and the export of results.
+inline constexpr int CM_N_SIL = 52214;           // Widok, "S&iły osiowe"
+inline constexpr int CM_JEDNOSTKI = 52215;       // Widok, "&Jednostki..."
+inline constexpr int CM_EKSPORT_CSV = 52321;     // Plik, Eksport, "&CSV..."
+inline constexpr int CM_EKSPORT_ARKUSZ = 52322;  // Plik, Eksport, "CSV dla &arkusza..."
 // Keys the main view answers.
 inline constexpr int VK_ESCAPE = 0x1B;
 inline constexpr int VK_R = 0x52;
@@ -104,6 +111,12 @@ class _OKNO_ {
     int pierwszy_wezel = 0;    // drawing: the node a bar starts from, 0 none
     float krok_siatki = 0.0f;  // drawing snaps to multiples of it; 0 not at all
     int ostatni_material = 1, ostatni_przekroj = 1;  // of the last bar "Dodaj → Pręt" added
+    // Axial forces as the bars' labels; one of the four kinds of bar label, like p_n_ele.
+    int p_n_sil = 0;
+    // The units values are labelled with; kept between runs.
+    UkladJednostek jednostki = UkladJednostek::brak;
+    // The save dialog of the CSV export.
+    UstawieniaPliku _csv_{"Pliki CSV (*.csv)|*.csv|", "csv", "", false, ""};
 
     // Platform events.
     bool CanClose();
@@ -142,6 +155,10 @@ class _OKNO_ {
     void nowy_widok();
     // Reads the settings kept between runs of the program.
     void wczytaj_ustawienia();
+    // The units kept between runs, told to the port as well.
+    void wczytaj_jednostki();
+    // Writes the model, with its results when they are valid, as CSV to a file the user chooses.
+    void eksportuj_csv(DialektCsv d);
 
     // Discards the open model and closes the table windows it had.
     void Zwol_pam();
@@ -182,6 +199,9 @@ class _OKNO_ {
     void Ce_kreator(TCommandEnabler& ce);
     void Cm_szablon();
     void Cm_Koniec();
+    void Cm_eksport_csv();
+    void Cm_eksport_arkusz();
+    void Ce_eksport(TCommandEnabler& ce);
     // Edycja
     void Cm_cofnij();
     void Ce_cofnij(TCommandEnabler& ce);
@@ -258,6 +278,9 @@ class _OKNO_ {
     void Cm_dopasuj();
     void Ce_dopasuj(TCommandEnabler& ce);
     void Cm_krok_siatki();
+    void Cm_n_sil();
+    void Ce_n_sil(TCommandEnabler& ce);
+    void Cm_jednostki();
     void Cm_rysuj();
     void Ce_rysuj(TCommandEnabler& ce);
     // The change and delete commands after their number prompt, for entity n.

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "files/jednostki.h"
 #include "resources/szablony.h"
 #include "view/powierzchnia.h"
 
@@ -121,4 +122,8 @@ class Platforma {
     }
     // Prints, after a preview in which the user may still give up.
     virtual void Drukuj(const Wydruk&) {}
+    // The units the dialogs' labels name from now on.
+    virtual void UstawJednostki(UkladJednostek) {}
+    // Repaints the open table windows, whose headers may name other units now.
+    virtual void OdswiezTabele() {}
 };

@@ -157,8 +157,9 @@ void _OKNO_::Cm_drukuj() {
     w.szerokosc = jest_okno ? widok.szerokosc : 1280;
     w.wysokosc = jest_okno ? widok.wysokosc : 800;
     w.rysunek = [this](Powierzchnia& dc, int s, int h) { Paint_obrazu(dc, s, h); };
-    w.tabele.push_back(std::make_unique<_DANE_>(model));
-    if (model.obliczono == 1) w.tabele.push_back(std::make_unique<_WYNIKI_>(model, port));
+    w.tabele.push_back(std::make_unique<_DANE_>(model, jednostki));
+    if (model.obliczono == 1)
+        w.tabele.push_back(std::make_unique<_WYNIKI_>(model, port, jednostki));
     port.Drukuj(w);
 }
 void _OKNO_::Ce_drukuj(TCommandEnabler& ce) {

@@ -1,6 +1,7 @@
 #include "resources/szablony.h"
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 #include <stdexcept>
 
@@ -47,6 +48,41 @@ Kontrolka stan(int id, Rodzaj r, const char* tekst, int w, int k, PoleRekordu p)
     Kontrolka c;
     c.id = id, c.rodzaj = r, c.tekst = tekst, c.wiersz = w, c.kolumna = k, c.pole = p;
     return c;
+}
+
+// Labels that name the unit of their value, by template and label.
+void z_jednostkami(std::map<int, SzablonDialogu>& s) {
+    using W = Wielkosc;
+    const struct {
+        int szablon;
+        const char* etykieta;
+        Wielkosc wielkosc;
+    } t[] = {
+        {3020, "Współrzędna X", W::dlugosc},
+        {3020, "Współrzędna Y", W::dlugosc},
+        {3030, "Maksymalne przemieszczenie", W::dlugosc},
+        {3040, "Wartość siły", W::sila},
+        {3050, "Moduł Younga", W::naprezenie},
+        {3050, "Wsp.rozszerz.cieplnej", W::rozszerzalnosc},
+        {3060, "Przekrój", W::pole},
+        {3070, "Przyrost temperatury", W::temperatura},
+        {3080, "Maks. przemieszczenie w osi X", W::dlugosc},
+        {3080, "Maks. przemieszczenie w osi Y", W::dlugosc},
+        {3080, "Maks. naprężenie normalne", W::naprezenie},
+        {3080, "Maks. siła osiowa", W::sila},
+        {3110, "Krok siatki", W::dlugosc},
+        {3200, "Rozpiętość", W::dlugosc},
+        {3200, "Wysokość (dach: w kalenicy)", W::dlugosc},
+        {3200, "Moduł Younga", W::naprezenie},
+        {3200, "Wsp.rozszerz.cieplnej", W::rozszerzalnosc},
+        {3200, "Pole przekroju pasów", W::pole},
+        {3200, "Pole przekroju słupków", W::pole},
+        {3200, "Pole przekroju krzyżulców", W::pole},
+        {3200, "Siła w węźle (dodatnia w dół)", W::sila},
+    };
+    for (const auto& j : t)
+        for (Kontrolka& k : s.at(j.szablon).kontrolki)
+            if (std::strcmp(k.tekst, j.etykieta) == 0) k.wielkosc = j.wielkosc;
 }
 
 std::map<int, SzablonDialogu> zbuduj() {
@@ -130,7 +166,7 @@ std::map<int, SzablonDialogu> zbuduj() {
     s[3080] = {3080,
                "Statystyka",
                218,
-               145,
+               160,
                {liczba(3001, "Ilość elementów", 0, 0, VELKORA_POLE(T, ne)),
                 liczba(3002, "Ilość węzłów", 1, 0, VELKORA_POLE(T, nn)),
                 liczba(3003, "Ilość podpór", 2, 0, VELKORA_POLE(T, nd)),
@@ -142,7 +178,9 @@ std::map<int, SzablonDialogu> zbuduj() {
                 liczba(101, "Maks. przemieszczenie w osi Y", 7, 0, VELKORA_POLE(T, mny)),
                 liczba(102, "w węźle", 7, 2, VELKORA_POLE(T, w2)),
                 liczba(103, "Maks. naprężenie normalne", 8, 0, VELKORA_POLE(T, mnap)),
-                liczba(104, "w elem.", 8, 2, VELKORA_POLE(T, ele))},
+                liczba(104, "w elem.", 8, 2, VELKORA_POLE(T, ele)),
+                liczba(105, "Maks. siła osiowa", 9, 0, VELKORA_POLE(T, mnsil)),
+                liczba(106, "w elem.", 9, 2, VELKORA_POLE(T, ele_sil))},
                false};
     Kontrolka nap = stan(8700, Rodzaj::statyczny, "Numer", 0, 0, VELKORA_POLE(d_nr, nap));
     nap.pole.stan = false, nap.limit = 39, nap.do_prawej = true;
@@ -182,6 +220,18 @@ std::map<int, SzablonDialogu> zbuduj() {
                74,
                {cyfry(edycja(8500, "Szerokość w pikselach", 0, 0, VELKORA_POLE(d_rozmiar, w), 5)),
                 cyfry(edycja(8501, "Wysokość w pikselach", 1, 0, VELKORA_POLE(d_rozmiar, h), 5))}};
+    using J = d_jednostki;
+    s[3140] = {3140,
+               "Jednostki",
+               150,
+               110,
+               {stan(8901, Rodzaj::radio, "bez jednostek", 0, 0, VELKORA_STAN(J, brak)),
+                stan(8902, Rodzaj::radio, "kN i cm", 1, 0, VELKORA_STAN(J, kn_cm)),
+                stan(8903, Rodzaj::radio, "kN i m", 2, 0, VELKORA_STAN(J, kn_m)),
+                stan(8904, Rodzaj::radio, "N i mm", 3, 0, VELKORA_STAN(J, n_mm)),
+                stan(8905, Rodzaj::radio, "N i m", 4, 0, VELKORA_STAN(J, n_m)),
+                napis("Wartości nie są przeliczane.", 5, 0)}};
+    z_jednostkami(s);
     return s;
 }
 
@@ -237,7 +287,11 @@ const std::vector<Podmenu>& menu_1000() {
            false,
            false,
            "",
-           {{52601, "Obraz &PNG..."}, {52602, "Obraz &SVG..."}, {52603, "Obraz P&DF..."}}},
+           {{52321, "&CSV..."},
+            {52322, "CSV dla &arkusza kalkulacyjnego..."},
+            {52601, "Obraz &PNG..."},
+            {52602, "Obraz &SVG..."},
+            {52603, "Obraz P&DF..."}}},
           {52604, "&Drukuj..."},
           {},
           {51697, "&Kreator"},
@@ -288,11 +342,14 @@ const std::vector<Podmenu>& menu_1000() {
           {1200, "Numery &elmentów", false, true},
           {1220, "Numery &materiałów", false, true},
           {1230, "Numery pó&l", false, true},
+          {52214, "S&iły osiowe"},
           {1210, "Numery wę&złów", false, true},
           {},
           {52211, "Zachowaj pr&oporcje"},
           {52212, "&Dopasuj widok"},
-          {52213, "Krok &siatki..."}}},
+          {52213, "Krok &siatki..."},
+          {},
+          {52215, "&Jednostki..."}}},
         {"P&omoc", {{51700, "&Pomoc", false, false, "F1"}, {}, {1240, "&O programie..."}}},
     };
     return m;

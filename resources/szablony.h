@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "files/jednostki.h"
+
 // A record field bound to a control: where it lies in the record and how wide it is.
 struct PoleRekordu {
     std::size_t przesuniecie = 0;
@@ -43,6 +45,8 @@ struct Kontrolka {
     // An entity number or count: the limit grows to the digits of the model's largest count.
     bool numer = false;
     const char* pozycje = "";  // a list's items, '|' between them
+    // What the value measures: its label names the unit of the chosen system.
+    Wielkosc wielkosc = Wielkosc::brak;
 };
 
 // The items of a list control, from its '|'-separated text.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/analiza.h"
+#include "files/eksport.h"
 #include "files/v2d.h"
 #include "tools/obrazy.h"
 
@@ -20,13 +21,16 @@ void uzycie(std::FILE* s) {
     std::fputs(
         "Użycie: velkora2d-oblicz [--csv] [--czasy] [--png|--svg|--pdf RYSUNEK]\n"
         "                         [--rozmiar SZERxWYS] PLIK.V2D\n"
-        "Oblicza kratownicę zapisaną w pliku PLIK.V2D i wypisuje naprężenia w prętach,\n"
-        "przemieszczenia węzłów i reakcje podpór.\n"
+        "Oblicza kratownicę zapisaną w pliku PLIK.V2D i wypisuje naprężenia i siły osiowe\n"
+        "w prętach, przemieszczenia węzłów i reakcje podpór.\n"
         "\n"
         "  --csv   jeden wynik w wierszu, bez nagłówków:\n"
         "            element,<pręt>,<naprężenie>\n"
+        "            sila,<pręt>,<siła osiowa>  (naprężenie razy pole przekroju)\n"
         "            wezel,<węzeł>,<przemieszczenie X>,<przemieszczenie Y>\n"
         "            reakcja,<stopień swobody>,<reakcja>\n"
+        "          Wiersze sila następują po wierszach element; pozostałe rodzaje wierszy\n"
+        "          są takie jak we wcześniejszych wersjach.\n"
         "  --czasy na standardowe wyjście błędów: czas porządkowania węzłów, składania,\n"
         "          rozkładu macierzy i reszty obliczeń oraz sposób rozwiązania układu\n",
         s);
@@ -77,8 +81,9 @@ void tabela(const std::vector<std::string>& naglowki,
 void wyniki_tabele(const Model& m) {
     std::vector<std::vector<std::string>> w;
     for (int i = 1; i <= m.ne; ++i)
-        w.push_back({std::to_string(i), liczba("%12.8f", static_cast<double>(m.stressp[i]))});
-    tabela({"Element", "Naprężenie"}, w);
+        w.push_back({std::to_string(i), liczba("%12.8f", static_cast<double>(m.stressp[i])),
+                     liczba("%12.8f", static_cast<double>(sila_osiowa(m, i).value_or(0.0f)))});
+    tabela({"Element", "Naprężenie", "Siła osiowa"}, w);
 
     w.clear();
     for (int i = 1; i <= m.nn; ++i)
@@ -98,6 +103,8 @@ void wyniki_csv(const Model& m) {
     // %.9g gives back every float exactly.
     for (int i = 1; i <= m.ne; ++i)
         std::printf("element,%d,%.9g\n", i, static_cast<double>(m.stressp[i]));
+    for (int i = 1; i <= m.ne; ++i)
+        std::printf("sila,%d,%.9g\n", i, static_cast<double>(sila_osiowa(m, i).value_or(0.0f)));
     for (int i = 1; i <= m.nn; ++i)
         std::printf("wezel,%d,%.9g,%.9g\n", i, static_cast<double>(m.f[2 * i - 1]),
                     static_cast<double>(m.f[2 * i]));

@@ -82,6 +82,22 @@ void komorka(Powierzchnia& dc, int x, int y, const char* f, const T* v) {
     if (v) dc.tekst(x, y, tabele::format(f, *v));
 }
 
+// The headers that name units, in the units of this paint.
+struct Naglowki {
+    std::string x, y, modul, alfa, przemieszczenie, sila, temperatura, pole;
+    bool jednostki;
+    explicit Naglowki(UkladJednostek u)
+        : x(z_jednostka("Wsp. X", Wielkosc::dlugosc, u)),
+          y(z_jednostka("Y", Wielkosc::dlugosc, u)),
+          modul(z_jednostka("Younga", Wielkosc::naprezenie, u)),
+          alfa(z_jednostka("cieplnej", Wielkosc::rozszerzalnosc, u)),
+          przemieszczenie(z_jednostka("Przemieszczenie max.", Wielkosc::dlugosc, u)),
+          sila(z_jednostka("Siła", Wielkosc::sila, u)),
+          temperatura(z_jednostka("Przyrost temperatury", Wielkosc::temperatura, u)),
+          pole(z_jednostka("Powierzchnia", Wielkosc::pole, u)),
+          jednostki(u != UkladJednostek::brak) {}
+};
+
 // The columns of every table, placed for the values the store holds at this paint.
 struct Kolumny {
     tabele::Kolumna prety[5], wezly[3], materialy[3], podpory[2], sily[2], temperatury[2],
@@ -89,16 +105,17 @@ struct Kolumny {
     tabele::Prawo prawo;
 };
 
-Kolumny kolumny(const Model& m, Powierzchnia& dc) {
+Kolumny kolumny(const Model& m, Powierzchnia& dc, const Naglowki& n) {
     using tabele::Kolumna;
     using tabele::skrajne;
     using R = tabele::SkrajneRzeczywiste;
     using C = tabele::SkrajneCalkowite;
-    auto naglowek = [&dc](std::initializer_list<const char*> t) {
+    auto naglowek = [&dc](std::initializer_list<std::string> t) {
         int w = 0;
-        for (const char* s : t) w = std::max(w, dc.szerokosc_tekstu(s));
+        for (const std::string& s : t) w = std::max(w, dc.szerokosc_tekstu(s));
         return w;
     };
+    auto miejsce = [&n](Kolumna k) { return tabele::z_jednostka(k, n.jednostki); };
     auto numery = [&dc](int n) { return tabele::szerokosc_numerow(dc, n); };
     Kolumny k;
     k.prety[0] = {5, numery(m.ne), naglowek({"Element"})};
@@ -109,21 +126,20 @@ Kolumny kolumny(const Model& m, Powierzchnia& dc) {
     k.prety[4] = {350, skrajne<C>(m.noc, m.ne, 4).szerokosc(dc, "%d"),
                   naglowek({"Nr", "przekroju"})};
     k.wezly[0] = {5, numery(m.nn), naglowek({"Węzeł"})};
-    k.wezly[1] = {100, skrajne<R>(m.x, m.nn, 1).szerokosc(dc, "%8.3f"), naglowek({"Wsp. X"})};
-    k.wezly[2] = {200, skrajne<R>(m.x, m.nn, 2).szerokosc(dc, "%8.3f"), naglowek({"Y"})};
+    k.wezly[1] = miejsce({100, skrajne<R>(m.x, m.nn, 1).szerokosc(dc, "%8.3f"), naglowek({n.x})});
+    k.wezly[2] = {200, skrajne<R>(m.x, m.nn, 2).szerokosc(dc, "%8.3f"), naglowek({n.y})};
     k.materialy[0] = {5, numery(m.nm), naglowek({"Nr materiału"})};
-    k.materialy[1] = {100, skrajne<R>(m.pm, m.nm, 1).szerokosc(dc, "%8.3f"),
-                      naglowek({"Moduł", "Younga"})};
+    k.materialy[1] = miejsce(
+        {100, skrajne<R>(m.pm, m.nm, 1).szerokosc(dc, "%8.3f"), naglowek({"Moduł", n.modul})});
     k.materialy[2] = {200, skrajne<R>(m.pm, m.nm, 2).szerokosc(dc, "%2.8f"),
-                      naglowek({"Wsp. rozszerzal.", "cieplnej"})};
+                      naglowek({"Wsp. rozszerzal.", n.alfa})};
     k.podpory[0] = {5, skrajne<C>(m.nu, m.nd).szerokosc_dof(dc), naglowek({"Nr węzła"})};
     k.podpory[1] = {100, skrajne<R>(m.u, m.nd).szerokosc(dc, "%8.3f"),
-                    naglowek({"Przemieszczenie max."})};
+                    naglowek({n.przemieszczenie})};
     k.sily[0] = {5, skrajne<C>(m.ild, m.nl).szerokosc_dof(dc), naglowek({"Nr węzła"})};
-    k.sily[1] = {100, skrajne<R>(m.al, m.nl).szerokosc(dc, "%8.3f"), naglowek({"Siła"})};
+    k.sily[1] = {100, skrajne<R>(m.al, m.nl).szerokosc(dc, "%8.3f"), naglowek({n.sila})};
     k.przekroje[0] = {5, numery(m.na), naglowek({"Nr przekroju"})};
-    k.przekroje[1] = {100, skrajne<R>(m.area, m.na).szerokosc(dc, "%8.3f"),
-                      naglowek({"Powierzchnia"})};
+    k.przekroje[1] = {100, skrajne<R>(m.area, m.na).szerokosc(dc, "%8.3f"), naglowek({n.pole})};
     auto dolicz = [&k](std::span<Kolumna> t) { k.prawo.dolicz(tabele::rozmiesc(t)); };
     dolicz(k.prety);
     dolicz(k.wezly);
@@ -135,7 +151,7 @@ Kolumny kolumny(const Model& m, Powierzchnia& dc) {
         k.temperatury[0] = {5, skrajne<C>(m.nset, m.ntel).szerokosc(dc, "%d"),
                             naglowek({"Nr węzła"})};
         k.temperatury[1] = {100, skrajne<R>(m.temp, m.ntel).szerokosc(dc, "%8.3f"),
-                            naglowek({"Przyrost temperatury"})};
+                            naglowek({n.temperatura})};
         dolicz(k.temperatury);
     }
     return k;
@@ -165,7 +181,8 @@ void _DANE_::Paint(Powierzchnia& dc, int od_y, int do_y) {
     if (m.Pusty == 0) {
         const tabele::Zakres z{od_y, do_y};
         const Uklad u(m);
-        const Kolumny k = kolumny(m, dc);
+        const Naglowki n(jednostki_);
+        const Kolumny k = kolumny(m, dc, n);
         prawo_ = k.prawo.tekstu + tabele::odstep;
         const bool temperatury = m.ntel > 0;
         auto napis = [&](int x, std::int64_t y, const char* t) { tabele::tekst(dc, z, x, y, t); };
@@ -178,23 +195,23 @@ void _DANE_::Paint(Powierzchnia& dc, int od_y, int do_y) {
         napis(k.prety[4].x, 5, "Nr");
         napis(k.prety[4].x, 25, "przekroju");
         napis(k.wezly[0].x, 20 * u.s1 + 55, "Węzeł");
-        napis(k.wezly[1].x, 20 * u.s1 + 55, "Wsp. X");
-        napis(k.wezly[2].x, 20 * u.s1 + 55, "Y");
+        napis(k.wezly[1].x, 20 * u.s1 + 55, n.x.c_str());
+        napis(k.wezly[2].x, 20 * u.s1 + 55, n.y.c_str());
         napis(k.materialy[0].x, 20 * u.s2 + 125, "Nr materiału");
         napis(k.materialy[1].x, 20 * u.s2 + 125, "Moduł");
-        napis(k.materialy[1].x, 20 * u.s2 + 140, "Younga");
+        napis(k.materialy[1].x, 20 * u.s2 + 140, n.modul.c_str());
         napis(k.materialy[2].x, 20 * u.s2 + 125, "Wsp. rozszerzal.");
-        napis(k.materialy[2].x, 20 * u.s2 + 140, "cieplnej");
+        napis(k.materialy[2].x, 20 * u.s2 + 140, n.alfa.c_str());
         napis(k.podpory[0].x, 20 * u.s3 + 205, "Nr węzła");
-        napis(k.podpory[1].x, 20 * u.s3 + 205, "Przemieszczenie max.");
+        napis(k.podpory[1].x, 20 * u.s3 + 205, n.przemieszczenie.c_str());
         napis(k.sily[0].x, 20 * u.s4 + 245, "Nr węzła");
-        napis(k.sily[1].x, 20 * u.s4 + 245, "Siła");
+        napis(k.sily[1].x, 20 * u.s4 + 245, n.sila.c_str());
         if (temperatury) {
             napis(k.temperatury[0].x, 20 * u.s5 + 285, "Nr węzła");
-            napis(k.temperatury[1].x, 20 * u.s5 + 285, "Przyrost temperatury");
+            napis(k.temperatury[1].x, 20 * u.s5 + 285, n.temperatura.c_str());
         }
         napis(k.przekroje[0].x, 20 * u.s6 + u.t + 285, "Nr przekroju");
-        napis(k.przekroje[1].x, 20 * u.s6 + u.t + 285, "Powierzchnia");
+        napis(k.przekroje[1].x, 20 * u.s6 + u.t + 285, n.pole.c_str());
 
         // The separators lengthen by as much as the widest values moved their columns.
         const int koniec = 410 + k.prawo.przesuniecie;
@@ -270,5 +287,5 @@ bool _DANE_::CanClose() {
 void _OKNO_::Cm_Dane() {
     if (model.Pusty != 0) return;
     model.id = 1;
-    dd = port.UtworzOknoTabeli(std::make_unique<_DANE_>(model));
+    dd = port.UtworzOknoTabeli(std::make_unique<_DANE_>(model, jednostki));
 }

@@ -5,7 +5,9 @@
 #include <string>
 
 #include "core/model.h"
+#include "files/jednostki.h"
 #include "okno/platforma.h"
+#include "view/kolumny.h"
 #include "view/powierzchnia.h"
 
 namespace tabele {
@@ -44,6 +46,13 @@ const T* element(const Macierz<T>& m, int r, int c) {
                                                                                      : nullptr;
 }
 
+// A column whose header names a unit: the header, made longer than the values were given room
+// for, keeps the next column off as a wider value would.
+inline Kolumna z_jednostka(Kolumna k, bool jednostki) {
+    if (jednostki) k.wartosci = std::max(k.wartosci, k.naglowek);
+    return k;
+}
+
 inline int ograniczony(std::int64_t v) {
     return v > INT32_MAX ? INT32_MAX : static_cast<int>(v);
 }
@@ -54,7 +63,9 @@ inline int ograniczony(std::int64_t v) {
 // repaint. Owned by the main window.
 class _DANE_ : public OknoTabeli {
   public:
-    explicit _DANE_(Model& m) : m_(m) {}
+    // The headers name the units `jednostki` holds at each repaint.
+    explicit _DANE_(Model& m, const UkladJednostek& jednostki = bez_jednostek)
+        : m_(m), jednostki_(jednostki) {}
 
     std::string tytul() const override { return "Dane do obliczeń"; }
     int szerokosc() const override { return 450; }
@@ -67,5 +78,6 @@ class _DANE_ : public OknoTabeli {
 
   private:
     Model& m_;
+    const UkladJednostek& jednostki_;
     int prawo_ = 0;  // where the widest text of the last paint ends, with a gap
 };

@@ -1,6 +1,7 @@
 #include "view/paleta.h"
 
 #include <cstdio>
+#include <string>
 
 #include "okno/okno.h"
 #include "view/piksel.h"
@@ -45,7 +46,8 @@ const char* format_etykiety(float mn) {
     return "%1.5f";
 }
 
-void pasek_skali(Powierzchnia& dc, const Kolor* knapr, const ZakresNaprezen& z, float sp, float h) {
+void pasek_skali(Powierzchnia& dc, const Kolor* knapr, const ZakresNaprezen& z, float sp, float h,
+                 const char* jednostka) {
     dc.pioro(czarny, 1, StylPiora::ciagle);
     const int prawo = piksel(25.0f + 200.0f * sp);
     const OdcinekEkranu rama[2] = {{25, piksel(h - 1.0f), prawo, piksel(h - 1.0f)},
@@ -63,7 +65,10 @@ void pasek_skali(Powierzchnia& dc, const Kolor* knapr, const ZakresNaprezen& z, 
         if (i == 1 || i % 25 == 0) {
             const float v = i == 1 ? z.an + 200.0f / z.ss : z.an + (200.0f - fi) / z.ss;
             std::snprintf(bufor, sizeof bufor, format, static_cast<double>(v));
-            dc.tekst(piksel(20.0f + (fi - 1.0f) * sp), y_etykiety, bufor);
+            const int x = piksel(20.0f + (fi - 1.0f) * sp);
+            dc.tekst(x, y_etykiety, bufor);
+            if (i == 1 && *jednostka)
+                dc.tekst(x + dc.szerokosc_tekstu(std::string(bufor) + " "), y_etykiety, jednostka);
         }
     }
 }

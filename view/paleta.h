@@ -21,6 +21,8 @@ int indeks_koloru(float s, const ZakresNaprezen& z);
 // Format of the scale bar's labels, chosen by the largest stress alone.
 const char* format_etykiety(float mn);
 
-// The scale bar along the bottom of a client area h pixels high, segments sp pixels wide.
-// Expects the text colour and the font to be selected.
-void pasek_skali(Powierzchnia& dc, const Kolor* knapr, const ZakresNaprezen& z, float sp, float h);
+// The scale bar along the bottom of a client area h pixels high, segments sp pixels wide; the
+// stresses' unit, when there is one, follows the first label. Expects the text colour and the
+// font to be selected.
+void pasek_skali(Powierzchnia& dc, const Kolor* knapr, const ZakresNaprezen& z, float sp, float h,
+                 const char* jednostka = "");

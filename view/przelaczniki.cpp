@@ -1,5 +1,7 @@
 // The view toggles of the "Widok" menu, the repaint on resize and the cursor readout.
+#include <cstdint>
 #include <cstdio>
+#include <initializer_list>
 
 #include "okno/okno.h"
 
@@ -7,14 +9,13 @@ namespace {
 void przelacz(int& flaga) {
     flaga = flaga == 1 ? 0 : 1;
 }
-// Bar labels share one position, so turning one kind on turns the other two off.
-void przelacz_etykiete(int& flaga, int& inna1, int& inna2) {
+// Bar labels share one position, so turning one kind on turns the other three off.
+void przelacz_etykiete(int& flaga, std::initializer_list<int*> inne) {
     if (flaga == 1) {
         flaga = 0;
     } else {
         flaga = 1;
-        inna1 = 0;
-        inna2 = 0;
+        for (int* i : inne) *i = 0;
     }
 }
 void ustaw(TCommandEnabler& ce, bool wlaczone, int flaga) {
@@ -32,15 +33,19 @@ void _OKNO_::Cm_Przem() {
     port.Odswiez();
 }
 void _OKNO_::Cm_n_ele() {
-    przelacz_etykiete(model.p_n_ele, model.p_n_mat, model.p_n_pola);
+    przelacz_etykiete(model.p_n_ele, {&model.p_n_mat, &model.p_n_pola, &p_n_sil});
     port.Odswiez();
 }
 void _OKNO_::Cm_n_mat() {
-    przelacz_etykiete(model.p_n_mat, model.p_n_ele, model.p_n_pola);
+    przelacz_etykiete(model.p_n_mat, {&model.p_n_ele, &model.p_n_pola, &p_n_sil});
     port.Odswiez();
 }
 void _OKNO_::Cm_n_pola() {
-    przelacz_etykiete(model.p_n_pola, model.p_n_ele, model.p_n_mat);
+    przelacz_etykiete(model.p_n_pola, {&model.p_n_ele, &model.p_n_mat, &p_n_sil});
+    port.Odswiez();
+}
+void _OKNO_::Cm_n_sil() {
+    przelacz_etykiete(p_n_sil, {&model.p_n_ele, &model.p_n_mat, &model.p_n_pola});
     port.Odswiez();
 }
 void _OKNO_::Cm_n_wez() {
@@ -65,6 +70,32 @@ void _OKNO_::Ce_n_pola(TCommandEnabler& ce) {
 }
 void _OKNO_::Ce_n_wez(TCommandEnabler& ce) {
     ustaw(ce, model.Pusty != 1, model.p_n_wezl);
+}
+// The forces are drawn only from valid results.
+void _OKNO_::Ce_n_sil(TCommandEnabler& ce) {
+    ustaw(ce, model.Pusty == 0 && model.obliczono == 1, p_n_sil);
+}
+
+// The choice of units: only labels change, so the view and the tables are drawn again.
+void _OKNO_::Cm_jednostki() {
+    d_jednostki d{};
+    std::int32_t* const wybory[liczba_ukladow] = {&d.brak, &d.kn_cm, &d.kn_m, &d.n_mm, &d.n_m};
+    *wybory[static_cast<int>(jednostki)] = 1;
+    if (port.Dialog(3140, &d, cyfry()) != 1) return;
+    UkladJednostek wybrany = jednostki;
+    for (int i = 0; i < liczba_ukladow; ++i)
+        if (*wybory[i] == 1) wybrany = static_cast<UkladJednostek>(i);
+    if (wybrany == jednostki) return;
+    jednostki = wybrany;
+    port.ZapiszUstawienie("widok/jednostki", nazwa_ukladu(jednostki));
+    port.UstawJednostki(jednostki);
+    port.Odswiez();
+    port.OdswiezTabele();
+}
+
+void _OKNO_::wczytaj_jednostki() {
+    jednostki = uklad_z_nazwy(port.Ustawienie("widok/jednostki"));
+    port.UstawJednostki(jednostki);
 }
 
 void _OKNO_::EvSize(int, int) {

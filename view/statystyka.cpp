@@ -1,4 +1,4 @@
-// The statistics dialog: the model's counts and its largest displacements and stress.
+// The statistics dialog: the model's counts and its largest displacements, stress and axial force.
 #include <cmath>
 
 #include "okno/okno.h"
@@ -6,8 +6,8 @@
 void _OKNO_::Cm_stat() {
     const Model& m = model;
     d_stat d{};
-    for (char* p : {d.w1, d.w2, d.ele}) std::snprintf(p, szer_numeru, " ");
-    for (char* p : {d.mnx, d.mny, d.mnap}) std::snprintf(p, szer_wartosci_stat, " ");
+    for (char* p : {d.w1, d.w2, d.ele, d.ele_sil}) std::snprintf(p, szer_numeru, " ");
+    for (char* p : {d.mnx, d.mny, d.mnap, d.mnsil}) std::snprintf(p, szer_wartosci_stat, " ");
     wpisz(d.nn, "%d", m.nn);
     wpisz(d.ne, "%d", m.ne);
     wpisz(d.nl, "%d", m.nl);
@@ -33,6 +33,17 @@ void _OKNO_::Cm_stat() {
                 if (std::fabs(m.stressp[i]) > mna) mna = std::fabs(m.stressp[i]), ele = i;
             wpisz(d.mnap, "%f", static_cast<double>(m.stressp[ele]));
             wpisz(d.ele, "%d", ele);
+            // As with the stress, the lowest bar wins among equal magnitudes.
+            int ele_sil = 0;
+            float sila = 0.0f;
+            for (int i = 1; i <= m.ne; ++i) {
+                const auto n = sila_osiowa(m, i);
+                if (n && (ele_sil == 0 || std::fabs(*n) > std::fabs(sila))) sila = *n, ele_sil = i;
+            }
+            if (ele_sil > 0) {
+                wpisz(d.mnsil, "%f", static_cast<double>(sila));
+                wpisz(d.ele_sil, "%d", ele_sil);
+            }
         }
     }
     port.Dialog(3080, &d, cyfry());

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <limits>
 #include <optional>
 #include <string>
@@ -112,7 +113,8 @@ class Etykiety {
     static constexpr int wysokosc = 12;  // the view's font's cell
 
     Etykiety(Powierzchnia& dc, int szerokosc_okna, int wysokosc_okna)
-        : kolumny_(std::max(1, szerokosc_okna / bok_x + 1)),
+        : dc_(dc),
+          kolumny_(std::max(1, szerokosc_okna / bok_x + 1)),
           wiersze_(std::max(1, wysokosc_okna / bok_y + 1)),
           komorki_(static_cast<std::size_t>(kolumny_) * static_cast<std::size_t>(wiersze_)) {
         // Digits take one width each in the view's font: a number's width follows from how many
@@ -123,12 +125,26 @@ class Etykiety {
             szer_[0][i] = dc.szerokosc_tekstu(t);
             szer_[1][i] = dc.szerokosc_tekstu("-" + t);
         }
+        std::fill(std::begin(znaki_), std::end(znaki_), -1);
     }
 
     int szerokosc(int n) const {
         int c = 1;
         for (long long v = n < 0 ? -static_cast<long long>(n) : n; v >= 10; v /= 10) ++c;
         return szer_[n < 0 ? 1 : 0][c];
+    }
+    // Of a "%g" text, character by character: measured once, such a text costs no call to the
+    // surface.
+    int szerokosc(const char* t) {
+        if (znaki_[static_cast<unsigned char>('0')] < 0)
+            for (const char* z = "0123456789-+.einfa"; *z; ++z)
+                znaki_[static_cast<unsigned char>(*z)] = dc_.szerokosc_tekstu(std::string(1, *z));
+        int w = 0;
+        for (; *t; ++t) {
+            const int z = znaki_[static_cast<unsigned char>(*t)];
+            w += z >= 0 ? z : znaki_[static_cast<unsigned char>('0')];
+        }
+        return w;
     }
 
     // Whether a label with its top-left corner at (x, y), w pixels wide, finds its place free.
@@ -173,10 +189,12 @@ class Etykiety {
                static_cast<std::size_t>(c);
     }
 
+    Powierzchnia& dc_;
     int kolumny_, wiersze_;
     std::vector<std::vector<int>> komorki_;
     std::vector<Pudelko> pudelka_;
     int szer_[2][cyfry + 1] = {};
+    int znaki_[256];  // widths of the characters of "%g" texts; -1 before they are measured
 };
 
 void tekst_liczby(Powierzchnia& dc, int x, int y, int n) {
@@ -251,7 +269,8 @@ void _OKNO_::Paint(Powierzchnia& dc, int szerokosc, int wysokosc) {
     dc.kolor_tekstu(czarny);
     dc.tlo_tekstu(bialy);
     czcionka_widoku(dc);
-    if (m.p_napr == 1 && wyniki && ne > 0) pasek_skali(dc, knapr, zakres, sp, h);
+    if (m.p_napr == 1 && wyniki && ne > 0)
+        pasek_skali(dc, knapr, zakres, sp, h, jednostka(jednostki, Wielkosc::naprezenie));
 
     dc.przywroc();
     dc.zachowaj();
@@ -275,12 +294,23 @@ void _OKNO_::Paint(Powierzchnia& dc, int szerokosc, int wysokosc) {
         kreski.wyslij();
         char bufor[64];
         std::snprintf(bufor, sizeof bufor, "%f", static_cast<double>(30.0f / std::fabs(fskala)));
-        dc.tekst(55, 25, bufor);
+        const char* dlugosc = jednostka(jednostki, Wielkosc::dlugosc);
+        dc.tekst(55, 25, *dlugosc ? std::string(bufor) + " " + dlugosc : bufor);
     }
 
     const bool przemieszczenia = wyniki && m.p_przem == 1;
     const bool kolory = wyniki && m.p_napr == 1;
-    const bool numery_pretow = m.p_n_ele == 1 || m.p_n_pola == 1 || m.p_n_mat == 1;
+    // Axial forces come from the results, and take the place of the bar numbers.
+    const bool sily = wyniki && p_n_sil == 1;
+    const bool numery_pretow = m.p_n_ele == 1 || m.p_n_pola == 1 || m.p_n_mat == 1 || sily;
+    // A bar that carries nothing comes out of the solution with a force of round-off, some 1e-13
+    // of the largest: it is labelled 0 rather than with that noise.
+    float zero_sil = 0.0f;
+    if (sily) {
+        for (int b = 1; b <= ne; ++b)
+            if (const auto n = sila_osiowa(m, b)) zero_sil = std::max(zero_sil, std::fabs(*n));
+        zero_sil *= 1e-6f;
+    }
     const bool numery_wezlow = m.p_n_wezl == 1;
     std::optional<Etykiety> etykiety;
     if (numery_pretow || numery_wezlow) etykiety.emplace(dc, szerokosc, wysokosc);
@@ -340,7 +370,13 @@ void _OKNO_::Paint(Powierzchnia& dc, int szerokosc, int wysokosc) {
         if (m.p_n_ele == 1) liczby[ile++] = b;
         if (m.p_n_pola == 1) liczby[ile++] = m.noc[b][4];
         if (m.p_n_mat == 1) liczby[ile++] = m.noc[b][3];
-        int w = 0;
+        char sila[32] = "";
+        if (sily)
+            if (const auto n = sila_osiowa(m, b))
+                std::snprintf(sila, sizeof sila, "%g",
+                              std::fabs(*n) <= zero_sil ? 0.0 : static_cast<double>(*n));
+        if (ile == 0 && !*sila) continue;
+        int w = *sila ? etykiety->szerokosc(sila) : 0;
         for (int i = 0; i < ile; ++i) w = std::max(w, etykiety->szerokosc(liczby[i]));
         if (dlugosc2 < static_cast<float>(w) * static_cast<float>(w)) continue;
         const int lx = piksel(3 + xA + (xB - xA) * 0.5f), ly = piksel(3 + yA + (yB - yA) * 0.5f);
@@ -348,6 +384,7 @@ void _OKNO_::Paint(Powierzchnia& dc, int szerokosc, int wysokosc) {
         etykiety->zajmij(lx, ly, w);
         kreski.wyslij();
         for (int i = 0; i < ile; ++i) tekst_liczby(dc, lx, ly, liczby[i]);
+        if (*sila) dc.tekst(lx, ly, sila);
     }
     kreski.wyslij();
 

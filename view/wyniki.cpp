@@ -4,36 +4,53 @@
 #include <cstdint>
 #include <memory>
 
+#include "files/eksport.h"
 #include "okno/okno.h"
 #include "view/dane.h"
 #include "view/kolumny.h"
 
 namespace {
 
+// The headers that name units, in the units of this paint.
+struct Naglowki {
+    std::string naprezenie, sila, x, y, reakcja;
+    bool jednostki;
+    explicit Naglowki(UkladJednostek u)
+        : naprezenie(z_jednostka("Naprężenie", Wielkosc::naprezenie, u)),
+          sila(z_jednostka("Siła osiowa", Wielkosc::sila, u)),
+          x(z_jednostka("Przemieszczenie X", Wielkosc::dlugosc, u)),
+          y(z_jednostka("Przemieszczenie Y", Wielkosc::dlugosc, u)),
+          reakcja(z_jednostka("Reakcja podpory", Wielkosc::sila, u)),
+          jednostki(u != UkladJednostek::brak) {}
+};
+
 // The columns of the three tables, placed for the values the store holds at this paint.
 struct Kolumny {
-    tabele::Kolumna naprezenia[2], przemieszczenia[3], reakcje[2];
+    tabele::Kolumna naprezenia[3], przemieszczenia[3], reakcje[2];
     tabele::Prawo prawo;
 };
 
-Kolumny kolumny(const Model& m, Powierzchnia& dc) {
+Kolumny kolumny(const Model& m, Powierzchnia& dc, const Naglowki& n) {
     using tabele::skrajne;
     using R = tabele::SkrajneRzeczywiste;
     using C = tabele::SkrajneCalkowite;
-    auto naglowek = [&dc](const char* t) { return dc.szerokosc_tekstu(t); };
+    auto naglowek = [&dc](const std::string& t) { return dc.szerokosc_tekstu(t); };
+    auto miejsce = [&n](tabele::Kolumna k) { return tabele::z_jednostka(k, n.jednostki); };
+    R sily;
+    for (int i = 1; i <= m.ne; ++i)
+        if (const auto s = sila_osiowa(m, i)) sily.dodaj(*s);
     const int nn = std::max(m.nn, 0);
     Kolumny k;
     k.naprezenia[0] = {5, tabele::szerokosc_numerow(dc, m.ne), naglowek("Element")};
-    k.naprezenia[1] = {100, skrajne<R>(m.stressp, m.ne).szerokosc(dc, "%12.8f"),
-                       naglowek("Naprężenie")};
+    k.naprezenia[1] =
+        miejsce({100, skrajne<R>(m.stressp, m.ne).szerokosc(dc, "%12.8f"), naglowek(n.naprezenie)});
+    k.naprezenia[2] = {250, sily.szerokosc(dc, "%12.8f"), naglowek(n.sila)};
     k.przemieszczenia[0] = {5, tabele::szerokosc_numerow(dc, nn), naglowek("Węzeł")};
-    k.przemieszczenia[1] = {100, skrajne<R>(m.f, nn, 1, 2).szerokosc(dc, "%2.15f"),
-                            naglowek("Przemieszczenie X")};
-    k.przemieszczenia[2] = {250, skrajne<R>(m.f, nn, 2, 2).szerokosc(dc, "%2.15f"),
-                            naglowek("Przemieszczenie Y")};
+    k.przemieszczenia[1] =
+        miejsce({100, skrajne<R>(m.f, nn, 1, 2).szerokosc(dc, "%2.15f"), naglowek(n.x)});
+    k.przemieszczenia[2] = {250, skrajne<R>(m.f, nn, 2, 2).szerokosc(dc, "%2.15f"), naglowek(n.y)};
     k.reakcje[0] = {5, skrajne<C>(m.nu, m.nd).szerokosc_dof(dc), naglowek("Podpora w węźle")};
-    k.reakcje[1] = {120, skrajne<R>(m.react, m.nd).szerokosc(dc, "%2.15f"),
-                    naglowek("Reakcja podpory")};
+    k.reakcje[1] = {120, skrajne<R>(m.react, m.nd).szerokosc(dc, "%2.15f"), naglowek(n.reakcja)};
     k.prawo.dolicz(tabele::rozmiesc(k.naprezenia));
     k.prawo.dolicz(tabele::rozmiesc(k.przemieszczenia));
     k.prawo.dolicz(tabele::rozmiesc(k.reakcje));
@@ -73,7 +90,8 @@ void _WYNIKI_::Paint(Powierzchnia& dc, int od_y, int do_y) {
     if (m.Pusty == 0) {
         const tabele::Zakres z{od_y, do_y};
         const std::int64_t ne = std::max(m.ne, 0), nn = std::max(m.nn, 0);
-        const Kolumny k = kolumny(m, dc);
+        const Naglowki n(jednostki_);
+        const Kolumny k = kolumny(m, dc, n);
         prawo_ = k.prawo.tekstu + tabele::odstep;
         auto napis = [&](int x, std::int64_t y, const char* t) { tabele::tekst(dc, z, x, y, t); };
         auto komorka = [&](int x, int y, const char* f, const float* v) {
@@ -81,12 +99,13 @@ void _WYNIKI_::Paint(Powierzchnia& dc, int od_y, int do_y) {
         };
 
         napis(k.naprezenia[0].x, 5, "Element");
-        napis(k.naprezenia[1].x, 5, "Naprężenie");
+        napis(k.naprezenia[1].x, 5, n.naprezenie.c_str());
+        napis(k.naprezenia[2].x, 5, n.sila.c_str());
         napis(k.przemieszczenia[0].x, 20 * ne + 70, "Węzeł");
-        napis(k.przemieszczenia[1].x, 20 * ne + 70, "Przemieszczenie X");
-        napis(k.przemieszczenia[2].x, 20 * ne + 70, "Przemieszczenie Y");
+        napis(k.przemieszczenia[1].x, 20 * ne + 70, n.x.c_str());
+        napis(k.przemieszczenia[2].x, 20 * ne + 70, n.y.c_str());
         napis(k.reakcje[0].x, 20 * (ne + nn) + 140, "Podpora w węźle");
-        napis(k.reakcje[1].x, 20 * (ne + nn) + 140, "Reakcja podpory");
+        napis(k.reakcje[1].x, 20 * (ne + nn) + 140, n.reakcja.c_str());
 
         // The separators lengthen by as much as the widest values moved their columns.
         const int koniec = 350 + k.prawo.przesuniecie;
@@ -102,6 +121,8 @@ void _WYNIKI_::Paint(Powierzchnia& dc, int od_y, int do_y) {
             const int y = 20 * i + 20;
             dc.tekst(k.naprezenia[0].x, y, tabele::format("%d", i));
             komorka(k.naprezenia[1].x, y, "%12.8f", element(m.stressp, i));
+            const auto sila = sila_osiowa(m, i);
+            komorka(k.naprezenia[2].x, y, "%12.8f", sila ? &*sila : nullptr);
         }
         std::int64_t baza = 20 * ne + 90;
         z.wiersze(baza, m.nn, p, o);
@@ -130,5 +151,5 @@ bool _WYNIKI_::CanClose() {
 void _OKNO_::Cm_Wyniki() {
     if (model.Pusty != 0) return;
     model.iw = 1;
-    oo = port.UtworzOknoTabeli(std::make_unique<_WYNIKI_>(model, port));
+    oo = port.UtworzOknoTabeli(std::make_unique<_WYNIKI_>(model, port, jednostki));
 }

@@ -1,9 +1,11 @@
-// The results table window: bar stresses, node displacements and support reactions.
+// The results table window: bar stresses and axial forces, node displacements and support
+// reactions.
 #pragma once
 
 #include <string>
 
 #include "core/model.h"
+#include "files/jednostki.h"
 #include "okno/platforma.h"
 #include "view/powierzchnia.h"
 
@@ -11,7 +13,9 @@
 // after the model it showed is gone; it then says so once per repaint request.
 class _WYNIKI_ : public OknoTabeli {
   public:
-    _WYNIKI_(Model& m, Platforma& port) : m_(m), port_(port) {}
+    // The headers name the units `jednostki` holds at each repaint.
+    _WYNIKI_(Model& m, Platforma& port, const UkladJednostek& jednostki = bez_jednostek)
+        : m_(m), port_(port), jednostki_(jednostki) {}
 
     std::string tytul() const override { return "Wyniki obliczeń"; }
     int szerokosc() const override { return 400; }
@@ -26,6 +30,7 @@ class _WYNIKI_ : public OknoTabeli {
   private:
     Model& m_;
     Platforma& port_;
+    const UkladJednostek& jednostki_;
     bool pyta_ = false;  // the empty-model box is up
     int prawo_ = 0;      // where the widest text of the last paint ends, with a gap
 };

@@ -13,6 +13,7 @@
 #include <QRegularExpressionValidator>
 #include <array>
 #include <cstring>
+#include <utility>
 
 #include "app/dialog_qt.h"
 #include "editing/rekordy.h"
@@ -31,14 +32,17 @@ struct Rekord {
     }
 };
 
-// Every bound text field holds its control's id (cut to fit), states alternate 1, 0, 1...
+// Every bound text field holds its control's id (cut to fit), check boxes alternate 1, 0, 1...
+// and of the radio buttons, one group, only the first is on.
 Rekord wypelniony(const SzablonDialogu& s) {
     Rekord r;
     int n = 0;
+    bool radio = false;
     for (const Kontrolka& k : s.kontrolki) {
         if (k.pole.szerokosc == 0) continue;
         if (k.pole.stan) {
-            const std::int32_t v = (n++ % 2 == 0);
+            const std::int32_t v =
+                k.rodzaj == Rodzaj::radio ? !std::exchange(radio, true) : (n++ % 2 == 0);
             std::memcpy(r.pole(k.pole), &v, 4);
         } else {
             std::snprintf(r.pole(k.pole), k.pole.szerokosc, "%d", k.id % 1000);
@@ -55,7 +59,7 @@ W* kontrolka(QWidget* d, int id) {
 TEST(Dialogi, EachTemplateBuildsItsControlsLimitsAndBindings) {
     ASSERT_EQ(identyfikatory_szablonow(),
               (std::vector<int>{3000, 3010, 3020, 3030, 3040, 3050, 3060, 3070, 3080, 3100, 3110,
-                                3120, 3200}));
+                                3120, 3140, 3200}));
     for (int id : identyfikatory_szablonow()) {
         SCOPED_TRACE(id);
         const SzablonDialogu& s = szablon(id);
@@ -97,6 +101,37 @@ TEST(Dialogi, EachTemplateBuildsItsControlsLimitsAndBindings) {
             }
         }
     }
+}
+
+// Each value's label names its unit in the chosen system, as the templates mark them; other labels
+// stay as they are.
+TEST(Dialogi, LabelsOfValuesNameTheUnitsChosen) {
+    int z_jednostka = 0;
+    for (int id : identyfikatory_szablonow()) {
+        Rekord r = wypelniony(szablon(id));
+        DialogSzablonu d(nullptr, szablon(id), r.b.data(), 3, UkladJednostek::kN_cm);
+        QStringList etykiety;
+        for (QLabel* l : d.findChildren<QLabel*>()) etykiety << l->text();
+        for (const Kontrolka& k : szablon(id).kontrolki) {
+            if (k.rodzaj == Rodzaj::statyczny || !*k.tekst) continue;
+            const std::string t = ::z_jednostka(k.tekst, k.wielkosc, UkladJednostek::kN_cm);
+            z_jednostka += t != k.tekst;
+            if (k.rodzaj == Rodzaj::edycja || k.rodzaj == Rodzaj::napis) {
+                EXPECT_TRUE(etykiety.contains(QString::fromStdString(t))) << id << " " << t;
+            }
+        }
+    }
+    // Coordinates and the grid step, the forced displacement's heading, force, modulus, thermal
+    // coefficient, area, temperature change, the four maxima of the statistics, and the truss
+    // template's span, height, material, three areas and load.
+    EXPECT_EQ(z_jednostka, 21);
+    Rekord r;
+    DialogSzablonu d(nullptr, szablon(3080), r.b.data(), 3, UkladJednostek::kN_cm);
+    QStringList etykiety;
+    for (QLabel* l : d.findChildren<QLabel*>()) etykiety << l->text();
+    EXPECT_TRUE(etykiety.contains("Maks. siła osiowa [kN]"));
+    EXPECT_TRUE(etykiety.contains("Maks. naprężenie normalne [kN/cm²]"));
+    EXPECT_TRUE(etykiety.contains("Ilość węzłów"));
 }
 
 TEST(Dialogi, NumberFieldsWidenToTheDigitsOfTheLargestCount) {

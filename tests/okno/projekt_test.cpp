@@ -351,3 +351,30 @@ TEST_F(Projekt, PytanieOZapisTylkoPrzyZmianachIKazdaOdpowiedzRobiCoMowi) {
     a.odpowiedzi = {IDNO};
     EXPECT_TRUE(o.CanClose());
 }
+
+TEST_F(Projekt, EksportCsvProponujeNazweProjektuPytaPrzedZastapieniemIMaWynikiGdySaWazne) {
+    TCommandEnabler bez_modelu;
+    o.Enable(CM_EKSPORT_CSV, bez_modelu);
+    EXPECT_FALSE(bez_modelu.wlaczone);
+    const std::string p = zapisany_pratt("most.V2D");
+    otworz(p);
+    const std::string csv = plik("most.csv");
+    a.dziennik.clear();
+    a.pliki = {csv};
+    o.Find(CM_EKSPORT_CSV);
+    EXPECT_EQ(a.dziennik, (std::vector<std::string>{"zapisz proponuje: " + csv}));
+    EXPECT_EQ(a.katalogi.back(), katalog.string());
+    EXPECT_EQ(bajty(csv).rfind("Węzły\r\n", 0), 0u) << "no results yet: the input data alone";
+
+    o.Find(1010);
+    const std::string pytanie = "Plik most.csv już istnieje.\nZastąpić go?";
+    a.pliki = {csv, csv};
+    a.odpowiedzi = {IDNO, IDYES};
+    o.Find(CM_EKSPORT_ARKUSZ);
+    EXPECT_EQ(a.teksty(), (std::vector<std::string>{pytanie, pytanie}));
+    EXPECT_EQ(bajty(csv).rfind("\xEF\xBB\xBFNaprężenia i siły osiowe\r\n", 0), 0u);
+    // The project keeps its own file and is no more changed than it was.
+    EXPECT_EQ(a.tytul, "Velkora 2D - " + p);
+    EXPECT_FALSE(o.ma_zmiany());
+    EXPECT_FALSE(o.historia.moze_cofnac());
+}

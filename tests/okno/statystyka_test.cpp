@@ -20,7 +20,7 @@ TEST(Statystyka, BezWynikowLicznikiIPustePolaWynikow) {
     _OKNO_ o(a);
     auto p = pokaz_statystyke(a, o);
     for (int id : {3001, 3002, 3003, 3004, 3005, 3006}) EXPECT_EQ(p[id], "0");
-    for (int id : {3007, 3008, 101, 102, 103, 104}) EXPECT_EQ(p[id], " ");
+    for (int id : {3007, 3008, 101, 102, 103, 104, 105, 106}) EXPECT_EQ(p[id], " ");
     pratt(o.model, 2, 3.f, 4.f, 2);
     p = pokaz_statystyke(a, o);
     EXPECT_EQ(p[3001], "9");
@@ -31,7 +31,10 @@ TEST(Statystyka, BezWynikowLicznikiIPustePolaWynikow) {
 TEST(Statystyka, NajwiekszeWartosciZeZnakiemINajnizszymNumerem) {
     Atrapa a;
     _OKNO_ o(a);
-    zbuduj(o.model, {.wezly = {{0, 0}, {1, 0}, {2, 0}}, .prety = {{1, 2, 1, 1}, {2, 3, 1, 1}}});
+    // The stresses are equal in magnitude; bar 2's section, twice as large, gives its force.
+    zbuduj(o.model, {.wezly = {{0, 0}, {1, 0}, {2, 0}},
+                     .prety = {{1, 2, 1, 1}, {2, 3, 1, 2}},
+                     .pola = {0.01f, 0.02f}});
     o.model.obliczono = 1;
     const float f[] = {0.1f, 0.25f, 0.2f, -0.25f, -0.5f, 0.1f};
     for (int i = 1; i <= 6; ++i) o.model.f[i] = f[i - 1];
@@ -43,6 +46,8 @@ TEST(Statystyka, NajwiekszeWartosciZeZnakiemINajnizszymNumerem) {
     EXPECT_EQ(p[102], "1");
     EXPECT_EQ(p[103], "-3.000000");
     EXPECT_EQ(p[104], "1");
+    EXPECT_EQ(p[105], "0.060000");
+    EXPECT_EQ(p[106], "2");
 }
 
 TEST(Statystyka, RowneModulyPrzemieszczeniaXDajaNajnizszyWezelZJegoZnakiem) {
@@ -93,4 +98,5 @@ TEST(Statystyka, WynikiBezPretowNieCzytajaNaprezen) {
     auto p = pokaz_statystyke(a, o);
     EXPECT_EQ(p[3007], "0.500000");
     EXPECT_EQ(p[103], " ");
+    EXPECT_EQ(p[105], " ");
 }

@@ -148,17 +148,26 @@ TEST_F(Analizator, CsvGivesEveryResultOnceInOrderAndExactly) {
     ASSERT_EQ(w.kod, 0) << w.bledy;
     ASSERT_TRUE(obliczenia(m).sukces());
 
+    // The bars' axial forces follow their stresses; the other kinds of line are as they were.
     const auto l = linie(w.wyjscie);
-    ASSERT_EQ(l.size(), static_cast<std::size_t>(m.ne + m.nn + m.nd));
+    ASSERT_EQ(l.size(), static_cast<std::size_t>(2 * m.ne + m.nn + m.nd));
     for (std::size_t k = 0; k < l.size(); ++k) {
         const auto p = pola(l[k]);
-        const int i = static_cast<int>(k) + 1;
+        int i = static_cast<int>(k) + 1;
         auto liczba = [&p](int j) { return std::strtof(p[j].c_str(), nullptr); };
         if (i <= m.ne) {
             ASSERT_EQ(p.size(), 3u) << l[k];
             EXPECT_EQ(p[0], "element");
             EXPECT_EQ(std::stoi(p[1]), i);
             EXPECT_EQ(liczba(2), m.stressp[i]) << l[k];
+            continue;
+        }
+        i -= m.ne;
+        if (i <= m.ne) {
+            ASSERT_EQ(p.size(), 3u) << l[k];
+            EXPECT_EQ(p[0], "sila");
+            EXPECT_EQ(std::stoi(p[1]), i);
+            EXPECT_EQ(liczba(2), m.stressp[i] * m.area[m.noc[i][4]]) << l[k];
         } else if (i <= m.ne + m.nn) {
             const int n = i - m.ne;
             ASSERT_EQ(p.size(), 4u) << l[k];
@@ -195,12 +204,41 @@ TEST_F(Analizator, TablesListEveryResultUnderItsHeader) {
         const std::string s = std::string(t).substr(std::string(t).find_first_not_of(' '));
         return wiersz.ends_with(s);
     };
-    for (int i = 1; i <= m.ne; ++i) EXPECT_TRUE(konczy_sie(l[i], "%12.8f", m.stressp[i])) << l[i];
+    EXPECT_NE(l[0].find("Siła osiowa"), std::string::npos);
+    for (int i = 1; i <= m.ne; ++i)
+        EXPECT_TRUE(konczy_sie(l[i], "%12.8f", m.stressp[i] * m.area[m.noc[i][4]])) << l[i];
     for (int i = 1; i <= m.nn; ++i) EXPECT_TRUE(konczy_sie(l[wezly + i], "%2.15f", m.f[2 * i]));
     for (int i = 1; i <= m.nd; ++i) {
         EXPECT_EQ(l[podpory + i].rfind(etykieta_dof(m.nu[i]), 0), 0u);
         EXPECT_TRUE(konczy_sie(l[podpory + i], "%2.15f", m.react[i]));
     }
+}
+
+// A statically determinate truss, solved by hand by the method of joints: its axial forces do not
+// depend on E or A, so bars of different sections must still give them.
+TEST_F(Analizator, AxialForcesOfADeterminateTriangleAreThoseOfTheMethodOfJoints) {
+    // 8 wide, 3 high; pinned at node 1, on a roller at node 2; 6 to the right and 10 down at the
+    // apex. Reactions: R1x = -6, R2y = (10 * 4 + 6 * 3) / 8 = 7.25, R1y = 2.75.
+    Model m;
+    zbuduj(m, Opis{.wezly = {{0, 0}, {8, 0}, {4, 3}},
+                   .prety = {{1, 2, 1, 1}, {1, 3, 1, 2}, {2, 3, 1, 1}},
+                   .pola = {0.01f, 0.025f},
+                   .podpory = {{1, 0}, {2, 0}, {4, 0}},
+                   .sily = {{5, 6}, {6, -10}}});
+    const double n13 = -2.75 / 0.6;    // joint 1, vertically
+    const double n12 = 6 - n13 * 0.8;  // joint 1, horizontally
+    const double n23 = -7.25 / 0.6;    // joint 2, vertically
+    const Przebieg w = uruchom({"--csv", zapisz("trojkat.V2D", m)});
+    ASSERT_EQ(w.kod, 0) << w.bledy;
+    std::vector<double> sily;
+    for (const std::string& l : linie(w.wyjscie)) {
+        const auto p = pola(l);
+        if (p[0] == "sila") sily.push_back(std::strtod(p[2].c_str(), nullptr));
+    }
+    ASSERT_EQ(sily.size(), 3u);
+    const double reczne[] = {n12, n13, n23};
+    for (int i = 0; i < 3; ++i) EXPECT_NEAR(sily[i], reczne[i], 1e-4 * std::fabs(reczne[i])) << i;
+    EXPECT_NE(uruchom({"--help"}).wyjscie.find("sila,<pręt>,<siła osiowa>"), std::string::npos);
 }
 
 TEST_F(Analizator, NumbersKeepTheirDecimalPointUnderAPolishLocale) {

@@ -7,7 +7,8 @@
 
 namespace {
 
-constexpr int napr = 1120, przem = 1110, ele = 1200, mat = 1220, pola = 1230, wez = 1210;
+constexpr int napr = 1120, przem = 1110, ele = 1200, mat = 1220, pola = 1230, wez = 1210,
+              sil = CM_N_SIL;
 
 struct Przelaczniki : ::testing::Test {
     Atrapa port;
@@ -15,7 +16,7 @@ struct Przelaczniki : ::testing::Test {
     // Enabled and check mark of each view item, in menu order.
     std::vector<std::pair<bool, int>> menu() {
         std::vector<std::pair<bool, int>> w;
-        for (int id : {napr, przem, ele, mat, pola, wez}) {
+        for (int id : {napr, przem, ele, mat, pola, sil, wez}) {
             TCommandEnabler ce;
             o.Enable(id, ce);
             w.push_back({ce.wlaczone, ce.zaznaczenie});
@@ -27,12 +28,15 @@ struct Przelaczniki : ::testing::Test {
 TEST_F(Przelaczniki, WlaczenieZalezyOdModeluIWynikowAZaznaczenieOdFlagi) {
     using M = std::vector<std::pair<bool, int>>;
     const std::tuple<int, int, M> przypadki[] = {
-        {0, 0, {{false, 0}, {false, 1}, {true, 1}, {true, 0}, {true, 0}, {true, 1}}},
-        {1, 0, {{false, 0}, {false, 1}, {false, 1}, {false, 0}, {false, 0}, {false, 1}}},
-        {0, 1, {{true, 0}, {true, 1}, {true, 1}, {true, 0}, {true, 0}, {true, 1}}},
-        // Stress colours want results not cleared, the deformed shape exactly 1 and an open model.
-        {0, 2, {{true, 0}, {false, 1}, {true, 1}, {true, 0}, {true, 0}, {true, 1}}},
-        {2, 1, {{true, 0}, {false, 1}, {true, 1}, {true, 0}, {true, 0}, {true, 1}}},
+        {0, 0, {{false, 0}, {false, 1}, {true, 1}, {true, 0}, {true, 0}, {false, 0}, {true, 1}}},
+        {1,
+         0,
+         {{false, 0}, {false, 1}, {false, 1}, {false, 0}, {false, 0}, {false, 0}, {false, 1}}},
+        {0, 1, {{true, 0}, {true, 1}, {true, 1}, {true, 0}, {true, 0}, {true, 0}, {true, 1}}},
+        // Stress colours want results not cleared; the deformed shape and the axial forces exactly
+        // 1 and an open model.
+        {0, 2, {{true, 0}, {false, 1}, {true, 1}, {true, 0}, {true, 0}, {false, 0}, {true, 1}}},
+        {2, 1, {{true, 0}, {false, 1}, {true, 1}, {true, 0}, {true, 0}, {false, 0}, {true, 1}}},
     };
     for (const auto& [pusty, obliczono, oczekiwane] : przypadki) {
         o.model.Pusty = pusty, o.model.obliczono = obliczono;
@@ -41,15 +45,18 @@ TEST_F(Przelaczniki, WlaczenieZalezyOdModeluIWynikowAZaznaczenieOdFlagi) {
 }
 
 TEST_F(Przelaczniki, EtykietyPretowWykluczajaSieAKazdyPrzelacznikOdswieza) {
-    const std::tuple<int, int, int, int> kroki[] = {
-        {pola, 0, 0, 1}, {pola, 0, 0, 0}, {mat, 0, 1, 0}, {ele, 1, 0, 0},
-        {ele, 0, 0, 0},  {ele, 1, 0, 0},  {mat, 0, 1, 0}, {pola, 0, 0, 1},
+    // Axial forces take the same place: they too turn the others off and are turned off by them.
+    const std::tuple<int, int, int, int, int> kroki[] = {
+        {pola, 0, 0, 1, 0}, {pola, 0, 0, 0, 0}, {mat, 0, 1, 0, 0}, {ele, 1, 0, 0, 0},
+        {ele, 0, 0, 0, 0},  {ele, 1, 0, 0, 0},  {mat, 0, 1, 0, 0}, {pola, 0, 0, 1, 0},
+        {sil, 0, 0, 0, 1},  {sil, 0, 0, 0, 0},  {sil, 0, 0, 0, 1}, {ele, 1, 0, 0, 0},
+        {sil, 0, 0, 0, 1},  {mat, 0, 1, 0, 0},  {sil, 0, 0, 0, 1}, {pola, 0, 0, 1, 0},
     };
     int odswiezenia = port.odswiezenia;
-    for (const auto& [id, e, m, p] : kroki) {
+    for (const auto& [id, e, m, p, s] : kroki) {
         ASSERT_TRUE(o.Find(id));
-        EXPECT_EQ(std::tuple(o.model.p_n_ele, o.model.p_n_mat, o.model.p_n_pola),
-                  std::tuple(e, m, p));
+        EXPECT_EQ(std::tuple(o.model.p_n_ele, o.model.p_n_mat, o.model.p_n_pola, o.p_n_sil),
+                  std::tuple(e, m, p, s));
         EXPECT_EQ(port.odswiezenia, ++odswiezenia);
     }
     for (const auto& [id, flaga] :

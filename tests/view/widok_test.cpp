@@ -219,6 +219,45 @@ TEST_F(Widok, NumeryPomijaneTylkoTamGdzieNieDaSieIchPrzeczytac) {
     }
 }
 
+// Axial forces stand where the bar numbers would, only from valid results, and are left out where
+// they could not be read like any number; a bar's round-off beside the others' forces reads 0.
+TEST_F(Widok, SilyOsioweWMiejscuNumerowPretowTylkoZWaznymiWynikami) {
+    using T = std::vector<std::string>;
+    // sx = 40, sa = 200: both bars are long enough for their forces; bar 2 has section 2.
+    const Opis dlugie{.wezly = {{0, 0}, {10, 0}, {10, 1}},
+                      .prety = {{1, 2, 1, 1}, {2, 3, 1, 2}},
+                      .pola = {0.01f, 2.0f}};
+    // Bar 1 is 4 pixels long: "12.5" is 28 wide, where "1" would have been 7.
+    const Opis krotki{.wezly = {{0, 0}, {1, 0}, {100, 0}},
+                      .prety = {{1, 2, 1, 1}, {2, 3, 1, 2}},
+                      .pola = {0.01f, 2.0f}};
+    const struct {
+        const Opis& opis;
+        int obliczono;
+        float naprezenie2;
+        T etykiety;
+    } przypadki[] = {
+        {dlugie, 1, -3.0f, T{"12.5", "-6"}},
+        {dlugie, 0, -3.0f, T{}},
+        {krotki, 1, -3.0f, T{"-6"}},
+        {dlugie, 1, 1e-9f, T{"12.5", "0"}},
+    };
+    for (const auto& p : przypadki) {
+        zbuduj(o.model, p.opis);
+        o.model.stressp[1] = 1250.0f, o.model.stressp[2] = p.naprezenie2;
+        o.model.obliczono = p.obliczono;
+        o.model.p_n_wezl = 0;
+        o.Find(CM_N_SIL);
+        maluj(450, 250);
+        T etykiety;  // the displacement marker's value aside
+        for (const Operacja& t : dc.wszystkie(Wywolanie::tekst))
+            if (t.x1 != 55 || t.y1 != 25) etykiety.push_back(t.tekst);
+        EXPECT_EQ(etykiety, p.etykiety) << p.obliczono << " " << p.naprezenie2;
+        o.Find(CM_N_SIL);
+    }
+    EXPECT_EQ(o.model.p_n_ele, 0) << "the bar numbers went off with the forces on";
+}
+
 // Three bars along X and up; node 3 moves most, downwards.
 struct Przemieszczenia : Widok {
     void SetUp() override {

@@ -57,6 +57,9 @@ TEST_F(Wyniki, TrzyTabeleLezaNaSwoichMiejscachZeSwoimiFormatami) {
     maluj(t);
     const auto n = napisy(dc);
     for (const Napis& e : std::vector<Napis>{{"Naprężenie", 100, 5},
+                                             {"Siła osiowa", 250, 5},
+                                             {"  0.12500000", 250, 40},  // 12.5 times 0.01
+                                             {" 10.00000000", 250, 80},
                                              {"1", 5, 40},
                                              {" 12.50000000", 100, 40},
                                              {" -0.25000000", 100, 60},
@@ -131,6 +134,54 @@ TEST_F(Wyniki, KolumnaUstepujeNajszerszejWartosciPoprzedniejWrazZNaglowkiemIKres
     EXPECT_EQ(x_tekstu("-1000000.000000000000000"), (std::vector<int>{100, y[0], 120}));
     EXPECT_EQ(x_tekstu("1000000.000000000000000"), (std::vector<int>{100, y[0]}));
     EXPECT_EQ(x_tekstu("Reakcja podpory"), std::vector<int>{120});
+}
+
+// The units chosen name themselves in the headers, the scale bar and the displacement marker, and
+// are kept for the next run; without units every text is as it always was.
+TEST_F(Wyniki, WybraneJednostkiNazywajaNaglowkiSkaleIZnacznikIZostajaNaNastepneUruchomienie) {
+    zbuduj(o.model, Opis{.wezly = {{0, 0}, {4, 0}}, .prety = {{1, 2, 1, 1}}});
+    o.model.obliczono = 1, o.model.p_napr = 1;
+    o.model.stressp[1] = 80.0f;  // the scale runs from 81.000 down to 80.000
+    const struct {
+        int radio;
+        const char *ustawienie, *naprezenie, *wsp_x, *skala, *znacznik;
+    } przypadki[] = {
+        {8902, "kN_cm", "Naprężenie [kN/cm²]", "Wsp. X [cm]", "kN/cm²", "30.000000 cm"},
+        {8903, "kN_m", "Naprężenie [kN/m²]", "Wsp. X [m]", "kN/m²", "30.000000 m"},
+        {8904, "N_mm", "Naprężenie [N/mm²]", "Wsp. X [mm]", "N/mm²", "30.000000 mm"},
+        {8905, "N_m", "Naprężenie [N/m²]", "Wsp. X [m]", "N/m²", "30.000000 m"},
+        {8901, "brak", "Naprężenie", "Wsp. X", nullptr, "30.000000"},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.ustawienie);
+        port.wpisy.push_back({{{p.radio, "1"}}});
+        o.Find(CM_JEDNOSTKI);
+        EXPECT_EQ(port.ustawienia["widok/jednostki"], p.ustawienie);
+        _OKNO_ nastepne(port);
+        nastepne.wczytaj_jednostki();
+        EXPECT_EQ(nastepne.jednostki, o.jednostki);
+
+        o.Cm_Wyniki();
+        maluj(*port.tabele.at(o.oo).okno);
+        const auto n = napisy(dc);
+        EXPECT_NE(std::find(n.begin(), n.end(), Napis{p.naprezenie, 100, 5}), n.end());
+        o.Cm_Dane();
+        maluj(*port.tabele.at(o.dd).okno);
+        EXPECT_NE(dc.znajdz_tekst(p.wsp_x), nullptr);
+
+        dc.wyczysc();
+        o.Paint(dc, 450, 250);
+        std::vector<Napis> pasek;  // the scale bar's texts, along the bottom
+        for (const Napis& t : napisy(dc))
+            if (std::get<2>(t) == 228) pasek.push_back(t);
+        ASSERT_EQ(pasek.size(), p.skala ? 10u : 9u);
+        EXPECT_EQ(pasek[0], (Napis{"81.000", 20, 228}));
+        // The unit follows the first label, a space's width after it.
+        if (p.skala) {
+            EXPECT_EQ(pasek[1], (Napis{p.skala, 20 + 7 * 7, 228}));
+        }
+        EXPECT_NE(dc.znajdz_tekst(p.znacznik), nullptr);
+    }
 }
 
 TEST_F(Wyniki, BezModeluKomunikatRazNaProsbeOOdswiezenieINigdyZMalowania) {

@@ -1,0 +1,254 @@
+#include "files/eksport.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <cstdlib>
+#include <initializer_list>
+
+#include "files/v2d.h"
+
+std::optional<float> sila_osiowa(const Konstrukcja& k, int b) {
+    if (!k.noc || b < k.noc.rlow() || b > k.noc.rhigh() || k.noc.chigh() < 4) return std::nullopt;
+    if (!k.stressp || b < k.stressp.low() || b > k.stressp.high()) return std::nullopt;
+    const int p = k.noc[b][4];
+    if (!k.area || p < k.area.low() || p > k.area.high()) return std::nullopt;
+    return k.stressp[b] * k.area[p];
+}
+
+namespace {
+
+// Rows of one dialect: fields are added one by one and a row is closed with CR LF.
+class Csv {
+  public:
+    explicit Csv(DialektCsv d)
+        : separator_(d == DialektCsv::arkusz ? ';' : ','), przecinek_(d == DialektCsv::arkusz) {}
+
+    std::string& tekst() { return t_; }
+
+    void liczba(int v) {
+        pole();
+        char b[16];
+        t_.append(b, std::to_chars(b, b + sizeof b, v).ptr);
+    }
+    void liczba(float v) {
+        pole();
+        char b[32];
+        char* koniec = std::to_chars(b, b + sizeof b, v).ptr;
+        if (przecinek_)
+            for (char* c = b; c != koniec; ++c)
+                if (*c == '.') *c = ',';
+        t_.append(b, koniec);
+    }
+    // Text, quoted where it holds the separator, a quote or a line break.
+    void napis(const std::string& s) {
+        pole();
+        if (s.find_first_of(std::string{separator_, '"', '\r', '\n'}) == std::string::npos) {
+            t_ += s;
+            return;
+        }
+        t_ += '"';
+        for (char c : s) {
+            if (c == '"') t_ += '"';
+            t_ += c;
+        }
+        t_ += '"';
+    }
+    void koniec_wiersza() {
+        t_ += "\r\n";
+        pierwsze_ = true;
+    }
+    // A section: the empty row before it (but the first), its title and its header row.
+    void sekcja(const char* tytul, std::initializer_list<std::string> naglowki) {
+        if (!pierwsza_sekcja_) koniec_wiersza();
+        pierwsza_sekcja_ = false;
+        napis(tytul);
+        koniec_wiersza();
+        for (const std::string& n : naglowki) napis(n);
+        koniec_wiersza();
+    }
+    void bom() { t_ += "\xEF\xBB\xBF"; }
+
+  private:
+    void pole() {
+        if (!pierwsze_) t_ += separator_;
+        pierwsze_ = false;
+    }
+    std::string t_;
+    char separator_;
+    bool przecinek_;
+    bool pierwsze_ = true;  // no field yet in the row
+    bool pierwsza_sekcja_ = true;
+};
+
+// A DOF as its node and direction.
+void wezel_i_kierunek(Csv& c, int dof) {
+    c.liczba((dof + 1) / 2);
+    c.napis(dof % 2 != 0 ? "X" : "Y");
+}
+
+}  // namespace
+
+std::string tekst_csv(const Konstrukcja& k, bool wyniki, DialektCsv d, UkladJednostek u) {
+    Csv c(d);
+    if (d == DialektCsv::arkusz) c.bom();
+    // Some 40 characters a bar and as many a node cover most of what is written.
+    c.tekst().reserve(static_cast<std::size_t>(std::max(k.ne, 0) + std::max(k.nn, 0)) * 80 + 1024);
+    auto j = [u](const char* t, Wielkosc w) { return z_jednostka(t, w, u); };
+    using W = Wielkosc;
+
+    if (wyniki) {
+        c.sekcja("Naprężenia i siły osiowe",
+                 {"Element", j("Naprężenie", W::naprezenie), j("Siła osiowa", W::sila)});
+        for (int i = 1; i <= k.ne; ++i) {
+            c.liczba(i);
+            c.liczba(k.stressp[i]);
+            if (const auto n = sila_osiowa(k, i))
+                c.liczba(*n);
+            else
+                c.napis("");
+            c.koniec_wiersza();
+        }
+        c.sekcja("Przemieszczenia węzłów",
+                 {"Węzeł", j("Przemieszczenie X", W::dlugosc), j("Przemieszczenie Y", W::dlugosc)});
+        for (int i = 1; i <= k.nn; ++i) {
+            c.liczba(i);
+            c.liczba(k.f[2 * i - 1]);
+            c.liczba(k.f[2 * i]);
+            c.koniec_wiersza();
+        }
+        c.sekcja("Reakcje podpór",
+                 {"Nr podpory", "Węzeł", "Kierunek", j("Reakcja podpory", W::sila)});
+        for (int i = 1; i <= k.nd; ++i) {
+            c.liczba(i);
+            wezel_i_kierunek(c, k.nu[i]);
+            c.liczba(k.react[i]);
+            c.koniec_wiersza();
+        }
+    }
+
+    c.sekcja("Węzły", {"Węzeł", j("Wsp. X", W::dlugosc), j("Wsp. Y", W::dlugosc)});
+    for (int i = 1; i <= k.nn; ++i) {
+        c.liczba(i);
+        c.liczba(k.x[i][1]);
+        c.liczba(k.x[i][2]);
+        c.koniec_wiersza();
+    }
+    c.sekcja("Pręty", {"Element", "Węzeł 1", "Węzeł 2", "Nr materiału", "Nr przekroju"});
+    for (int i = 1; i <= k.ne; ++i) {
+        c.liczba(i);
+        for (int p = 1; p <= 4; ++p) c.liczba(k.noc[i][p]);
+        c.koniec_wiersza();
+    }
+    c.sekcja("Materiały", {"Nr materiału", j("Moduł Younga", W::naprezenie),
+                           j("Wsp. rozszerzalności cieplnej", W::rozszerzalnosc)});
+    for (int i = 1; i <= k.nm; ++i) {
+        c.liczba(i);
+        c.liczba(k.pm[i][1]);
+        c.liczba(k.pm[i][2]);
+        c.koniec_wiersza();
+    }
+    c.sekcja("Przekroje", {"Nr przekroju", j("Powierzchnia", W::pole)});
+    for (int i = 1; i <= k.na; ++i) {
+        c.liczba(i);
+        c.liczba(k.area[i]);
+        c.koniec_wiersza();
+    }
+    c.sekcja("Podpory",
+             {"Nr podpory", "Węzeł", "Kierunek", j("Przemieszczenie wymuszone", W::dlugosc)});
+    for (int i = 1; i <= k.nd; ++i) {
+        c.liczba(i);
+        wezel_i_kierunek(c, k.nu[i]);
+        c.liczba(k.u[i]);
+        c.koniec_wiersza();
+    }
+    c.sekcja("Obciążenia", {"Nr siły", "Węzeł", "Kierunek", j("Siła", W::sila)});
+    for (int i = 1; i <= k.nl; ++i) {
+        c.liczba(i);
+        wezel_i_kierunek(c, k.ild[i]);
+        c.liczba(k.al[i]);
+        c.koniec_wiersza();
+    }
+    c.sekcja("Zmiany temperatury",
+             {"Nr zmiany", "Element", j("Przyrost temperatury", W::temperatura)});
+    for (int i = 1; i <= k.ntel; ++i) {
+        c.liczba(i);
+        c.liczba(k.nset[i]);
+        c.liczba(k.temp[i]);
+        c.koniec_wiersza();
+    }
+    return std::move(c.tekst());
+}
+
+namespace {
+
+bool pisz(int fd, const std::string& t, int& blad) {
+    const char* p = t.data();
+    std::size_t n = t.size();
+    while (n > 0) {
+        const ssize_t w = ::write(fd, p, n);
+        if (w < 0 && errno == EINTR) continue;
+        if (w <= 0) {
+            blad = w < 0 ? errno : EIO;
+            return false;
+        }
+        p += w, n -= static_cast<std::size_t>(w);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool zapisz_csv(const std::string& sciezka, const std::string& tekst, std::string& powod) {
+    // A link is followed, so that the file it points to is replaced and the link stays.
+    std::string cel = sciezka;
+    if (char* r = ::realpath(sciezka.c_str(), nullptr)) {
+        cel = r;
+        std::free(r);
+    }
+    struct stat st;
+    mode_t tryb = 0666;
+    if (::stat(cel.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) {
+            powod = "wskazana ścieżka jest folderem";
+            return false;
+        }
+        tryb = st.st_mode & 07777;
+    } else {
+        const mode_t maska = ::umask(0);
+        ::umask(maska);
+        tryb &= ~maska;
+    }
+    auto porazka = [&](int fd, const std::string& tymczasowy, int blad) {
+        if (fd >= 0) ::close(fd);
+        if (!tymczasowy.empty()) ::unlink(tymczasowy.c_str());
+        powod = opis_bledu(blad);
+        return false;
+    };
+
+    // Beside the target, so that the rename replaces it in one step.
+    const std::size_t ukosnik = cel.find_last_of('/');
+    std::string tymczasowy =
+        (ukosnik == std::string::npos ? std::string(".") : cel.substr(0, ukosnik)) + "/.csv-XXXXXX";
+    int fd = ::mkstemp(tymczasowy.data());
+    int blad = 0;
+    if (fd < 0) {
+        // A folder that takes no new file may still hold a file that can be written over.
+        fd = ::open(cel.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+        if (fd < 0) return porazka(-1, "", errno);
+        if (!pisz(fd, tekst, blad)) return porazka(fd, "", blad);
+        if (::close(fd) != 0) return porazka(-1, "", errno);
+        return true;
+    }
+    (void)::fchmod(fd, tryb);
+    if (!pisz(fd, tekst, blad)) return porazka(fd, tymczasowy, blad);
+    if (::fsync(fd) != 0) return porazka(fd, tymczasowy, errno);
+    const int z = ::close(fd);
+    if (z != 0) return porazka(-1, tymczasowy, errno);
+    if (::rename(tymczasowy.c_str(), cel.c_str()) != 0) return porazka(-1, tymczasowy, errno);
+    return true;
+}

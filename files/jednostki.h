@@ -1,0 +1,33 @@
+// Units the values are labelled with. The model has none of its own (neither has its file): the
+// user says which units the numbers were entered in, and every label, table header, scale and
+// export names them from here. Values are never converted.
+#pragma once
+
+#include <string>
+
+// What a value measures; each has its unit in every system.
+enum class Wielkosc {
+    brak,            // a number, a count: no unit
+    sila,            // forces and reactions
+    dlugosc,         // coordinates, lengths and displacements
+    naprezenie,      // stresses and Young's modulus
+    pole,            // cross-section areas
+    rozszerzalnosc,  // the thermal coefficient, 1/K
+    temperatura,     // temperature changes, K
+};
+
+// The systems offered, in the order the units dialog lists them.
+enum class UkladJednostek { brak, kN_cm, kN_m, N_mm, N_m };
+inline constexpr int liczba_ukladow = 5;
+// For a default argument that refers to no choice.
+inline constexpr UkladJednostek bez_jednostek = UkladJednostek::brak;
+
+// The unit's symbol ("kN/cm²"); empty without a system or for a plain number.
+const char* jednostka(UkladJednostek u, Wielkosc w);
+// The label with its unit after it in brackets ("Naprężenie [kN/cm²]"), or as it stands when
+// there is no unit to name.
+std::string z_jednostka(const char* tekst, Wielkosc w, UkladJednostek u);
+
+// How a system is kept in the settings ("kN_cm"), and back; an unknown text is no system.
+const char* nazwa_ukladu(UkladJednostek u);
+UkladJednostek uklad_z_nazwy(const std::string& nazwa);
