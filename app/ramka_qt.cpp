@@ -73,7 +73,11 @@ void dodaj_pozycje(QMenu* m, const std::vector<PozycjaMenu>& pozycje, QMenuBar& 
         okno.Enable(z.id, ce);
         a->setCheckable(z.zaznaczona || ce.zaznaczenie != -1);
         a->setChecked(z.zaznaczona);
-        if (z.id == CM_DOPASUJ) a->setShortcut(Qt::Key_Home);
+        if (z.id == CM_DOPASUJ) {
+            // Qt's Polish translation names the key "Katalog domowy"; the key cap reads Home.
+            a->setShortcut(Qt::Key_Home);
+            a->setText(a->text() + "\tHome");
+        }
         const int id = z.id;
         // After each command every item follows its enabler again, so that a shortcut is
         // live exactly when its menu item would be.

@@ -63,7 +63,7 @@ TEST(Menu, ThePopUpsCarryTheTemplatesItemsIdsSeparatorsAndInitialStates) {
         {"1120 &Naprężenia normalne", "-", "1110 &Przemieszczenia (v)", "-",
          "1200 Numery &elmentów (v)", "1220 Numery &materiałów (v)", "1230 Numery pó&l (v)",
          "52214 S&iły osiowe", "1210 Numery wę&złów (v)", "-", "52211 Zachowaj pr&oporcje",
-         "52212 &Dopasuj widok", "52213 Krok &siatki...", "-", "52215 &Jednostki..."},
+         "52212 &Dopasuj widok\tHome", "52213 Krok &siatki...", "-", "52215 &Jednostki..."},
         {"51700 &Pomoc", "-", "1240 &O programie..."},
     };
     const char* tytuly[] = {"&Plik", "&Edycja",     "&Dodaj", "&Zmień",
