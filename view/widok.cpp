@@ -2,6 +2,7 @@
 // when results are valid, the deformed shape, stress colours and the two scales.
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <iterator>
 #include <limits>
@@ -55,6 +56,55 @@ class Kreski {
     Kolor k_;
     int szerokosc_ = 0;
     StylPiora styl_ = StylPiora::ciagle;
+};
+
+// Which of a large truss's bar lines are drawn again later between the same pixels. Thousands
+// of bars of a long truss fall on one pixel column; a line drawn later between the same ends,
+// with an opaque pen of the same width and style, covers every pixel the earlier one did,
+// whatever its colour, so the earlier one never shows and is left out. The picture stays
+// exactly as it was.
+class Powtorki {
+  public:
+    // Lines whose ends lie beyond 14 bits are never taken for repeats.
+    static constexpr std::uint64_t zaden = ~std::uint64_t{0};
+    static std::uint64_t klucz(float x1, float y1, float x2, float y2) {
+        const int v[4] = {piksel(x1), piksel(y1), piksel(x2), piksel(y2)};
+        std::uint64_t k = 0;
+        for (int c : v) {
+            if (c < -8192 || c > 8191) return zaden;
+            k = k << 14 | static_cast<std::uint64_t>(c + 8192);
+        }
+        return k;
+    }
+    explicit Powtorki(int ile) {
+        std::size_t n = 16;
+        while (n < 2 * static_cast<std::size_t>(ile)) n *= 2;
+        wpisy_.assign(n, {zaden, 0});
+    }
+    // Notes that bar `b` draws the line `k`; the bars come in drawing order.
+    void zanotuj(std::uint64_t k, int b) {
+        if (k != zaden) miejsce(k).ostatni = b;
+    }
+    // True when a later bar draws the same line as bar `b`.
+    bool zasloniety(std::uint64_t k, int b) { return k != zaden && miejsce(k).ostatni != b; }
+
+  private:
+    struct Wpis {
+        std::uint64_t k;
+        int ostatni;
+    };
+    Wpis& miejsce(std::uint64_t k) {
+        const std::size_t maska = wpisy_.size() - 1;
+        for (std::size_t i = (k * 0x9E3779B97F4A7C15ull) >> 20 & maska;; i = (i + 1) & maska) {
+            Wpis& w = wpisy_[i];
+            if (w.k == k) return w;
+            if (w.k == zaden) {
+                w.k = k;
+                return w;
+            }
+        }
+    }
+    std::vector<Wpis> wpisy_;
 };
 
 void czcionka_widoku(Powierzchnia& dc) {
@@ -328,24 +378,46 @@ void _OKNO_::Paint(Powierzchnia& dc, int szerokosc, int wysokosc) {
         ostatni[static_cast<std::size_t>(A)] = b;
         ostatni[static_cast<std::size_t>(B)] = b;
     }
+    auto dX = [&](int n) { return (m.x[n][1] - ax) * sx + (px - 1.0f) - fskala * m.f[2 * n - 1]; };
+    auto dY = [&](int n) { return h - ((m.x[n][2] - aa) * sa + py - fskala * m.f[2 * n]); };
+    // The bars' lines share one width and style, as do the deformed shape's; the two apart.
+    auto linia = [&](int A, int B) { return Powtorki::klucz(sX(A), sY(A), sX(B), sY(B)); };
+    auto przemieszczona = [&](int A, int B) { return Powtorki::klucz(dX(A), dY(A), dX(B), dY(B)); };
+    // Looking for repeats pays where the lines would cover the picture twice over: a long truss
+    // squeezed into the window. A lattice of short bars, however many, is drawn straight away.
+    std::optional<Powtorki> linie, linie_przem;
+    double pokrycie = 0.0;
+    for (int b = 1; b <= ne; ++b) {
+        const int A = m.noc[b][1], B = m.noc[b][2];
+        if (A < 1 || A > nn || B < 1 || B > nn) continue;
+        pokrycie += std::max(std::fabs(sX(B) - sX(A)), std::fabs(sY(B) - sY(A)));
+    }
+    if (pokrycie > 2.0 * static_cast<double>(w) * static_cast<double>(h)) {
+        linie.emplace(ne);
+        if (przemieszczenia) linie_przem.emplace(ne);
+        for (int b = 1; b <= ne; ++b) {
+            const int A = m.noc[b][1], B = m.noc[b][2];
+            if (A < 1 || A > nn || B < 1 || B > nn) continue;
+            linie->zanotuj(linia(A, B), b);
+            if (przemieszczenia) linie_przem->zanotuj(przemieszczona(A, B), b);
+        }
+    }
     for (int b = 1; b <= ne; ++b) {
         const int A = m.noc[b][1], B = m.noc[b][2];
         if (A < 1 || A > nn || B < 1 || B > nn) continue;
         const int j = wyniki ? indeks_koloru(m.stressp[b], zakres) : 0;
         const float xA = sX(A), yA = sY(A), xB = sX(B), yB = sY(B);
-        if (przemieszczenia) {
-            auto dX = [&](int n) {
-                return (m.x[n][1] - ax) * sx + (px - 1.0f) - fskala * m.f[2 * n - 1];
-            };
-            auto dY = [&](int n) { return h - ((m.x[n][2] - aa) * sa + py - fskala * m.f[2 * n]); };
+        if (przemieszczenia && !(linie_przem && linie_przem->zasloniety(przemieszczona(A, B), b))) {
             kreski.pioro(szary, 1, StylPiora::kropkowane);
             kreski.odcinek(dX(A), dY(A), dX(B), dY(B));
         }
-        if (kolory)
-            kreski.pioro(knapr[j], 2, StylPiora::ciagle);
-        else
-            kreski.pioro(czarny, 1, StylPiora::ciagle);
-        kreski.odcinek(xA, yA, xB, yB);
+        if (!(linie && linie->zasloniety(linia(A, B), b))) {
+            if (kolory)
+                kreski.pioro(knapr[j], 2, StylPiora::ciagle);
+            else
+                kreski.pioro(czarny, 1, StylPiora::ciagle);
+            kreski.odcinek(xA, yA, xB, yB);
+        }
 
         const bool kolo_A = ostatni[static_cast<std::size_t>(A)] == b;
         const bool kolo_B = ostatni[static_cast<std::size_t>(B)] == b;
