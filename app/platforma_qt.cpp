@@ -1,6 +1,7 @@
 #include "app/platforma_qt.h"
 
 #include <QCursor>
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -12,6 +13,7 @@
 #include <QMenu>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPaintEngine>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSettings>
@@ -267,9 +269,26 @@ void PlatformaQt::Drukuj(const Wydruk& w) {
     drukarka.setCreator("Velkora 2D");
     QPrintPreviewDialog podglad(&drukarka, ramka());
     podglad.resize(900, 700);
-    QObject::connect(&podglad, &QPrintPreviewDialog::paintRequested, &podglad, [&w](QPrinter* d) {
+    // The preview keeps every page it shows in memory: a model of thousands of bars makes
+    // thousands of pages, so it shows the first ones and the print has them all. The pages the
+    // user picks in the print dialog are the ones printed.
+    constexpr int strony_podgladu = 50;
+    const QDateTime kiedy = QDateTime::currentDateTime();
+    QObject::connect(&podglad, &QPrintPreviewDialog::paintRequested, &podglad, [&](QPrinter* d) {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        drukuj(*d, w);
+        const bool na_podglad =
+            d->paintEngine() && d->paintEngine()->type() == QPaintEngine::Picture;
+        int od = 1, do_ = 0;
+        if (na_podglad)
+            do_ = strony_podgladu;
+        else if (d->printRange() == QPrinter::PageRange)
+            od = d->fromPage(), do_ = d->toPage();
+        const int stron = drukuj(*d, w, kiedy, od, do_);
+        if (na_podglad && stron > strony_podgladu)
+            podglad.setWindowTitle(QString("Podgląd wydruku: pierwsze %1 z %2 stron; drukowane "
+                                           "będą wszystkie")
+                                       .arg(strony_podgladu)
+                                       .arg(stron));
         QGuiApplication::restoreOverrideCursor();
     });
     podglad.exec();

@@ -117,31 +117,9 @@ class Stopki {
     double x_daty_ = 0;
 };
 
-}  // namespace
-
-int drukuj(QPagedPaintDevice& d, const Wydruk& w, const QDateTime& kiedy) {
-    QPainter p;
-    if (!p.begin(&d)) return 0;
-    const Strona s = strona(d);
-    std::vector<Tabela> tabele;
-    int stron = 1;
-    for (const auto& t : w.tabele) {
-        if (!t) continue;
-        tabele.push_back(rozloz(*t, s));
-        // A table that draws nothing (its model is gone) takes no page.
-        if (tabele.back().wysokosc <= 0)
-            tabele.pop_back();
-        else
-            stron += static_cast<int>(tabele.back().od.size());
-    }
-    const QString nazwa = QString::fromStdString(w.nazwa);
-    const QString data = kiedy.toString("dd.MM.yyyy HH:mm");
-
-    // The drawing at the window's size, scaled to the page's width, or to its height when that
-    // is the tighter.
-    Stopki stopki(d, s, data, stron);
-    stopki.tytul(nazwa);
-    stopki.rysuj(p, 1);
+// The first page: the drawing at the window's size, scaled to the page's width, or to its height
+// when that is the tighter.
+void rysunek(QPainter& p, const Strona& s, const Wydruk& w) {
     const int szer = std::max(w.szerokosc, 1), wys = std::max(w.wysokosc, 1);
     const double skala = std::min(s.tresc.width() / szer, s.tresc.height() / wys);
     const QRectF ramka(s.tresc.left() + (s.tresc.width() - szer * skala) / 2, s.tresc.top(),
@@ -159,20 +137,57 @@ int drukuj(QPagedPaintDevice& d, const Wydruk& w, const QDateTime& kiedy) {
     p.setBrush(Qt::NoBrush);
     p.drawRect(ramka);
     p.restore();
+}
 
+}  // namespace
+
+int drukuj(QPagedPaintDevice& d, const Wydruk& w, const QDateTime& kiedy, int od, int do_) {
+    QPainter p;
+    if (!p.begin(&d)) return 0;
+    const Strona s = strona(d);
+    std::vector<Tabela> tabele;
+    int stron = 1;
+    for (const auto& t : w.tabele) {
+        if (!t) continue;
+        tabele.push_back(rozloz(*t, s));
+        // A table that draws nothing (its model is gone) takes no page.
+        if (tabele.back().wysokosc <= 0)
+            tabele.pop_back();
+        else
+            stron += static_cast<int>(tabele.back().od.size());
+    }
+    const QString nazwa = QString::fromStdString(w.nazwa);
+    const QString data = kiedy.toString("dd.MM.yyyy HH:mm");
+    // A range past the end still prints its last page rather than a blank one.
+    od = std::clamp(od, 1, stron);
+    if (do_ <= 0 || do_ > stron) do_ = stron;
+    bool pierwsza = true;
+    auto drukowana = [&](int nr) {
+        if (nr < od || nr > do_) return false;
+        if (!pierwsza) d.newPage();
+        pierwsza = false;
+        return true;
+    };
+
+    Stopki stopki(d, s, data, stron);
+    if (drukowana(1)) {
+        stopki.tytul(nazwa);
+        stopki.rysuj(p, 1);
+        rysunek(p, s, w);
+    }
     int strona_nr = 1;
     for (const Tabela& t : tabele) {
         stopki.tytul(nazwa + " - " + QString::fromStdString(t.tytul));
-        for (std::size_t i = 0; i < t.od.size(); ++i) {
-            d.newPage();
-            stopki.rysuj(p, ++strona_nr);
-            const int od = t.od[i], do_ = i + 1 < t.od.size() ? t.od[i + 1] : t.wysokosc;
+        for (std::size_t i = 0; i < t.od.size() && strona_nr < do_; ++i) {
+            if (!drukowana(++strona_nr)) continue;
+            stopki.rysuj(p, strona_nr);
+            const int gora = t.od[i], dol = i + 1 < t.od.size() ? t.od[i + 1] : t.wysokosc;
             p.save();
             p.translate(s.tresc.topLeft());
             p.scale(t.skala, t.skala);
-            p.translate(0, -od);
+            p.translate(0, -gora);
             // Exactly this page's rows: the next ones begin the next page.
-            p.setClipRect(QRect(0, od, t.szerokosc, do_ - od));
+            p.setClipRect(QRect(0, gora, t.szerokosc, dol - gora));
             {
                 PowierzchniaQt dc(p);
                 t.nagranie->odtworz(p, dc, i);

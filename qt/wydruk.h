@@ -10,7 +10,8 @@
 
 class QPagedPaintDevice;
 
-// Prints onto the pages of d (a printer or a PDF writer); the number of pages, 0 when d could not
-// be painted on.
+// Prints onto the pages of d (a printer or a PDF writer) pages `od` to `do_` of the whole (all
+// of them when `do_` is 0), numbered as in the whole; the number of pages of the whole, 0 when d
+// could not be painted on.
 int drukuj(QPagedPaintDevice& d, const Wydruk& w,
-           const QDateTime& kiedy = QDateTime::currentDateTime());
+           const QDateTime& kiedy = QDateTime::currentDateTime(), int od = 1, int do_ = 0);

@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <tuple>
 
 #include "app/widok_qt.h"
 #include "core/analiza.h"
@@ -158,6 +159,17 @@ TEST(Wydruk, RysunekIKazdaTabelaOdNowejStronyNaA4PionowoIPoziomo) {
                                            QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
         EXPECT_EQ(drukuj(drukarka, w), stron);
         EXPECT_EQ(strony_pdf(plik), stron);
+    }
+    // A range of pages prints those alone, and a range past the end the last page.
+    for (const auto& [od, do_, stron] : {std::tuple{2, 3, 2}, {6, 99, 2}, {40, 50, 1}}) {
+        QPrinter drukarka(QPrinter::HighResolution);
+        drukarka.setOutputFormat(QPrinter::PdfFormat);
+        const QString plik = folder.filePath(QString("zakres%1.pdf").arg(od));
+        drukarka.setOutputFileName(plik);
+        drukarka.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                           QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+        EXPECT_EQ(drukuj(drukarka, w, QDateTime::currentDateTime(), od, do_), 1 + 3 + 3);
+        EXPECT_EQ(strony_pdf(plik), stron) << od;
     }
 }
 
