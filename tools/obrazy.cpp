@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "okno/cichy_port.h"
 #include "okno/okno.h"
 #include "qt/obraz.h"
 
@@ -15,28 +16,6 @@ const char* const opis_obrazow =
     "          gdy obliczenia się nie udadzą, rysunku nie ma\n"
     "  --rozmiar SZERxWYS\n"
     "          rozmiar rysunku w pikselach, od 160 do 10000 (domyślnie 1600x1000)\n";
-
-namespace {
-
-// The window's port where there is no window: nothing is shown and nothing asked.
-class BezEkranu : public Platforma {
-  public:
-    int MessageBox(const std::string&, const std::string&, Ikona, Przyciski) override {
-        return IDOK;
-    }
-    int Dialog(int, void*, int) override { return 2; }
-    bool OknoOtworz(UstawieniaPliku&) override { return false; }
-    bool OknoZapisz(UstawieniaPliku&) override { return false; }
-    void Odswiez() override {}
-    void UstawTytul(const std::string&) override {}
-    void UstawWspolrzedne(const std::string&) override {}
-    UchwytOkna UtworzOknoTabeli(std::unique_ptr<OknoTabeli>) override { return 0; }
-    void ZniszczOknoTabeli(UchwytOkna) override {}
-    void OtworzDokument(const std::string&) override {}
-    void ZamknijGlowne() override {}
-};
-
-}  // namespace
 
 int opcja_obrazu(int argc, char** argv, int& i, ZamowienieObrazow& z) {
     const char* a = argv[i];
@@ -81,7 +60,7 @@ int zapisz_obrazy(Model&& m, const ZamowienieObrazow& z) {
     // Qt took the locale from the environment; the drawing writes numbers with points.
     std::setlocale(LC_NUMERIC, "C");
 
-    BezEkranu port;
+    CichyPort port;
     _OKNO_ okno(port);
     okno.model = std::move(m);
     okno.model.p_napr = 1;  // stress colours and the scale bar; the other flags as a window starts

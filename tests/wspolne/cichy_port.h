@@ -1,28 +1,11 @@
-// A platform port that shows nothing and answers every question with its default, for benchmarks
-// and for tests that only look at what the main window draws or stores.
+// The silent port, and a surface that draws nothing, for benchmarks and tests.
 #pragma once
 
 #include <memory>
 #include <string>
 
+#include "okno/cichy_port.h"
 #include "okno/platforma.h"
-
-class CichyPort : public Platforma {
-  public:
-    int MessageBox(const std::string&, const std::string&, Ikona, Przyciski) override {
-        return IDOK;
-    }
-    int Dialog(int, void*, int) override { return 2; }
-    bool OknoOtworz(UstawieniaPliku&) override { return false; }
-    bool OknoZapisz(UstawieniaPliku&) override { return false; }
-    void Odswiez() override {}
-    void UstawTytul(const std::string&) override {}
-    void UstawWspolrzedne(const std::string&) override {}
-    UchwytOkna UtworzOknoTabeli(std::unique_ptr<OknoTabeli>) override { return 0; }
-    void ZniszczOknoTabeli(UchwytOkna) override {}
-    void OtworzDokument(const std::string&) override {}
-    void ZamknijGlowne() override {}
-};
 
 // A surface that draws nothing, with a fixed width per character: what painting costs in itself.
 class PustaPowierzchnia : public Powierzchnia {
