@@ -23,11 +23,12 @@ void blad_dysku(Platforma& port, const char* tekst, const std::string& powod) {
     const std::string t = powod.empty() ? tekst : std::string(tekst) + "\n" + powod;
     port.MessageBox(t, "Błąd operacji dyskowej", Ikona::wykrzyknik, Przyciski::ok);
 }
-// The save dialog until the name chosen is a new file or one the user lets replace; false when
-// the dialog was cancelled. The dialog offers the name last chosen, which may well be another
-// project's: after a No it comes back in the folder just chosen, and only a file that is written
-// moves the next dialog's folder for good (the caller does that).
-bool nazwa_do_zapisu(Platforma& port, UstawieniaPliku& s, std::string& nazwa) {
+}  // namespace
+
+// The dialog offers the name last chosen, which may well be another project's: after a No it
+// comes back in the folder just chosen, and only a file that is written moves the next dialog's
+// folder for good (the caller does that).
+bool _OKNO_::nazwa_do_zapisu(UstawieniaPliku& s, std::string& nazwa) {
     const std::string udany = s.katalog;
     for (;;) {
         if (!port.OknoZapisz(s)) {
@@ -43,7 +44,6 @@ bool nazwa_do_zapisu(Platforma& port, UstawieniaPliku& s, std::string& nazwa) {
     s.katalog = udany;
     return true;
 }
-}  // namespace
 
 void _OKNO_::Zwol_pam() {
     if (model.Pusty == 0) zamknij_tabele();
@@ -125,7 +125,7 @@ bool _OKNO_::otworz_plik(const std::string& nazwa) {
 void _OKNO_::Cm_Zapisz() {
     if (model.Pusty != 0) return;
     std::string nazwa;
-    if (!nazwa_do_zapisu(port, *_plik_, nazwa)) return;
+    if (!nazwa_do_zapisu(*_plik_, nazwa)) return;
     std::string powod;
     if (!zapisz_v2d(nazwa, model, powod)) {
         blad_dysku(port, "Nie można zapisać do pliku", powod);
@@ -180,7 +180,7 @@ void _OKNO_::eksportuj_csv(DialektCsv d) {
     _csv_.nazwa = (ma_rozszerzenie ? projekt.substr(0, kropka) : projekt) + ".csv";
     if (_csv_.katalog.empty()) _csv_.katalog = folder_pliku(plik_projektu);
     std::string nazwa;
-    if (!nazwa_do_zapisu(port, _csv_, nazwa)) return;
+    if (!nazwa_do_zapisu(_csv_, nazwa)) return;
     std::string powod;
     if (!spojna(model, false) ||
         !zapisz_csv(nazwa, tekst_csv(model, model.obliczono == 1 && spojna(model), d, jednostki),

@@ -159,6 +159,9 @@ class _OKNO_ {
     void wczytaj_jednostki();
     // Writes the model, with its results when they are valid, as CSV to a file the user chooses.
     void eksportuj_csv(DialektCsv d);
+    // The save dialog until the name chosen is a new file or one the user lets replace; false
+    // when it was cancelled.
+    bool nazwa_do_zapisu(UstawieniaPliku& s, std::string& nazwa);
 
     // Discards the open model and closes the table windows it had.
     void Zwol_pam();

@@ -1,7 +1,5 @@
 // Pictures of the main view and print: the window's own painting on other surfaces, which the
 // platform provides.
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -34,10 +32,6 @@ Format format(FormatObrazu f) {
     return {"Obraz PNG (*.png)|*.png|", "png"};
 }
 
-bool istnieje_plik(const std::string& sciezka) {
-    struct stat st;
-    return ::stat(sciezka.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
 std::string nazwa_pliku(const std::string& sciezka) {
     return sciezka.substr(sciezka.find_last_of('/') + 1);
 }
@@ -114,15 +108,7 @@ void _OKNO_::eksport_obrazu(FormatObrazu f) {
         s.nazwa = n.substr(0, n.find_last_of('.')) + "." + opis.rozszerzenie;
     }
     std::string plik;
-    for (;;) {
-        if (!port.OknoZapisz(s)) return;
-        plik = s.nazwa;
-        if (!istnieje_plik(plik)) break;
-        if (port.MessageBox("Plik " + nazwa_pliku(plik) + " już istnieje.\nZastąpić go?",
-                            "Velkora 2D", Ikona::pytajnik, Przyciski::tak_nie) == IDYES)
-            break;
-        s.katalog = folder_pliku(plik);
-    }
+    if (!nazwa_do_zapisu(s, plik)) return;
     std::string powod;
     const bool zapisano = port.ZapiszObraz(
         plik, f, w, h, [this, w, h](Powierzchnia& dc) { Paint_obrazu(dc, w, h); }, powod);
