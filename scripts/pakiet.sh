@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # dpkg-dev gives dpkg-shlibdeps, which reads the libraries the programs need from the binaries.
-scripts/pakiety.sh build-essential cmake ninja-build qt6-base-dev libopenblas-dev libsuitesparse-dev \
+scripts/pakiety.sh build-essential cmake ninja-build qt6-base-dev qt6-svg-dev libopenblas-dev libsuitesparse-dev \
   dpkg-dev file
 katalog=build-pakiet
 cmake -S . -B "$katalog" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELKORA_TESTS=OFF \
