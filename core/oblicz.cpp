@@ -183,8 +183,17 @@ void Oblicz(Model& m, Praca& w) {
     for (int i = 1; i <= m.nd; ++i) reakcje[i] = reakcja(m, w, w.f, i, true);
     // Converting a double beyond the float range is undefined, and an infinite result would show
     // as a valid one.
+    // The axial forces are shown as the stored stress times the area, and must be floats too.
+    auto sily_w_zakresie = [&] {
+        for (int n = 1; n <= m.ne; ++n) {
+            const double sila = static_cast<double>(static_cast<float>(naprezenia[n])) *
+                                static_cast<double>(m.area[m.noc[n][4]]);
+            if (!(std::fabs(sila) <= static_cast<double>(FLT_MAX))) return false;
+        }
+        return true;
+    };
     if (!w_zakresie_float(w.f.data(), nq) || !w_zakresie_float(naprezenia.data(), m.ne) ||
-        !w_zakresie_float(reakcje.data(), m.nd)) {
+        !w_zakresie_float(reakcje.data(), m.nd) || !sily_w_zakresie()) {
         stop(m, blad_zakres_wynikow);
         return;
     }

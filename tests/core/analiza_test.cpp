@@ -441,6 +441,20 @@ TEST(Analiza, WynikPozaZakresemFloatNieJestWaznymWynikiem) {
         0u);
     EXPECT_EQ(m.obliczono, 0);
     EXPECT_EQ(m.stressp[1], 123.f);
+
+    // A square with both diagonals, one side heated: the forces stay within the square, the
+    // stresses and reactions are ordinary, but stress times the huge area is no float.
+    Model k;
+    zbuduj(
+        k,
+        {.wezly = {{0, 0}, {1, 0}, {1, 1}, {0, 1}},
+         .prety =
+             {{1, 2, 1, 1}, {2, 3, 1, 1}, {3, 4, 1, 1}, {4, 1, 1, 1}, {1, 3, 1, 1}, {2, 4, 1, 1}},
+         .pola = {1e32f},
+         .podpory = {{1, 0}, {2, 0}, {4, 0}},
+         .temperatury = {{1, 1e4f}}});
+    EXPECT_EQ(obliczenia(k).nrblad, blad_zakres_wynikow);
+    EXPECT_EQ(k.obliczono, 0);
 }
 
 TEST(Sterownik, MaterialLubPrzekrojNiedodatniJestNazwany) {
