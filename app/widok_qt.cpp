@@ -63,6 +63,7 @@ constexpr Przelacznik przelaczniki[] = {
     {"widok/n_pola", &Model::p_n_pola}, {"widok/n_wezl", &Model::p_n_wezl},
 };
 constexpr const char* klucz_katalogu = "pliki/katalog";
+constexpr const char* klucz_sil = "widok/n_sil";
 
 }  // namespace
 
@@ -167,7 +168,11 @@ void WidokGlowny::wczytaj_ustawienia() {
     }
     // Two or three numberings on at once would write over each other beside the bars.
     Model& m = okno_->model;
-    if (m.p_n_ele == 1)
+    // The axial forces, as their toggle does, take the place of the numbers.
+    okno_->p_n_sil = port_->Ustawienie(klucz_sil) == "1";
+    if (okno_->p_n_sil == 1)
+        m.p_n_ele = m.p_n_mat = m.p_n_pola = 0;
+    else if (m.p_n_ele == 1)
         m.p_n_mat = m.p_n_pola = 0;
     else if (m.p_n_mat == 1)
         m.p_n_pola = 0;
@@ -177,6 +182,7 @@ void WidokGlowny::wczytaj_ustawienia() {
 void WidokGlowny::zapisz_ustawienia() {
     for (const Przelacznik& p : przelaczniki)
         port_->ZapiszUstawienie(p.klucz, okno_->model.*p.flaga == 1 ? "1" : "0");
+    port_->ZapiszUstawienie(klucz_sil, okno_->p_n_sil == 1 ? "1" : "0");
     port_->ZapiszUstawienie(klucz_katalogu, okno_->_plik_->katalog);
 }
 

@@ -177,7 +177,8 @@ TEST(Ustawienia, ViewTogglesFolderAndTableWindowsOutliveTheProgram) {
     {
         WidokGlowny widok;
         Model& m = widok.okno().model;
-        m.p_napr = 1, m.p_przem = 0, m.p_n_ele = 0, m.p_n_pola = 1, m.p_n_wezl = 0;
+        m.p_napr = 1, m.p_przem = 0, m.p_n_ele = 0, m.p_n_pola = 0, m.p_n_wezl = 0;
+        widok.okno().p_n_sil = 1;
         widok.okno()._plik_->katalog = "/tmp";
         OknoTabeliQt* t = nowa(widok, z).first;
         t->setGeometry(70, 80, 300, 200);
@@ -185,8 +186,9 @@ TEST(Ustawienia, ViewTogglesFolderAndTableWindowsOutliveTheProgram) {
     }
     WidokGlowny widok;
     const Model& m = widok.okno().model;
-    EXPECT_EQ(std::vector<int>({m.p_napr, m.p_przem, m.p_n_ele, m.p_n_mat, m.p_n_pola, m.p_n_wezl}),
-              std::vector<int>({1, 0, 0, 0, 1, 0}));
+    EXPECT_EQ(std::vector<int>({m.p_napr, m.p_przem, m.p_n_ele, m.p_n_mat, m.p_n_pola, m.p_n_wezl,
+                                widok.okno().p_n_sil}),
+              std::vector<int>({1, 0, 0, 0, 0, 0, 1}));
     EXPECT_EQ(widok.okno()._plik_->katalog, "/tmp");
     EXPECT_EQ(nowa(widok, z).first->geometry(), QRect(70, 80, 300, 200));
 }
