@@ -217,7 +217,7 @@ std::map<int, SzablonDialogu> zbuduj() {
     s[3120] = {3120,
                "Rozmiar obrazu",
                140,
-               74,
+               50,
                {cyfry(edycja(8500, "Szerokość w pikselach", 0, 0, VELKORA_POLE(d_rozmiar, w), 5)),
                 cyfry(edycja(8501, "Wysokość w pikselach", 1, 0, VELKORA_POLE(d_rozmiar, h), 5))}};
     using J = d_jednostki;
