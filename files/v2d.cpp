@@ -10,13 +10,14 @@
 #include <cerrno>
 #include <climits>
 #include <cmath>
-#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <type_traits>
 #include <vector>
+
+#include "core/tekst.h"
 
 static_assert(sizeof(int) == 4 && sizeof(float) == 4, "the file holds 32-bit values");
 static_assert(std::numeric_limits<float>::is_iec559, "the file holds IEEE 754 floats");
@@ -36,16 +37,6 @@ constexpr bool odwracaj = std::endian::native == std::endian::big;
         w = __builtin_bswap32(w);
         std::memcpy(p, &w, 4);
     }
-}
-
-std::string tekst(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
-std::string tekst(const char* fmt, ...) {
-    char t[256];
-    va_list a;
-    va_start(a, fmt);
-    std::vsnprintf(t, sizeof t, fmt, a);
-    va_end(a);
-    return t;
 }
 
 }  // namespace
@@ -209,33 +200,33 @@ bool sprawdz(const Konstrukcja& k, std::string& powod) {
             const int* r = noc + static_cast<std::int64_t>(e - 1) * 4;
             for (int j = 0; j < 2; ++j)
                 if (r[j] < 1 || r[j] > k.nn) {
-                    powod = tekst("pręt %d: węzeł %d spoza zakresu 1..%d", e, r[j], k.nn);
+                    powod = sformatuj("pręt %d: węzeł %d spoza zakresu 1..%d", e, r[j], k.nn);
                     return false;
                 }
             if (r[2] < 1 || r[2] > k.nm) {
-                powod = tekst("pręt %d: materiał %d spoza zakresu 1..%d", e, r[2], k.nm);
+                powod = sformatuj("pręt %d: materiał %d spoza zakresu 1..%d", e, r[2], k.nm);
                 return false;
             }
             if (r[3] < 1 || r[3] > k.na) {
-                powod = tekst("pręt %d: przekrój %d spoza zakresu 1..%d", e, r[3], k.na);
+                powod = sformatuj("pręt %d: przekrój %d spoza zakresu 1..%d", e, r[3], k.na);
                 return false;
             }
         }
     }
     std::int64_t i;
     if (k.nd > 0 && (i = pierwsza_spoza(k.nu.data(), k.nd, k.nq)) >= 0) {
-        powod = tekst("podpora %lld: stopień swobody %d spoza zakresu 1..%d",
-                      static_cast<long long>(i + 1), k.nu.data()[i], k.nq);
+        powod = sformatuj("podpora %lld: stopień swobody %d spoza zakresu 1..%d",
+                          static_cast<long long>(i + 1), k.nu.data()[i], k.nq);
         return false;
     }
     if (k.nl > 0 && (i = pierwsza_spoza(k.ild.data(), k.nl, k.nq)) >= 0) {
-        powod = tekst("obciążenie %lld: stopień swobody %d spoza zakresu 1..%d",
-                      static_cast<long long>(i + 1), k.ild.data()[i], k.nq);
+        powod = sformatuj("obciążenie %lld: stopień swobody %d spoza zakresu 1..%d",
+                          static_cast<long long>(i + 1), k.ild.data()[i], k.nq);
         return false;
     }
     if (k.ntel > 0 && (i = pierwsza_spoza(k.nset.data(), k.ntel, k.ne)) >= 0) {
-        powod = tekst("zmiana temperatury %lld: pręt %d spoza zakresu 1..%d",
-                      static_cast<long long>(i + 1), k.nset.data()[i], k.ne);
+        powod = sformatuj("zmiana temperatury %lld: pręt %d spoza zakresu 1..%d",
+                          static_cast<long long>(i + 1), k.nset.data()[i], k.ne);
         return false;
     }
 
@@ -297,8 +288,8 @@ bool czytaj_v2d(const std::string& sciezka, Konstrukcja& wynik, std::string& pow
     }
     const std::int64_t dlugosc = st.st_size;
     if (dlugosc < 28) {
-        powod = tekst("plik jest za krótki (%lld B), nagłówek ma 28 B",
-                      static_cast<long long>(dlugosc));
+        powod = sformatuj("plik jest za krótki (%lld B), nagłówek ma 28 B",
+                          static_cast<long long>(dlugosc));
         return false;
     }
 
@@ -310,18 +301,19 @@ bool czytaj_v2d(const std::string& sciezka, Konstrukcja& wynik, std::string& pow
     }
     for (int j = 0; j < 7; ++j)
         if (n[j] < 0) {
-            powod = tekst("ujemna liczba %s w nagłówku (%d)", nazwy_licznosci[j], n[j]);
+            powod = sformatuj("ujemna liczba %s w nagłówku (%d)", nazwy_licznosci[j], n[j]);
             return false;
         }
     if (n[1] > INT_MAX / 2) {
-        powod = tekst("zbyt wiele węzłów (%d)", n[1]);
+        powod = sformatuj("zbyt wiele węzłów (%d)", n[1]);
         return false;
     }
     // Nothing is allocated before the file is known to hold every byte the counts promise; with
     // no header mark, a file of any other length is not a project.
     const std::int64_t oczekiwana = dlugosc_v2d(n[0], n[1], n[2], n[3], n[4], n[5], n[6]);
     if (dlugosc != oczekiwana) {
-        powod = tekst("długość pliku (%lld B) nie zgadza się z nagłówkiem (powinna wynosić %lld B)",
+        powod =
+            sformatuj("długość pliku (%lld B) nie zgadza się z nagłówkiem (powinna wynosić %lld B)",
                       static_cast<long long>(dlugosc), static_cast<long long>(oczekiwana));
         return false;
     }

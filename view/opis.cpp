@@ -2,20 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdarg>
 #include <cstdio>
 #include <vector>
 
-namespace {
+#include "core/tekst.h"
 
-std::string format(const char* f, ...) {
-    char bufor[256];
-    va_list a;
-    va_start(a, f);
-    std::vsnprintf(bufor, sizeof bufor, f, a);
-    va_end(a);
-    return bufor;
-}
+namespace {
 
 // "X" for the first DOF of a node, "Y" for the second.
 const char* kierunek(int dof) {
@@ -31,7 +23,7 @@ std::string lista(const std::vector<std::pair<int, float>>& p, const char* f) {
     std::string t;
     for (const auto& [dof, v] : p) {
         if (!t.empty()) t += ", ";
-        t += std::string(kierunek(dof)) + " = " + format(f, static_cast<double>(v));
+        t += std::string(kierunek(dof)) + " = " + sformatuj(f, static_cast<double>(v));
     }
     return t;
 }
@@ -40,8 +32,8 @@ std::string lista(const std::vector<std::pair<int, float>>& p, const char* f) {
 
 std::string opis_wezla(const Model& m, int n) {
     if (m.Pusty != 0 || n < 1 || n > m.nn || !m.x || m.x.rhigh() < n) return {};
-    std::string t = format("Węzeł %d: X = %.3f, Y = %.3f", n, static_cast<double>(m.x[n][1]),
-                           static_cast<double>(m.x[n][2]));
+    std::string t = sformatuj("Węzeł %d: X = %.3f, Y = %.3f", n, static_cast<double>(m.x[n][1]),
+                              static_cast<double>(m.x[n][2]));
     const long long dx = 2LL * n - 1, dy = 2LL * n;
     bool wx = false, wy = false;
     std::vector<std::pair<int, float>> wymuszone, sily;
@@ -69,9 +61,9 @@ std::string opis_preta(const Model& m, int b) {
     if (A < 1 || A > m.nn || B < 1 || B > m.nn || m.x.rhigh() < std::max(A, B)) return {};
     const float dx = m.x[B][1] - m.x[A][1], dy = m.x[B][2] - m.x[A][2];
     const double dlugosc = std::sqrt(static_cast<double>(dx) * dx + static_cast<double>(dy) * dy);
-    std::string t = format("Pręt %d: węzły %d–%d, materiał %d, przekrój %d, długość %.3f", b, A, B,
-                           m.noc[b][3], m.noc[b][4], dlugosc);
+    std::string t = sformatuj("Pręt %d: węzły %d–%d, materiał %d, przekrój %d, długość %.3f", b, A,
+                              B, m.noc[b][3], m.noc[b][4], dlugosc);
     if (wyniki_wazne(m) && m.stressp && m.stressp.high() >= b)
-        t += format("; naprężenie %.3f", static_cast<double>(m.stressp[b]));
+        t += sformatuj("; naprężenie %.3f", static_cast<double>(m.stressp[b]));
     return t;
 }
