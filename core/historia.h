@@ -9,12 +9,11 @@
 
 #include "core/model.h"
 
-// What undo gives back: the truss with its results (valid or not), the flags that go with it,
-// and the project it belongs to.
+// What undo gives back: the truss with its results (valid or not) and the flags that go with it.
+// Which file the project is saved to is not part of it: undo changes the model, never its file.
 struct StanModelu {
     Konstrukcja k;
     int Pusty = 1, obliczono = 0, nbw = 0;
-    std::string caption, plik;
     std::uint64_t wersja = 0;  // which state of the model this is; saving remembers it
     std::size_t bajty() const { return ::bajty(k) + sizeof(*this); }
 };

@@ -105,7 +105,8 @@ bool _OKNO_::otworz_plik(const std::string& nazwa) {
     Konstrukcja nowa;
     std::string powod;
     if (!czytaj_v2d(nazwa, nowa, powod)) {
-        blad_dysku(port, "Nie można otworzyć pliku", powod);
+        // The file is named: it may have come from the command line or the file manager.
+        blad_dysku(port, ("Nie można otworzyć pliku " + nazwa).c_str(), powod);
         return false;
     }
     Zwol_pam();

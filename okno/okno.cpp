@@ -154,7 +154,7 @@ StanModelu _OKNO_::stan() const {
     StanModelu s;
     s.k = kopia(model, model.obliczono == 1);
     s.Pusty = model.Pusty, s.obliczono = model.obliczono, s.nbw = model.nbw;
-    s.caption = model.caption, s.plik = plik_projektu, s.wersja = wersja;
+    s.wersja = wersja;
     return s;
 }
 
@@ -163,8 +163,6 @@ void _OKNO_::przywroc(StanModelu s) {
     zamknij_tabele();
     przejmij_konstrukcje(model, std::move(s.k));
     model.Pusty = s.Pusty, model.obliczono = s.obliczono, model.nbw = s.nbw;
-    model.caption = std::move(s.caption);
-    plik_projektu = std::move(s.plik);
     wersja = s.wersja;
     odswiez_tytul();
     port.Odswiez();

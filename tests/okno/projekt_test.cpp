@@ -134,8 +134,11 @@ TEST_F(Projekt, AnulowaneLubOdrzuconeOtwarcieZostawiaOtwartyModelNietkniety) {
     EXPECT_EQ(o.model.f[6], ugiecie);
     EXPECT_EQ(a.tytul, tytul);
     ASSERT_EQ(a.komunikaty.size(), 2u);
-    for (const Komunikat& k : a.komunikaty) {
-        EXPECT_EQ(k.tekst.rfind("Nie można otworzyć pliku", 0), 0u) << k.tekst;
+    const std::string nazwane[] = {plik("zly.V2D"), plik("brak.V2D")};
+    for (int i = 0; i < 2; ++i) {
+        const Komunikat& k = a.komunikaty[i];
+        EXPECT_EQ(k.tekst.rfind("Nie można otworzyć pliku " + nazwane[i] + "\n", 0), 0u)
+            << k.tekst;
         EXPECT_EQ(k.tytul, "Błąd operacji dyskowej");
         EXPECT_EQ(k.ikona, Ikona::wykrzyknik);
     }
@@ -297,6 +300,38 @@ TEST_F(Projekt, UsuniecieCofnieteZapisujeSieBajtWBajtBezGwiazdkiWTytule) {
     EXPECT_EQ(o.model.Pusty, 0);
     EXPECT_EQ(o.plik_projektu, p);
     EXPECT_FALSE(o.ma_zmiany());
+}
+
+// A project saved for the first time after some edits keeps its file whatever is undone or
+// redone; the mark of unsaved changes follows the history against the save.
+TEST_F(Projekt, CofniecieZaPierwszyZapisNieZapominaPlikuProjektu) {
+    a.odpowiedzi = {IDYES};
+    o.Find(1070);
+    for (const char* x : {"0", "4", "8"}) {
+        a.wpisy.push_back({{{8500, x}, {8501, "0"}}, 1});
+        o.Find(51682);  // Dodaj węzeł
+    }
+    const std::string p = plik("wspornik.V2D");
+    a.pliki = {p};
+    o.Find(52001);  // Ctrl+S: Save As, the project has no file yet
+    const std::string zapisane = bajty(p);
+    for (const char* x : {"1", "2", "3", "5", "6"}) {
+        a.wpisy.push_back({{{8500, x}, {8501, "3"}}, 1});
+        o.Find(51682);
+    }
+    for (int i = 0; i < 5; ++i) o.Find(52011);
+    EXPECT_EQ(a.tytul, "Velkora 2D - " + p);
+    o.Find(52011);  // past the save
+    EXPECT_EQ(o.plik_projektu, p);
+    EXPECT_EQ(a.tytul, "Velkora 2D - " + p + " *");
+    o.Find(52012);  // redo to the saved state
+    EXPECT_EQ(a.tytul, "Velkora 2D - " + p);
+    o.Find(52011);
+    o.Find(52001);  // saved to its own file, no dialog
+    EXPECT_TRUE(a.pliki.empty());
+    EXPECT_EQ(o.model.nn, 2);
+    EXPECT_NE(bajty(p), zapisane);
+    EXPECT_EQ(a.tytul, "Velkora 2D - " + p);
 }
 
 TEST_F(Projekt, PytanieOZapisTylkoPrzyZmianachIKazdaOdpowiedzRobiCoMowi) {
