@@ -51,7 +51,7 @@ enum class Ksztalt { katownik, dwa_katowniki, ceownik, dwuteownik, rura_okragla,
 
 struct OpisRodziny {
     Rodzina rodzina;
-    const char* klucz;  // stable key for the project file: "L", "L_NR", "2L", "UPN", ... "RPz"
+    const char* klucz;  // stable key for the project file: "L", "LN", "2L", "UPN", ... "RPz"
     const char* nazwa;  // for the user interface, e.g. "Kątowniki równoramienne"
     const char* norma;  // dimensions to, e.g. "PN-EN 10056-1"
 };
@@ -102,9 +102,9 @@ const std::vector<Profil>& profile(Rodzina r);
 std::optional<Profil> znajdz_profil(Rodzina r, std::string_view nazwa);
 std::optional<Profil> znajdz_profil(std::string_view nazwa);
 
-// Two of the given angles back to back on their legs h, the gap s [mm] between them.
+// Two of the given single angles back to back on their legs h, the gap s >= 0 [mm] between them.
 Profil dwa_katowniki(const Profil& katownik, double s);
-// The same angle with its legs swapped (h along y), for joining the other legs.
+// The same single angle turned so that its leg b stands along z, for joining the other legs.
 Profil obrocony(const Profil& katownik);
 
 // The properties by the code's symbols [mm, mm², mm⁴, kg/m].
