@@ -323,18 +323,28 @@ std::vector<Wybrana> wybrane(const std::vector<Kombinacja>& kombinacje, unsigned
     return w;
 }
 
-// Entries are taken in blocks small enough for the block's rows of every case to stay in cache
-// while all the combinations pass over them.
-constexpr std::size_t blok = 512;
+// Entries are taken in blocks whose rows of every case, copied side by side and padded with
+// zeros, stay in cache; within a block, eight entries at a time pass through every combination
+// with their sums and extremes held in registers.
+constexpr std::size_t blok = 256, pas = 8;
 
-// bufor[0..len) = the combination's values at entries od..od+len.
-void zloz(const Wybrana& k, const double* wyniki, std::size_t n, std::size_t od, std::size_t len,
-          double* bufor) {
-    std::fill(bufor, bufor + len, 0.0);
+// Copies the block od..od+len of every case's row into kopia[p * blok + i], zeros beyond len.
+void kopiuj(std::span<const double> wyniki, std::size_t n, std::size_t przypadki, std::size_t od,
+            std::size_t len, std::vector<double>& kopia) {
+    kopia.assign(przypadki * blok, 0.0);
+    for (std::size_t p = 0; p < przypadki; ++p)
+        std::copy_n(wyniki.data() + p * n + od, len, kopia.data() + p * blok);
+}
+
+// v[j] = the combination's value at entry i0 + j of the copied block.
+inline void zloz(const Wybrana& k, const double* kopia, std::size_t i0, double (&v)[pas]) {
+#pragma GCC unroll 8
+    for (double& x : v) x = 0;
     for (const Skladnik& s : k.skladniki) {
-        const double* r = wyniki + s.przypadek * n + od;
+        const double* r = kopia + s.przypadek * blok + i0;
         const double w = s.w;
-        for (std::size_t i = 0; i < len; ++i) bufor[i] += w * r[i];
+#pragma GCC unroll 8
+        for (std::size_t j = 0; j < pas; ++j) v[j] += w * r[j];
     }
 }
 
@@ -342,33 +352,43 @@ void zloz(const Wybrana& k, const double* wyniki, std::size_t n, std::size_t od,
 
 Obwiednia obwiednia(std::span<const double> wyniki, std::size_t n,
                     const std::vector<Kombinacja>& kombinacje, unsigned rodzaje) {
-    constexpr double inf = std::numeric_limits<double>::infinity();
     Obwiednia o;
-    o.min.assign(n, inf);
-    o.max.assign(n, -inf);
+    o.min.assign(n, 0.0);
+    o.max.assign(n, 0.0);
     o.k_min.assign(n, -1);
     o.k_max.assign(n, -1);
     const std::size_t przypadki = n ? wyniki.size() / n : 0;
     const std::vector<Wybrana> wyb = wybrane(kombinacje, rodzaje, przypadki);
-    double bufor[blok];
+    if (wyb.empty()) return o;
+    std::vector<double> kopia;
     for (std::size_t od = 0; od < n; od += blok) {
         const std::size_t len = std::min(blok, n - od);
-        double* mn = o.min.data() + od;
-        double* mx = o.max.data() + od;
-        int* kmn = o.k_min.data() + od;
-        int* kmx = o.k_max.data() + od;
-        for (const Wybrana& k : wyb) {
-            zloz(k, wyniki.data(), n, od, len, bufor);
-            for (std::size_t i = 0; i < len; ++i) {
-                const double v = bufor[i];
-                if (v < mn[i]) mn[i] = v, kmn[i] = k.indeks;
-                if (v > mx[i]) mx[i] = v, kmx[i] = k.indeks;
+        kopiuj(wyniki, n, przypadki, od, len, kopia);
+        for (std::size_t i0 = 0; i0 < len; i0 += pas) {
+            // The indices are held as doubles so that the selects go with the values.
+            double mn[pas], mx[pas], v[pas], kmn[pas], kmx[pas];
+            zloz(wyb.front(), kopia.data(), i0, v);
+            for (std::size_t j = 0; j < pas; ++j) {
+                mn[j] = mx[j] = v[j];
+                kmn[j] = kmx[j] = wyb.front().indeks;
+            }
+            for (std::size_t c = 1; c < wyb.size(); ++c) {
+                zloz(wyb[c], kopia.data(), i0, v);
+                const double k = wyb[c].indeks;
+#pragma GCC unroll 8
+                for (std::size_t j = 0; j < pas; ++j) {
+                    kmn[j] = v[j] < mn[j] ? k : kmn[j];
+                    mn[j] = v[j] < mn[j] ? v[j] : mn[j];
+                    kmx[j] = v[j] > mx[j] ? k : kmx[j];
+                    mx[j] = v[j] > mx[j] ? v[j] : mx[j];
+                }
+            }
+            for (std::size_t j = 0; j < pas && i0 + j < len; ++j) {
+                const std::size_t i = od + i0 + j;
+                o.min[i] = mn[j], o.max[i] = mx[j];
+                o.k_min[i] = static_cast<int>(kmn[j]), o.k_max[i] = static_cast<int>(kmx[j]);
             }
         }
-    }
-    for (std::size_t i = 0; i < n; ++i) {
-        if (o.k_min[i] < 0) o.min[i] = 0;
-        if (o.k_max[i] < 0) o.max[i] = 0;
     }
     return o;
 }
@@ -378,24 +398,35 @@ ObwiedniaPrzemieszczen obwiednia_przemieszczen(std::span<const double> ux,
                                                const std::vector<Kombinacja>& kombinacje,
                                                unsigned rodzaje) {
     ObwiedniaPrzemieszczen o;
-    o.u_max.assign(n, -1.0);  // squared magnitudes until the end
+    o.u_max.assign(n, 0.0);
     o.k.assign(n, -1);
     const std::size_t przypadki = n ? std::min(ux.size(), uy.size()) / n : 0;
     const std::vector<Wybrana> wyb = wybrane(kombinacje, rodzaje, przypadki);
-    double bx[blok], by[blok];
+    if (wyb.empty()) return o;
+    std::vector<double> kx, ky;
     for (std::size_t od = 0; od < n; od += blok) {
         const std::size_t len = std::min(blok, n - od);
-        double* u2 = o.u_max.data() + od;
-        int* k = o.k.data() + od;
-        for (const Wybrana& kb : wyb) {
-            zloz(kb, ux.data(), n, od, len, bx);
-            zloz(kb, uy.data(), n, od, len, by);
-            for (std::size_t i = 0; i < len; ++i) {
-                const double v = bx[i] * bx[i] + by[i] * by[i];
-                if (v > u2[i]) u2[i] = v, k[i] = kb.indeks;
+        kopiuj(ux, n, przypadki, od, len, kx);
+        kopiuj(uy, n, przypadki, od, len, ky);
+        for (std::size_t i0 = 0; i0 < len; i0 += pas) {
+            double u2[pas], x[pas], y[pas], km[pas];  // squared magnitudes until the end
+            for (std::size_t j = 0; j < pas; ++j) u2[j] = -1, km[j] = -1;
+            for (const Wybrana& c : wyb) {
+                zloz(c, kx.data(), i0, x);
+                zloz(c, ky.data(), i0, y);
+                const double k = c.indeks;
+#pragma GCC unroll 8
+                for (std::size_t j = 0; j < pas; ++j) {
+                    const double v = x[j] * x[j] + y[j] * y[j];
+                    km[j] = v > u2[j] ? k : km[j];
+                    u2[j] = v > u2[j] ? v : u2[j];
+                }
+            }
+            for (std::size_t j = 0; j < pas && i0 + j < len; ++j) {
+                o.u_max[od + i0 + j] = std::sqrt(u2[j]);
+                o.k[od + i0 + j] = static_cast<int>(km[j]);
             }
         }
     }
-    for (std::size_t i = 0; i < n; ++i) o.u_max[i] = o.k[i] < 0 ? 0.0 : std::sqrt(o.u_max[i]);
     return o;
 }
