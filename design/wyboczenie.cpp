@@ -26,7 +26,9 @@ double Phi(double alfa, double lambda) {
 
 double chi(double alfa, double lambda) {
     const double f = Phi(alfa, lambda);
-    return std::min(1.0, 1 / (f + std::sqrt(f * f - lambda * lambda)));
+    const double c = 1 / (f + std::sqrt(f * f - lambda * lambda));
+    // A slenderness beyond the range of doubles leaves nothing of the resistance.
+    return std::isnan(c) ? 0.0 : std::min(1.0, c);
 }
 
 double N_b_Rd(double chi, double A, double f_y, double gamma_M1) {

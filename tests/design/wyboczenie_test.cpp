@@ -155,4 +155,12 @@ TEST(Wyboczenie, MalaSilaWzgledemKrytycznejPozwalaPominacWyboczenie) {
     blisko(kat.chi, 0.42419, "chi BB.1.2");
 }
 
+TEST(Wyboczenie, SmuklosciPozaZakresemLiczbNieDajaNosnosci) {
+    // i = 1e-200 mm: N_cr underflows to 0 and lambda is infinite.
+    const WyboczenieOsi w =
+        wyboczenie_osi({Os::v, 2000, 1e-200, 0.34}, 1230, 235, 210000, 1.0, 1e3, false);
+    EXPECT_EQ(w.chi, 0.0);
+    EXPECT_EQ(w.N_b_Rd, 0.0);
+}
+
 }  // namespace
