@@ -44,11 +44,12 @@ const Sprawdzenie& decydujace(const WynikPreta& w) {
 }
 
 TEST(SprawdzeniePreta, PasWyboczonyZPlaszczyznyDecydujeWNajbardziejSciskajacejKombinacji) {
-    // Forces in kN per combination; the third one is an SLS combination.
+    // Forces per combination (N); the third one is an SLS combination.
     const std::vector<double> N = {100e3, -150e3, NaN, -200e3, 50e3};
     const WynikPreta w = sprawdz_pret(pas(), N);
     ASSERT_EQ(w.stan, StanSprawdzenia::spelnia) << w.powod;
-    // Tension in combination 0: N_t,Rd = 2850·235 = 669 750 N, U = 0,1493; compression in
+    // Tension in combination 0: N_pl,Rd = 2850·235 = 669 750 N, less than N_u,Rd = 0,9·2850·360
+    // /1,25 = 738 720 N, so the gross section governs, U = 0,1493; compression in
     // combination 3: N_c,Rd = 669 750 N, U = 0,2986; in plane chi = 1 (lambda = 0,193 <= 0,2),
     // U = 0,2986; out of plane N_b,Rd = 248 391 N (see the buckling examples), U = 200000/248391
     // = 0,8052.
@@ -56,6 +57,7 @@ TEST(SprawdzeniePreta, PasWyboczonyZPlaszczyznyDecydujeWNajbardziejSciskajacejKo
     EXPECT_EQ(w.sprawdzenia[0].nazwa, "rozciąganie 6.2.3");
     EXPECT_EQ(w.sprawdzenia[0].kombinacja, 0);
     EXPECT_NEAR(w.sprawdzenia[0].U, 0.1493, 0.0005);
+    EXPECT_FALSE(w.rozciaganie.netto_decyduje);
     EXPECT_EQ(w.sprawdzenia[1].nazwa, "ściskanie 6.2.4");
     EXPECT_NEAR(w.sprawdzenia[2].U, 0.2986, 0.0005);
     EXPECT_EQ(decydujace(w).nazwa, "wyboczenie 6.3.1 z płaszczyzny");
@@ -81,10 +83,14 @@ TEST(SprawdzeniePreta, KatownikNaDwieSrubySprawdzanyZeSmukloscaZastepczaBB12) {
 }
 
 TEST(SprawdzeniePreta, PretRozciaganyZOtworamiSprawdzanyPrzekrojemNetto) {
-    // N_t,Rd = 0,9·0,85·1230·360/1,25 = 270 994 N (net section); U = 250000/270994 = 0,9225.
+    // f_u = 360 MPa (Table 3.1), gamma_M2 = 1,25. N_pl,Rd = 1230·235/1,0 = 289 050 N (6.6);
+    // A_net = 0,85·1230 = 1045,5 mm², N_u,Rd = 0,9·1045,5·360/1,25 = 270 994 N (6.7), less:
+    // N_t,Rd = 270 994 N; U = 250000/270994 = 0,9225.
     const WynikPreta w = sprawdz_pret(krzyzulec(), std::vector<double>{250e3, 120e3});
     EXPECT_EQ(w.stan, StanSprawdzenia::spelnia);
     EXPECT_EQ(decydujace(w).nazwa, "rozciąganie 6.2.3");
+    EXPECT_NEAR(w.rozciaganie.N_pl_Rd, 289050, 1);
+    EXPECT_NEAR(w.rozciaganie.N_u_Rd, 270994, 1);
     EXPECT_TRUE(w.rozciaganie.netto_decyduje);
     EXPECT_NEAR(w.U, 0.9225, 0.0046);
     // 300 kN: U = 1,107, the bar fails.
@@ -98,6 +104,7 @@ TEST(SprawdzeniePreta, PrzekrojKlasy4NigdyNieSpelniaPrzySciskaniu) {
     const WynikPreta sciskany = sprawdz_pret(d, std::vector<double>{50e3, -1e3});
     EXPECT_EQ(sciskany.stan, StanSprawdzenia::nie_sprawdzono);
     EXPECT_EQ(sciskany.powod, "klasa 4 — nie sprawdzono");
+    EXPECT_FALSE(sciskany.sciskanie.zaprojektowano);
     // Tension alone does not depend on the class.
     EXPECT_EQ(sprawdz_pret(d, std::vector<double>{50e3}).stan, StanSprawdzenia::spelnia);
     // A check that fails outweighs one that was not made.
