@@ -26,9 +26,11 @@ struct DanePreta {
     int klasa = 0;           // class of the section in compression, 1..4; 0 unknown
     double f_y = 0, f_u = 0;
     double E = 210000;  // 3.2.6(1)
-    // 6.1(1) NOTE 2B, recommended values, kept by the Polish National Annex.
+    // 6.1(1) NOTE 2B, recommended values; a National Annex may set others.
     double gamma_M0 = 1.00, gamma_M1 = 1.00, gamma_M2 = 1.25;
-    std::vector<OsWyboczenia> osie;  // in-plane and out-of-plane; the v axis too for an angle
+    // In-plane and out-of-plane; the v axis too for an angle. Under BB.1.2 each L_cr is the
+    // system length, the clause's effective slenderness allowing for the end fixity.
+    std::vector<OsWyboczenia> osie;
     PolaczenieKatownika katownik = PolaczenieKatownika::nie_dotyczy;
 };
 
