@@ -423,7 +423,7 @@ ObwiedniaPrzemieszczen obwiednia_przemieszczen(std::span<const double> ux,
                 }
             }
             for (std::size_t j = 0; j < pas && i0 + j < len; ++j) {
-                o.u_max[od + i0 + j] = std::sqrt(u2[j]);
+                o.u_max[od + i0 + j] = km[j] < 0 ? 0.0 : std::sqrt(u2[j]);
                 o.k[od + i0 + j] = static_cast<int>(km[j]);
             }
         }
