@@ -92,12 +92,11 @@ WynikPreta sprawdz_pret(const DanePreta& d, std::span<const double> N_Ed) {
         }
     }
     if (k_sc >= 0) {
+        w.sciskanie = sciskanie_6_2_4(d.A, d.f_y, d.gamma_M0, d.klasa);
         if (std::string b = brak_do_sciskania(d); !b.empty()) {
             nie_sprawdzono(std::move(b));
-            w.sciskanie = sciskanie_6_2_4(d.A, d.f_y, d.gamma_M0, d.klasa);
         } else {
             w.jest_sciskanie = true;
-            w.sciskanie = sciskanie_6_2_4(d.A, d.f_y, d.gamma_M0, d.klasa);
             dodaj("ściskanie 6.2.4", k_sc, w.sciskanie.N_c_Rd);
             const bool bb = d.katownik == PolaczenieKatownika::bb_1_2;
             w.wyboczenie =
