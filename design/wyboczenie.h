@@ -1,4 +1,4 @@
-// Flexural buckling of uniform members in compression, PN-EN 1993-1-1 6.3.1.1 and 6.3.1.2, and
+// Flexural buckling of uniform members in compression, PN-EN 1993-1-1 6.3.1.1 to 6.3.1.3, and
 // the effective slenderness of angles as web members of trusses, Annex BB.1.2.
 // Units: N, mm, MPa (N/mm²).
 //
@@ -7,7 +7,7 @@
 // fixity allowed for by the effective slenderness (BB.1)
 //   lambda_eff,v = 0,35 + 0,7 lambda_v, lambda_eff,y = 0,50 + 0,7 lambda_y,
 //   lambda_eff,z = 0,50 + 0,7 lambda_z,
-// with lambda as defined in 6.3.1.2, i.e. from the system length (BB.1.1(4)B excepts angles from
+// with lambda of 6.3.1.3 (6.50) from the system length (BB.1.1(4)B excepts angles from
 // the reduced in-plane length). The clause changes the slenderness only: chi still follows
 // (6.49) with alpha of the curve of Table 6.2 for angles (curve b). The shortcut of 6.3.1.2(4)
 // is not taken with lambda_eff: the effective slenderness carries the eccentricity of the
@@ -19,7 +19,7 @@
 
 // Elastic critical force, pi^2 E I / L_cr^2 written with I = A i^2.
 double N_cr(double E, double A, double i, double L_cr);
-double lambda_kreska(double A, double f_y, double N_cr);  // (6.49), classes 1, 2 and 3
+double lambda_kreska(double A, double f_y, double N_cr);  // (6.50), classes 1, 2 and 3
 double lambda_eff_v(double lambda_v);                     // (BB.1), about the v-v axis
 double lambda_eff_yz(double lambda);                      // (BB.1), about the y-y or z-z axis
 double Phi(double alfa, double lambda);                   // 6.3.1.2(1)
