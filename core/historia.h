@@ -8,14 +8,17 @@
 #include <string>
 
 #include "core/model.h"
+#include "core/projekt.h"
 
-// What undo gives back: the truss with its results (valid or not) and the flags that go with it.
-// Which file the project is saved to is not part of it: undo changes the model, never its file.
+// What undo gives back: the truss with its results (valid or not), the project record beside it
+// and the flags that go with them. Which file the project is saved to is not part of it: undo
+// changes the model, never its file.
 struct StanModelu {
     Konstrukcja k;
+    Projekt p;
     int Pusty = 1, obliczono = 0, nbw = 0;
     std::uint64_t wersja = 0;  // which state of the model this is; saving remembers it
-    std::size_t bajty() const { return ::bajty(k) + sizeof(*this); }
+    std::size_t bajty() const { return ::bajty(k) + p.bajty() + sizeof(*this); }
 };
 
 class Historia {

@@ -35,6 +35,26 @@ Psi psi_z_tablicy(Kategoria k) {
     return {};
 }
 
+namespace {
+constexpr const char* klucze_kategorii[liczba_kategorii] = {
+    "A", "B", "C", "D", "E", "F", "G", "H", "snieg_powyzej_1000", "snieg_do_1000", "wiatr",
+    "temperatura"};
+}  // namespace
+
+const char* klucz_kategorii(Kategoria k) {
+    const int i = static_cast<int>(k);
+    return i >= 0 && i < liczba_kategorii ? klucze_kategorii[i] : "";
+}
+
+bool kategoria_z_klucza(std::string_view klucz, Kategoria& k) {
+    for (int i = 0; i < liczba_kategorii; ++i)
+        if (klucz == klucze_kategorii[i]) {
+            k = static_cast<Kategoria>(i);
+            return true;
+        }
+    return false;
+}
+
 const char* nazwa_kategorii(Kategoria k) {
     switch (k) {
         case Kategoria::A:

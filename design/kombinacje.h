@@ -30,6 +30,7 @@
 #include <cstddef>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 enum class RodzajPrzypadku { stale, zmienne };  // permanent G, variable Q
@@ -59,6 +60,10 @@ struct Psi {
 Psi psi_z_tablicy(Kategoria k);
 // The category's name for the user interface, e.g. "A: powierzchnie mieszkalne".
 const char* nazwa_kategorii(Kategoria k);
+// The category's key in project files: "A" to "H", "snieg_powyzej_1000", "snieg_do_1000",
+// "wiatr", "temperatura"; and back (false for an unknown key).
+const char* klucz_kategorii(Kategoria k);
+bool kategoria_z_klucza(std::string_view klucz, Kategoria& k);
 
 struct OpisPrzypadku {
     std::string nazwa;

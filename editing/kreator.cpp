@@ -216,6 +216,7 @@ void _OKNO_::Cm_kreator() {
     m.obliczono = 0;
     m.Pusty = 0;
     plik_projektu.clear();
+    nowy_projekt();
     ustaw_caption("Velkora 2D - Beznazwy.V2D");
     port.Odswiez();
 }

@@ -329,6 +329,7 @@ void _OKNO_::Cm_szablon() {
     model.Pusty = 0;
     daneszablon = r;
     plik_projektu.clear();
+    nowy_projekt();
     ustaw_caption("Velkora 2D - Beznazwy.V2D");
     port.Odswiez();
 }

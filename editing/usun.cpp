@@ -101,6 +101,7 @@ void _OKNO_::usun_material(int n) {
             Przebudowa p(m);
             kompaktuj(m.pm, m.nm, m.nm - 1, 2, [n](int i) { return i != n; });
             --m.nm;
+            przenumeruj_po_materiale(projekt, n);
             obniz_w_pretach(m, 3, n);
         }
     }
@@ -136,6 +137,7 @@ void _OKNO_::usun_wezel(int n) {
         utworz_na_nowo(m.f, m.nq);
         obniz_w_pretach(m, 1, n);
         obniz_w_pretach(m, 2, n);
+        przenumeruj_po_wezle(projekt, n);
         // The node's supports and forces go with it.
         m.nd = usun_z_wezla(m.nu, m.u, m.nd, n, true);
         utworz_na_nowo(m.react, m.nd);
@@ -157,6 +159,7 @@ void _OKNO_::usun_pret(int n) {
         usun_temperatury_preta(m, n);
         for (int i = 1; i <= m.ntel; ++i)
             if (m.nset[i] > n) --m.nset[i];
+        przenumeruj_po_precie(projekt, n);
         m.obliczono = 0;
     }
     port.Odswiez();

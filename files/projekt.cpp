@@ -1,8 +1,11 @@
 // The project's life: new, open, save, close and quit, with their questions and captions.
 #include <sys/stat.h>
 
+#include <algorithm>
+
 #include "files/eksport.h"
 #include "files/v2d.h"
+#include "files/v2dp.h"
 #include "okno/okno.h"
 
 namespace {
@@ -18,6 +21,35 @@ std::string folder_pliku(const std::string& sciezka) {
     const std::size_t ukosnik = sciezka.find_last_of('/');
     return ukosnik == std::string::npos ? "" : ukosnik == 0 ? "/" : sciezka.substr(0, ukosnik);
 }
+// The file dialogs' kinds: both formats for opening; for saving, the one the project fits first.
+constexpr const char* filtr_otwarcia =
+    "Projekty Velkora 2D (*.v2dp *.V2D)|*.v2dp;*.V2D|"
+    "Projekt z przypadkami obciążeń (*.v2dp)|*.v2dp|Pliki Velkore2D (*.V2D)|*.V2D|";
+constexpr const char* filtr_zapisu_v2d =
+    "Pliki Velkore2D (*.V2D)|*.V2D|Projekt z przypadkami obciążeń (*.v2dp)|*.v2dp|";
+constexpr const char* filtr_zapisu_v2dp =
+    "Projekt z przypadkami obciążeń (*.v2dp)|*.v2dp|Pliki Velkore2D (*.V2D)|*.V2D|";
+
+std::string nazwa_w_folderze(const std::string& sciezka) {
+    return sciezka.substr(sciezka.find_last_of('/') + 1);
+}
+
+// What a .V2D file would lose of the project, for the question before such a save.
+std::string co_przepadnie(const Projekt& p) {
+    std::string t;
+    auto dodaj = [&t](const std::string& co) { t += (t.empty() ? "" : ", ") + co; };
+    if (p.przypadki.size() > 1)
+        dodaj("pozostałe przypadki obciążeń (" + std::to_string(p.przypadki.size() - 1) + ")");
+    if (!p.wlasne.empty()) dodaj("kombinacje własne");
+    if (std::any_of(p.ciezar.begin(), p.ciezar.end(), [](float g) { return g != 0.0f; }))
+        dodaj("ciężary objętościowe materiałów");
+    if (std::any_of(p.przypadki.begin(), p.przypadki.end(),
+                    [](const PrzypadekObciazen& c) { return c.ciezar_wlasny; }))
+        dodaj("ciężar własny");
+    if (!p.tytul.empty() || !p.autor.empty() || !p.opis.empty()) dodaj("tytuł, autor i opis");
+    return t;
+}
+
 void blad_dysku(Platforma& port, const char* tekst, const std::string& powod) {
     // The reason goes on a line of its own under the message.
     const std::string t = powod.empty() ? tekst : std::string(tekst) + "\n" + powod;
@@ -57,6 +89,11 @@ void _OKNO_::nowy_dokument(bool zapisany) {
     wersja_zapisana = zapisany ? wersja : 0;
 }
 
+void _OKNO_::nowy_projekt() {
+    projekt = Projekt{};
+    uzgodnij(model, projekt);
+}
+
 void _OKNO_::odswiez_tytul() {
     std::string t = ma_zmiany() ? model.caption + " *" : model.caption;
     if (t == pokazany_tytul_) return;
@@ -66,9 +103,8 @@ void _OKNO_::odswiez_tytul() {
 
 bool _OKNO_::pozwol_porzucic() {
     if (!ma_zmiany()) return true;
-    const std::string nazwa = plik_projektu.empty()
-                                  ? "Beznazwy.V2D"
-                                  : plik_projektu.substr(plik_projektu.find_last_of('/') + 1);
+    const std::string nazwa =
+        plik_projektu.empty() ? "Beznazwy.V2D" : nazwa_w_folderze(plik_projektu);
     const int odp = port.MessageBox("Zapisać zmiany w projekcie " + nazwa + "?", "Velkora 2D",
                                     Ikona::pytajnik, Przyciski::tak_nie_anuluj);
     if (odp == IDNO) return true;
@@ -88,6 +124,7 @@ void _OKNO_::Cm_Nowy() {
     m.obliczono = 0;
     m.Pusty = 0;
     plik_projektu.clear();
+    nowy_projekt();
     nowy_dokument(true);
     ustaw_caption("Velkora 2D - Beznazwy.V2D");
 }
@@ -97,22 +134,33 @@ void _OKNO_::Cm_Otworz() {
     // dialog or a refused file leaves it, its results and the caption as they were. Unsaved
     // changes are offered for saving first.
     if (!pozwol_porzucic()) return;
+    _plik_->filtr = filtr_otwarcia;
     if (!port.OknoOtworz(*_plik_)) return;
     otworz_plik(_plik_->nazwa);
 }
 
 bool _OKNO_::otworz_plik(const std::string& nazwa) {
-    Konstrukcja nowa;
+    // The project format by its extension; anything else is read as .V2D, which has no mark.
+    ZawartoscProjektu z;
     std::string powod;
-    if (!czytaj_v2d(nazwa, nowa, powod)) {
+    const bool v2dp = nazwa_projektu_v2dp(nazwa);
+    if (!(v2dp ? czytaj_projekt(nazwa, z, powod) : czytaj_v2d(nazwa, z.k, powod))) {
         // The file is named: it may have come from the command line or the file manager.
         blad_dysku(port, ("Nie można otworzyć pliku " + nazwa).c_str(), powod);
         return false;
     }
     Zwol_pam();
-    przejmij_konstrukcje(model, std::move(nowa));
+    przejmij_konstrukcje(model, std::move(z.k));
     model.nbw = 0;
     model.Pusty = 0;
+    nowy_projekt();
+    if (v2dp) {
+        projekt = std::move(z.p);
+        uzgodnij(model, projekt);
+        pokaz = z.pokaz;
+        jednostki = z.jednostki;
+        port.UstawJednostki(jednostki);
+    }
     // The dialogs offer this file and its folder next, as after choosing it in them.
     _plik_->nazwa = nazwa;
     _plik_->katalog = folder_pliku(nazwa);
@@ -123,32 +171,59 @@ bool _OKNO_::otworz_plik(const std::string& nazwa) {
     return true;
 }
 
-void _OKNO_::Cm_Zapisz() {
-    if (model.Pusty != 0) return;
-    std::string nazwa;
-    if (!nazwa_do_zapisu(*_plik_, nazwa)) return;
+bool _OKNO_::zapisz_do(std::string& nazwa) {
     std::string powod;
-    if (!zapisz_v2d(nazwa, model, powod)) {
+    bool calosc = true;  // the file holds the whole project
+    if (!nazwa_projektu_v2dp(nazwa) && poza_v2d(projekt)) {
+        const std::string v2dp = nazwa.substr(0, nazwa.find_last_of('.')) + ".v2dp";
+        const int odp = port.MessageBox(
+            "Plik .V2D przechowuje jeden przypadek obciążeń: zapisany zostanie tylko bieżący "
+            "przypadek „" +
+                projekt.przypadki[static_cast<std::size_t>(projekt.biezacy)].nazwa +
+                "”.\nPrzepadną: " + co_przepadnie(projekt) + ".\n\nZapisać cały projekt w pliku " +
+                nazwa_w_folderze(v2dp) + "?",
+            "Velkora 2D", Ikona::pytajnik, Przyciski::tak_nie_anuluj);
+        if (odp == IDYES) {
+            if (v2dp != plik_projektu && istnieje_plik(v2dp) &&
+                !pytaj(port, "Plik " + nazwa_w_folderze(v2dp) + " już istnieje.\nZastąpić go?"))
+                return false;
+            nazwa = v2dp;
+        } else if (odp == IDNO) {
+            calosc = false;
+        } else {
+            return false;
+        }
+    }
+    const bool zapisano = nazwa_projektu_v2dp(nazwa)
+                              ? zapisz_projekt(nazwa, {model, projekt, jednostki, pokaz}, powod)
+                              : zapisz_v2d(nazwa, model, powod);
+    if (!zapisano) {
         blad_dysku(port, "Nie można zapisać do pliku", powod);
-        return;
+        return false;
     }
     _plik_->katalog = folder_pliku(nazwa);
     plik_projektu = nazwa;
-    wersja_zapisana = wersja;
+    // A file that holds only part of the project leaves the rest unsaved: closing still asks.
+    if (calosc) wersja_zapisana = wersja;
     ustaw_caption("Velkora 2D - " + nazwa);
+    return true;
+}
+
+void _OKNO_::Cm_Zapisz() {
+    if (model.Pusty != 0) return;
+    _plik_->filtr = poza_v2d(projekt) ? filtr_zapisu_v2dp : filtr_zapisu_v2d;
+    _plik_->rozszerzenie = poza_v2d(projekt) ? rozszerzenie_projektu : "V2D";
+    std::string nazwa;
+    if (!nazwa_do_zapisu(*_plik_, nazwa)) return;
+    zapisz_do(nazwa);
 }
 
 void _OKNO_::Cm_zapisz_projekt() {
     if (model.Pusty != 0) return;
     // Without a file of its own the project is saved as Save As would save it.
     if (plik_projektu.empty()) return Cm_Zapisz();
-    std::string powod;
-    if (!zapisz_v2d(plik_projektu, model, powod)) {
-        blad_dysku(port, "Nie można zapisać do pliku", powod);
-        return;
-    }
-    wersja_zapisana = wersja;
-    odswiez_tytul();
+    std::string nazwa = plik_projektu;
+    zapisz_do(nazwa);
 }
 
 void _OKNO_::Ce_zapisz_projekt(TCommandEnabler& ce) {
@@ -161,6 +236,7 @@ void _OKNO_::Cm_zamknij() {
         Zwol_pam();
     }
     plik_projektu.clear();
+    nowy_projekt();
     nowy_dokument(true);
     ustaw_caption("Velkora 2D");
 }

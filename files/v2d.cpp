@@ -192,8 +192,9 @@ class Plik {
     int fd_;
 };
 
-// Checks every number of a freshly read truss against the ranges the rest of the program relies on.
-bool sprawdz(const Konstrukcja& k, std::string& powod) {
+}  // namespace
+
+bool sprawdz_konstrukcje(const Konstrukcja& k, std::string& powod) {
     if (k.ne > 0) {
         const int* noc = k.noc.data();
         for (int e = 1; e <= k.ne; ++e) {
@@ -255,6 +256,8 @@ bool sprawdz(const Konstrukcja& k, std::string& powod) {
     }
     return true;
 }
+
+namespace {
 
 const char* const nazwy_licznosci[7] = {"prętów",     "węzłów",     "podpór",           "obciążeń",
                                         "materiałów", "przekrojów", "zmian temperatury"};
@@ -336,7 +339,7 @@ bool czytaj_v2d(const std::string& sciezka, Konstrukcja& wynik, std::string& pow
         powod = blad ? "błąd odczytu: " + opis_bledu(blad) : "plik skrócił się podczas odczytu";
         return false;
     }
-    if (!sprawdz(k, powod)) return false;
+    if (!sprawdz_konstrukcje(k, powod)) return false;
     wynik = std::move(k);
     return true;
 }

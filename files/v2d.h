@@ -16,6 +16,10 @@ std::int64_t dlugosc_v2d(std::int64_t ne, std::int64_t nn, std::int64_t nd, std:
 // with a short Polish reason in `powod`; `wynik` is then left as it was.
 bool czytaj_v2d(const std::string& sciezka, Konstrukcja& wynik, std::string& powod);
 
+// Checks every number of a freshly read truss against the ranges the rest of the program relies
+// on: references in range, reals finite. False with a short Polish reason.
+bool sprawdz_konstrukcje(const Konstrukcja& k, std::string& powod);
+
 // Reads a project and, only when it is valid, puts it into the store in place of the open model:
 // the old model is discarded, nbw = 0, Pusty = 0, no results. On a refusal `m` is untouched.
 bool otworz_v2d(const std::string& sciezka, Model& m, std::string& powod);

@@ -142,10 +142,13 @@ void _OKNO_::wykonaj_krok(const std::string& nazwa, const std::function<void()>&
 
 void _OKNO_::wykonaj_krok(const std::string& nazwa, const std::function<void()>& zmiana,
                           std::string (*nazwij)(const _OKNO_&)) {
+    // The record follows the store before and after, so that only the command's change counts.
+    uzgodnij(model, projekt);
     StanModelu przed = stan();
     zmiana();
+    uzgodnij(model, projekt);
     // Only what the user authored counts: a command that ended without a change leaves no step.
-    if (model.Pusty == przed.Pusty && te_same_dane(model, przed.k)) return;
+    if (model.Pusty == przed.Pusty && te_same_dane(model, przed.k) && projekt == przed.p) return;
     historia.dodaj(nazwij ? nazwij(*this) : nazwa, std::move(przed));
     wersja = ++ostatnia_wersja;
 }
@@ -153,6 +156,7 @@ void _OKNO_::wykonaj_krok(const std::string& nazwa, const std::function<void()>&
 StanModelu _OKNO_::stan() const {
     StanModelu s;
     s.k = kopia(model, model.obliczono == 1);
+    s.p = projekt;
     s.Pusty = model.Pusty, s.obliczono = model.obliczono, s.nbw = model.nbw;
     s.wersja = wersja;
     return s;
@@ -162,6 +166,7 @@ void _OKNO_::przywroc(StanModelu s) {
     // The table windows showed the model that goes; they close as they do before any edit.
     zamknij_tabele();
     przejmij_konstrukcje(model, std::move(s.k));
+    projekt = std::move(s.p);
     model.Pusty = s.Pusty, model.obliczono = s.obliczono, model.nbw = s.nbw;
     wersja = s.wersja;
     odswiez_tytul();

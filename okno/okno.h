@@ -11,6 +11,7 @@
 
 #include "core/historia.h"
 #include "core/model.h"
+#include "core/projekt.h"
 #include "editing/rekordy.h"
 #include "files/eksport.h"
 #include "files/jednostki.h"
@@ -80,6 +81,10 @@ class _OKNO_ {
     d_szablon daneszablon{};  // the entries of the last truss built from a template
 
     Model model;
+    // What the store cannot hold: the other load cases, combinations, densities, title.
+    Projekt projekt;
+    // Which results are shown: a view choice kept in the project's file, not a step of its history.
+    PokazWynikow pokaz;
     Platforma& port;
 
     // Undo and the unsaved-changes mark: every state of the model has a version; the one last
@@ -93,6 +98,8 @@ class _OKNO_ {
     void przywroc(StanModelu s);
     // A new document (New, Open, Close): no history; `zapisany`: the model is its file as it is.
     void nowy_dokument(bool zapisany);
+    // A project with one load case and nothing else beside the store, for a model made anew.
+    void nowy_projekt();
     // The frame's caption: the project's, with an asterisk while it has unsaved changes; set
     // again only when it reads otherwise.
     void odswiez_tytul();
@@ -196,6 +203,10 @@ class _OKNO_ {
     bool otworz_plik(const std::string& nazwa);
     void Cm_Zapisz();
     void Ce_Zapisz(TCommandEnabler& ce);
+    // Writes the project to `nazwa` in the format its extension names; a .V2D of a project it
+    // cannot hold asks first, and may write the project format beside it instead (`nazwa` then
+    // names that file). False when nothing was written; failures are reported.
+    bool zapisz_do(std::string& nazwa);
     void Cm_zamknij();
     void Ce_zamknij(TCommandEnabler& ce);
     void Cm_kreator();

@@ -13,7 +13,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Projekt : testing::Test {
+struct PlikProjektu : testing::Test {
     Atrapa a;
     _OKNO_ o{a};
     fs::path katalog;
@@ -51,7 +51,7 @@ struct Projekt : testing::Test {
 
 }  // namespace
 
-TEST_F(Projekt, NowyBezOtwartegoProjektuNiePytaIOtwieraPusty) {
+TEST_F(PlikProjektu, NowyBezOtwartegoProjektuNiePytaIOtwieraPusty) {
     o.model.nbw = 12;
     o.Find(1070);
     EXPECT_TRUE(a.komunikaty.empty());
@@ -61,7 +61,7 @@ TEST_F(Projekt, NowyBezOtwartegoProjektuNiePytaIOtwieraPusty) {
     EXPECT_EQ(a.tytul, "Velkora 2D - Beznazwy.V2D");
 }
 
-TEST_F(Projekt, PytaniaNowegoIZamknieciaDecydujaOLosieProjektu) {
+TEST_F(PlikProjektu, PytaniaNowegoIZamknieciaDecydujaOLosieProjektu) {
     otworz(zapisany_pratt("a.V2D"));
     o.Find(1010);
     ASSERT_EQ(o.model.obliczono, 1);
@@ -95,7 +95,7 @@ TEST_F(Projekt, PytaniaNowegoIZamknieciaDecydujaOLosieProjektu) {
     EXPECT_EQ(a.tytul, "Velkora 2D");
 }
 
-TEST_F(Projekt, KoniecZawszePytaINieZamykaPoOdmowie) {
+TEST_F(PlikProjektu, KoniecZawszePytaINieZamykaPoOdmowie) {
     a.odpowiedzi = {IDNO, IDYES};
     o.Find(1040);
     EXPECT_FALSE(a.zamkniete);
@@ -104,7 +104,7 @@ TEST_F(Projekt, KoniecZawszePytaINieZamykaPoOdmowie) {
     EXPECT_TRUE(a.zamkniete);
 }
 
-TEST_F(Projekt, OtwarciePlikuUstawiaTytulZeSciezkaIZerujePasmo) {
+TEST_F(PlikProjektu, OtwarciePlikuUstawiaTytulZeSciezkaIZerujePasmo) {
     const std::string p = zapisany_pratt("most.V2D");
     o.model.nbw = 50;
     otworz(p);
@@ -116,7 +116,7 @@ TEST_F(Projekt, OtwarciePlikuUstawiaTytulZeSciezkaIZerujePasmo) {
     EXPECT_GT(a.odswiezenia, 0);
 }
 
-TEST_F(Projekt, AnulowaneLubOdrzuconeOtwarcieZostawiaOtwartyModelNietkniety) {
+TEST_F(PlikProjektu, AnulowaneLubOdrzuconeOtwarcieZostawiaOtwartyModelNietkniety) {
     otworz(zapisany_pratt("a.V2D"));
     o.Find(1010);
     const std::string tytul = a.tytul;
@@ -146,7 +146,7 @@ TEST_F(Projekt, AnulowaneLubOdrzuconeOtwarcieZostawiaOtwartyModelNietkniety) {
 
 // The command line and the file manager hand the program a path: no dialog, the same reading,
 // caption and refusal as "Otwórz"; the dialogs offer that file next.
-TEST_F(Projekt, PlikPodanyProgramowiOtwieraSieJakZOknaOtworz) {
+TEST_F(PlikProjektu, PlikPodanyProgramowiOtwieraSieJakZOknaOtworz) {
     const std::string p = zapisany_pratt("a.V2D");
     EXPECT_TRUE(o.otworz_plik(p));
     EXPECT_EQ(o.model.Pusty, 0);
@@ -172,7 +172,7 @@ TEST_F(Projekt, PlikPodanyProgramowiOtwieraSieJakZOknaOtworz) {
     EXPECT_EQ(a.katalogi, std::vector<std::string>{katalog.string()});
 }
 
-TEST_F(Projekt, OtwarcieZamykaOknaTabelStaregoModelu) {
+TEST_F(PlikProjektu, OtwarcieZamykaOknaTabelStaregoModelu) {
     otworz(zapisany_pratt("a.V2D"));
     o.model.id = 1;
     o.dd = a.UtworzOknoTabeli(std::make_unique<PustaTabela>());
@@ -180,7 +180,7 @@ TEST_F(Projekt, OtwarcieZamykaOknaTabelStaregoModelu) {
     EXPECT_EQ(a.zywe_tabele(), 0);
 }
 
-TEST_F(Projekt, ZapisDajeTeSameBajtyITytulAPotemNazwaJestProponowana) {
+TEST_F(PlikProjektu, ZapisDajeTeSameBajtyITytulAPotemNazwaJestProponowana) {
     const std::string p = zapisany_pratt("a.V2D");
     otworz(p);
     a.pliki = {plik("kopia.V2D")};
@@ -194,7 +194,7 @@ TEST_F(Projekt, ZapisDajeTeSameBajtyITytulAPotemNazwaJestProponowana) {
     EXPECT_EQ(a.dziennik.back(), "zapisz proponuje: " + plik("kopia.V2D"));
 }
 
-TEST_F(Projekt, NieudanyZapisMowiToIZostawiaPoprzedniPlik) {
+TEST_F(PlikProjektu, NieudanyZapisMowiToIZostawiaPoprzedniPlik) {
     const std::string p = zapisany_pratt("a.V2D");
     otworz(p);
     a.pliki = {katalog.string()};  // a folder cannot be replaced by a file
@@ -206,12 +206,12 @@ TEST_F(Projekt, NieudanyZapisMowiToIZostawiaPoprzedniPlik) {
     EXPECT_TRUE(fs::is_directory(katalog));
 }
 
-TEST_F(Projekt, ZapisBezModeluNicNieRobi) {
+TEST_F(PlikProjektu, ZapisBezModeluNicNieRobi) {
     o.Find(1060);
     EXPECT_TRUE(a.dziennik.empty());
 }
 
-TEST_F(Projekt, ZapisNadIstniejacymPlikiemPytaAPoOdmowiePokazujeOknoZnowu) {
+TEST_F(PlikProjektu, ZapisNadIstniejacymPlikiemPytaAPoOdmowiePokazujeOknoZnowu) {
     const std::string p = zapisany_pratt("a.V2D");
     const std::string stare = bajty(p);
     otworz(p);
@@ -249,7 +249,7 @@ TEST_F(Projekt, ZapisNadIstniejacymPlikiemPytaAPoOdmowiePokazujeOknoZnowu) {
     EXPECT_EQ(a.teksty(), (std::vector<std::string>{pytanie, pytanie, pytanie}));
 }
 
-TEST_F(Projekt, OknaPlikowZaczynajaWFolderzeOstatniegoUdanegoOtwarciaLubZapisu) {
+TEST_F(PlikProjektu, OknaPlikowZaczynajaWFolderzeOstatniegoUdanegoOtwarciaLubZapisu) {
     fs::create_directories(katalog / "x");
     fs::create_directories(katalog / "z");
     const std::string p = zapisany_pratt("x/a.V2D");
@@ -273,7 +273,7 @@ TEST_F(Projekt, OknaPlikowZaczynajaWFolderzeOstatniegoUdanegoOtwarciaLubZapisu) 
     EXPECT_EQ(o._plik_->nazwa, p) << "the name last chosen is still offered";
 }
 
-TEST_F(Projekt, UsuniecieCofnieteZapisujeSieBajtWBajtBezGwiazdkiWTytule) {
+TEST_F(PlikProjektu, UsuniecieCofnieteZapisujeSieBajtWBajtBezGwiazdkiWTytule) {
     const std::string p = zapisany_pratt("most.V2D");
     const std::string stare = bajty(p);
     otworz(p);
@@ -304,7 +304,7 @@ TEST_F(Projekt, UsuniecieCofnieteZapisujeSieBajtWBajtBezGwiazdkiWTytule) {
 
 // A project saved for the first time after some edits keeps its file whatever is undone or
 // redone; the mark of unsaved changes follows the history against the save.
-TEST_F(Projekt, CofniecieZaPierwszyZapisNieZapominaPlikuProjektu) {
+TEST_F(PlikProjektu, CofniecieZaPierwszyZapisNieZapominaPlikuProjektu) {
     a.odpowiedzi = {IDYES};
     o.Find(1070);
     for (const char* x : {"0", "4", "8"}) {
@@ -334,7 +334,7 @@ TEST_F(Projekt, CofniecieZaPierwszyZapisNieZapominaPlikuProjektu) {
     EXPECT_EQ(a.tytul, "Velkora 2D - " + p);
 }
 
-TEST_F(Projekt, PytanieOZapisTylkoPrzyZmianachIKazdaOdpowiedzRobiCoMowi) {
+TEST_F(PlikProjektu, PytanieOZapisTylkoPrzyZmianachIKazdaOdpowiedzRobiCoMowi) {
     const std::string p = zapisany_pratt("most.V2D");
     const std::string pytanie = "Zapisać zmiany w projekcie most.V2D?";
     const struct {
@@ -387,7 +387,7 @@ TEST_F(Projekt, PytanieOZapisTylkoPrzyZmianachIKazdaOdpowiedzRobiCoMowi) {
     EXPECT_TRUE(o.CanClose());
 }
 
-TEST_F(Projekt, EksportCsvProponujeNazweProjektuPytaPrzedZastapieniemIMaWynikiGdySaWazne) {
+TEST_F(PlikProjektu, EksportCsvProponujeNazweProjektuPytaPrzedZastapieniemIMaWynikiGdySaWazne) {
     TCommandEnabler bez_modelu;
     o.Enable(CM_EKSPORT_CSV, bez_modelu);
     EXPECT_FALSE(bez_modelu.wlaczone);
