@@ -118,6 +118,12 @@ int PlatformaQt::Dialog(int szablon, void* rekord, int cyfry) {
     return dialog_szablonu(ramka(), szablon, rekord, cyfry, jednostki_);
 }
 
+int PlatformaQt::DialogZSzablonu(const SzablonDialogu& s, void* rekord, int cyfry) {
+    if (!rekord) return 2;
+    DialogSzablonu d(ramka(), s, rekord, cyfry, jednostki_);
+    return d.wykonaj();
+}
+
 bool PlatformaQt::plik(UstawieniaPliku& s, bool zapis) {
     IkonyPlikow ikony;  // outlives the dialog, which keeps a pointer to it
     QFileDialog d(ramka());

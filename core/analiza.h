@@ -5,7 +5,28 @@
 #include <vector>
 
 #include "core/model.h"
+#include "core/projekt.h"
 #include "core/rzadkie.h"
+
+// One load case as the assembly and the solution see it.
+struct ObciazenieRozwiazania {
+    std::vector<int> ild;  // loaded DOF, model numbering; the later entry on a DOF wins
+    std::vector<float> al;
+    std::vector<float> u;   // forced displacement of each support entry, in the store's order
+    std::vector<int> nset;  // bar with a temperature change
+    std::vector<float> temp;
+    double ciezar = 0.0;  // self-weight multiplied by this; 0: none
+    // Temperature entries grouped by bar, each group in list order: the entries of bar n are
+    // temp_lista[temp_od[n] .. temp_od[n + 1] - 1]. Set by the assembly.
+    std::vector<int> temp_od, temp_lista;
+    double obciazenia = 0.0;  // largest |load| on a DOF, thermal loads included, penalties not
+};
+
+// The store's loads as the one case to analyse.
+ObciazenieRozwiazania obciazenie_magazynu(const Konstrukcja& k);
+// A case of the project as the analysis takes it (forced displacements per support entry).
+ObciazenieRozwiazania obciazenie_przypadku(const Konstrukcja& k, const ObciazeniaPrzypadku& o,
+                                           double ciezar);
 
 // Work area of one analysis. It exists only while the analysis runs. The band, the load vector
 // and every step of the solution are carried in double precision; only the stored results are
@@ -26,13 +47,14 @@ struct Praca {
     // order.
     bool rzadka = false;
     RzadkaMacierz k;
-    Wektor<double> f;     // [1..nq] load vector, then the displacements
+    Wektor<double> f;     // [1..nq] load vector of the first case, then its displacements
     Wektor<double> diag;  // [1..nq] diagonal after assembly, the yardstick for a vanishing pivot
     double cnst = 0.0;    // penalty stiffness of the supports
-    double obciazenia = 0.0;  // largest |load| on a DOF, thermal loads included, penalties not
-    // Temperature entries grouped by bar, each group in list order: the entries of bar n are
-    // temp_lista[temp_od[n] .. temp_od[n + 1] - 1].
-    std::vector<int> temp_od, temp_lista;
+    // The load cases solved with the one factor; the assembly takes the store's loads as the only
+    // one when none is given. Weight densities per material [0..nm-1] for self-weight.
+    std::vector<ObciazenieRozwiazania> przypadki;
+    std::vector<float> gestosc;
+    int biezacy = 0;  // the case whose results also go to the store's f, stressp and react
     // Where a failed analysis stopped: the model's DOF that moves freely (error 1), or the bar,
     // material or cross-section at fault (errors 2, 4, 5).
     int dof_bledu = 0;
@@ -52,13 +74,18 @@ inline constexpr int blad_pole = 5;                // a bar's cross-section has 
 // order already set in w; false when the band would not fit in memory.
 bool utworz_prace(const Model& m, Praca& w, int nbw);
 
-// Assembly into a fresh work area (stiffness, point and temperature loads, penalty supports). Stops
-// with m.blad = 1 at the first bar of zero length (nrblad 2) or with a material or cross-section
-// that is not positive (nrblad 4 or 5), naming it in w.numer_bledu.
+// Assembly into a fresh work area (stiffness, penalty supports, and the first case's point,
+// temperature and self-weight loads into w.f). Stops with m.blad = 1 at the first bar of zero
+// length (nrblad 2) or with a material or cross-section that is not positive (nrblad 4 or 5),
+// naming it in w.numer_bledu.
 void Macierze(Model& m, Praca& w);
-// Solution, stresses, reactions, written to the model only when the solution holds: every node in
-// equilibrium and every result within the range of a float. Otherwise m.blad = 1 with nrblad 1
-// (a mechanism, its DOF in w.dof_bledu) or 3, and the results stay as they were.
+// The load vector of case c into f[1..nq] (work-area order), penalties of the forced
+// displacements included; sets the case's largest load.
+void prawa_strona(const Model& m, Praca& w, std::size_t c, Wektor<double>& f);
+// Solution of every case with one factor, stresses, reactions, written to the model only when
+// every solution holds: every node in equilibrium and every result within the range of a float.
+// Otherwise m.blad = 1 with nrblad 1 (a mechanism, its DOF in w.dof_bledu) or 3, and the results
+// stay as they were. Each case's results go to m.wyniki, the current case's to f, stressp, react.
 void Oblicz(Model& m, Praca& w);
 
 // Pivots against their row's assembled diagonal. At or below prog_zera the pivot is rounding
@@ -99,9 +126,21 @@ struct WynikObliczen {
 // How the system is solved: chosen by the driver by the expected work and memory, or as asked.
 enum class Rozwiazanie { samo, pasmo, rzadkie };
 
+// The load cases of a project for the driver: each with its self-weight factor (0: none), the
+// materials' weight densities, and the case whose results the store's arrays get.
+struct ZadaniePrzypadkow {
+    std::vector<ObciazeniaPrzypadku> obciazenia;
+    std::vector<double> ciezar;
+    std::vector<float> gestosc;
+    int biezacy = 0;
+};
+// The project's cases as an analysis task.
+ZadaniePrzypadkow zadanie_projektu(const Konstrukcja& k, const Projekt& p);
+
 // The analysis driver: widens nbw, runs assembly and solution in a work area that lives only for
-// this call, sets obliczono, blad and nrblad.
-WynikObliczen obliczenia(Model& m, Rozwiazanie sposob = Rozwiazanie::samo);
+// this call, sets obliczono, blad and nrblad. Without a task, the store's loads are the one case.
+WynikObliczen obliczenia(Model& m, Rozwiazanie sposob = Rozwiazanie::samo,
+                         const ZadaniePrzypadkow* zadanie = nullptr);
 
 // The messages of an outcome, in the order they are shown.
 std::vector<std::string> komunikaty_obliczen(const WynikObliczen& w);

@@ -5,28 +5,95 @@
 
 namespace {
 
-// Groups the temperature entries by bar in one pass, so that no bar scans the whole list.
-void grupuj_temperatury(const Model& m, Praca& w) {
-    w.temp_od.assign(static_cast<std::size_t>(m.ne) + 2, 0);
-    w.temp_lista.assign(static_cast<std::size_t>(m.ntel), 0);
-    for (int j = 1; j <= m.ntel; ++j) ++w.temp_od[m.nset[j] + 1];
-    for (int n = 1; n <= m.ne; ++n) w.temp_od[n + 1] += w.temp_od[n];
-    std::vector<int> wolne(w.temp_od.begin(), w.temp_od.end());
-    for (int j = 1; j <= m.ntel; ++j) w.temp_lista[wolne[m.nset[j]]++] = j;
+// Groups a case's temperature entries by bar in one pass, so that no bar scans the whole list.
+void grupuj_temperatury(const Model& m, ObciazenieRozwiazania& c) {
+    const int ntel = static_cast<int>(c.nset.size());
+    c.temp_od.assign(static_cast<std::size_t>(m.ne) + 2, 0);
+    c.temp_lista.assign(static_cast<std::size_t>(ntel), 0);
+    for (int j = 0; j < ntel; ++j) ++c.temp_od[static_cast<std::size_t>(c.nset[j]) + 1];
+    for (int n = 1; n <= m.ne; ++n) c.temp_od[n + 1] += c.temp_od[n];
+    std::vector<int> wolne(c.temp_od.begin(), c.temp_od.end());
+    for (int j = 0; j < ntel; ++j) c.temp_lista[wolne[c.nset[j]]++] = j;
 }
 
 }  // namespace
 
+ObciazenieRozwiazania obciazenie_magazynu(const Konstrukcja& k) {
+    ObciazenieRozwiazania c;
+    if (k.nl > 0) {
+        c.ild.assign(k.ild.data(), k.ild.data() + k.nl);
+        c.al.assign(k.al.data(), k.al.data() + k.nl);
+    }
+    if (k.nd > 0) c.u.assign(k.u.data(), k.u.data() + k.nd);
+    if (k.ntel > 0) {
+        c.nset.assign(k.nset.data(), k.nset.data() + k.ntel);
+        c.temp.assign(k.temp.data(), k.temp.data() + k.ntel);
+    }
+    return c;
+}
+
+ObciazenieRozwiazania obciazenie_przypadku(const Konstrukcja& k, const ObciazeniaPrzypadku& o,
+                                           double ciezar) {
+    ObciazenieRozwiazania c;
+    c.ild = o.ild, c.al = o.al, c.nset = o.nset, c.temp = o.temp;
+    c.ciezar = ciezar;
+    c.u.assign(static_cast<std::size_t>(std::max(k.nd, 0)), 0.0f);
+    for (int i = 1; i <= k.nd; ++i) {
+        const auto it = std::lower_bound(o.dof_wymuszen.begin(), o.dof_wymuszen.end(), k.nu[i]);
+        if (it != o.dof_wymuszen.end() && *it == k.nu[i])
+            c.u[static_cast<std::size_t>(i - 1)] =
+                o.wymuszenia[static_cast<std::size_t>(it - o.dof_wymuszen.begin())];
+    }
+    return c;
+}
+
+void prawa_strona(const Model& m, Praca& w, std::size_t nr, Wektor<double>& f) {
+    ObciazenieRozwiazania& c = w.przypadki[nr];
+    std::fill(f.data(), f.data() + m.nq, 0.0);
+    // the later entry on a DOF wins
+    for (std::size_t i = 0; i < c.ild.size(); ++i) f[w.dof(c.ild[i])] = c.al[i];
+    grupuj_temperatury(m, c);
+    const bool ciezar = c.ciezar != 0.0;
+    for (int n = 1; n <= m.ne; ++n) {
+        const int i1 = m.noc[n][1], i2 = m.noc[n][2], i3 = m.noc[n][3], i4 = m.noc[n][4];
+        const int od = c.temp_od[n], dok = c.temp_od[n + 1];
+        const double g = ciezar && static_cast<std::size_t>(i3) <= w.gestosc.size()
+                             ? static_cast<double>(w.gestosc[static_cast<std::size_t>(i3 - 1)])
+                             : 0.0;
+        if (od == dok && g == 0.0) continue;
+        const double x21 = static_cast<double>(m.x[i2][1]) - m.x[i1][1];
+        const double y21 = static_cast<double>(m.x[i2][2]) - m.x[i1][2];
+        const double el = std::sqrt(x21 * x21 + y21 * y21);
+        const double cs = x21 / el, sn = y21 / el;
+        const int a = w.wezel(i1), b = w.wezel(i2);
+        for (int q = od; q < dok; ++q) {
+            const double ee0 = static_cast<double>(m.pm[i3][2]) * c.temp[c.temp_lista[q]] *
+                               m.pm[i3][1] * m.area[i4];
+            f[2 * a - 1] -= ee0 * cs;
+            f[2 * a] -= ee0 * sn;
+            f[2 * b - 1] += ee0 * cs;
+            f[2 * b] += ee0 * sn;
+        }
+        // Self-weight: the bar's weight gamma * A * L, half at each end, downwards.
+        if (g != 0.0) {
+            const double pol = 0.5 * c.ciezar * g * m.area[i4] * el;
+            f[2 * a] -= pol;
+            f[2 * b] -= pol;
+        }
+    }
+    c.obciazenia = 0.0;
+    for (int i = 1; i <= m.nq; ++i) c.obciazenia = std::max(c.obciazenia, std::fabs(f[i]));
+    for (int i = 1; i <= m.nd; ++i)
+        f[w.dof(m.nu[i])] += w.cnst * c.u[static_cast<std::size_t>(i - 1)];
+}
+
 void Macierze(Model& m, Praca& w) {
     const int nq = m.nq;
     // The band and the load vector come zeroed from the work area (utworz_prace).
+    if (w.przypadki.empty()) w.przypadki.push_back(obciazenie_magazynu(m));
 
     double* const pasmo = w.rzadka ? nullptr : w.s.data();
     const std::size_t nbw = static_cast<std::size_t>(w.nbw_s);
-
-    // the later entry on a DOF wins
-    for (int i = 1; i <= m.nl; ++i) w.f[w.dof(m.ild[i])] = m.al[i];
-    grupuj_temperatury(m, w);
 
     for (int n = 1; n <= m.ne; ++n) {
         const int i1 = m.noc[n][1], i2 = m.noc[n][2], i3 = m.noc[n][3], i4 = m.noc[n][4];
@@ -67,19 +134,7 @@ void Macierze(Model& m, Praca& w) {
             sx[0] += cc, sx[1] += cn;
             sy[0] += nn;
         }
-
-        for (int q = w.temp_od[n]; q < w.temp_od[n + 1]; ++q) {
-            const int j = w.temp_lista[q];
-            const double ee0 =
-                static_cast<double>(m.pm[i3][2]) * m.temp[j] * m.pm[i3][1] * m.area[i4];
-            w.f[2 * a - 1] -= ee0 * cs;
-            w.f[2 * a] -= ee0 * sn;
-            w.f[2 * b - 1] += ee0 * cs;
-            w.f[2 * b] += ee0 * sn;
-        }
     }
-
-    for (int i = 1; i <= nq; ++i) w.obciazenia = std::max(w.obciazenia, std::fabs(w.f[i]));
 
     // The penalty is measured against the stiffest DOF, so every support dominates its row
     // whatever the numbering.
@@ -87,13 +142,10 @@ void Macierze(Model& m, Praca& w) {
     double najwieksza = 0.0;
     for (int i = 1; i <= nq; ++i) najwieksza = std::max(najwieksza, std::fabs(przekatna(i)));
     w.cnst = najwieksza * 100000.0;
-    for (int i = 1; i <= m.nd; ++i) {
-        const int k = w.dof(m.nu[i]);
-        przekatna(k) += w.cnst;
-        w.f[k] += w.cnst * m.u[i];
-    }
+    for (int i = 1; i <= m.nd; ++i) przekatna(w.dof(m.nu[i])) += w.cnst;
     // A row with no stiffness at all is measured against the stiffest one (or against 1 when no
     // bar has any).
     const double najsztywniejszy = najwieksza > 0.0 ? najwieksza : 1.0;
     for (int i = 1; i <= nq; ++i) w.diag[i] = przekatna(i) != 0.0 ? przekatna(i) : najsztywniejszy;
+    prawa_strona(m, w, 0, w.f);
 }

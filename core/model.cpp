@@ -96,6 +96,14 @@ bool te_same(const A& a, const A& b, std::size_t n) {
     return std::memcmp(a.data(), b.data(), n) == 0;
 }
 
+std::size_t bajty_wynikow(const std::vector<WynikPrzypadku>& w) {
+    std::size_t b = 0;
+    for (const WynikPrzypadku& r : w)
+        b +=
+            sizeof r + (r.f.capacity() + r.stressp.capacity() + r.react.capacity()) * sizeof(float);
+    return b;
+}
+
 }  // namespace
 
 Konstrukcja kopia(const Konstrukcja& k, bool z_wynikami) {
@@ -107,6 +115,7 @@ Konstrukcja kopia(const Konstrukcja& k, bool z_wynikami) {
     c.nset = kopia(k.nset), c.temp = kopia(k.temp);
     if (z_wynikami) {
         c.f = kopia(k.f), c.stressp = kopia(k.stressp), c.react = kopia(k.react);
+        c.wyniki = k.wyniki;
     } else {
         // The result arrays keep their sizes, as the rest of the program expects them.
         if (k.f) c.f = wektor(k.f.low(), k.f.high());
@@ -132,7 +141,7 @@ std::size_t bajty(const Konstrukcja& k) {
     return bajty_tablicy(k.x) + bajty_tablicy(k.noc) + bajty_tablicy(k.pm) + bajty_tablicy(k.area) +
            bajty_tablicy(k.nu) + bajty_tablicy(k.u) + bajty_tablicy(k.ild) + bajty_tablicy(k.al) +
            bajty_tablicy(k.nset) + bajty_tablicy(k.temp) + bajty_tablicy(k.f) +
-           bajty_tablicy(k.stressp) + bajty_tablicy(k.react);
+           bajty_tablicy(k.stressp) + bajty_tablicy(k.react) + bajty_wynikow(k.wyniki);
 }
 
 std::string etykieta_dof(int dof) {

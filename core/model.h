@@ -3,8 +3,15 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "core/pom_mac.h"
+
+// One load case's results, 0-based: displacements by DOF, stresses by bar, reactions by support
+// entry.
+struct WynikPrzypadku {
+    std::vector<float> f, stressp, react;
+};
 
 // The truss itself: counts, input arrays and the result arrays sized with them.
 struct Konstrukcja {
@@ -31,6 +38,10 @@ struct Konstrukcja {
     Wektor<float> f;        // [1..nq] displacements after an analysis
     Wektor<float> stressp;  // [1..ne] bar stresses
     Wektor<float> react;    // [1..nd] support reactions
+
+    // The results of every load case of the last analysis, valid with f, stressp and react; the
+    // store's arrays hold what is shown (the current case, a combination or an envelope).
+    std::vector<WynikPrzypadku> wyniki;
 };
 
 // The whole store: the truss plus the analysis and window state kept with it.

@@ -69,7 +69,17 @@ bool utworz_prace_rzadka(const Model& m, Praca& w) {
     return true;
 }
 
-WynikObliczen obliczenia(Model& m, Rozwiazanie sposob) {
+ZadaniePrzypadkow zadanie_projektu(const Konstrukcja& k, const Projekt& p) {
+    ZadaniePrzypadkow z;
+    z.obciazenia = obciazenia_przypadkow(k, p);
+    for (const PrzypadekObciazen& c : p.przypadki)
+        z.ciezar.push_back(c.ciezar_wlasny ? c.wsp_ciezaru : 0.0);
+    z.gestosc = p.ciezar;
+    z.biezacy = p.biezacy;
+    return z;
+}
+
+WynikObliczen obliczenia(Model& m, Rozwiazanie sposob, const ZadaniePrzypadkow* zadanie) {
     WynikObliczen wy;
     // Without an open model, or with counts its arrays do not back, there is nothing to analyse.
     const bool jest_model = m.Pusty == 0 && spojna(m);
@@ -104,6 +114,14 @@ WynikObliczen obliczenia(Model& m, Rozwiazanie sposob) {
         if (!jest_praca) {
             wy.brak_pamieci = true;
             return wy;
+        }
+        if (zadanie) {
+            for (std::size_t c = 0; c < zadanie->obciazenia.size(); ++c)
+                w.przypadki.push_back(
+                    obciazenie_przypadku(m, zadanie->obciazenia[c],
+                                         c < zadanie->ciezar.size() ? zadanie->ciezar[c] : 0));
+            w.gestosc = zadanie->gestosc;
+            w.biezacy = zadanie->biezacy;
         }
         Macierze(m, w);
         wy.czasy.skladanie = zegar.odczyt();

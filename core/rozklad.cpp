@@ -240,7 +240,6 @@ std::unique_ptr<Rozklad> rozloz(Model& m, Praca& w, double prog, int& zero) {
     const std::size_t wyrazy = static_cast<std::size_t>(m.nq) * static_cast<std::size_t>(w.nbw_s);
     std::fill(w.s.data(), w.s.data() + wyrazy, 0.0);
     std::fill(w.f.data(), w.f.data() + m.nq, 0.0);
-    w.obciazenia = 0.0;
     Macierze(m, w);
     r = std::make_unique<RozkladPasma>(w.s.data(), w.diag.data(), nq, w.nbw_s, false);
     r->rozloz(w.f.data(), prog, zero);

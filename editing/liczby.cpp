@@ -47,8 +47,8 @@ int numer_z_pola(const char* tekst) {
     return liczba_calkowita(tekst, n) ? n : 0;
 }
 
-bool liczba_rzeczywista(const char* tekst, float& wartosc) {
-    wartosc = 0.0f;
+bool liczba_rzeczywista(const char* tekst, double& wartosc) {
+    wartosc = 0.0;
     std::string_view bez = bez_odstepow(tekst);
     if (!bez_plusa(bez) || bez.empty()) return false;
     std::string t(bez);
@@ -57,17 +57,24 @@ bool liczba_rzeczywista(const char* tekst, float& wartosc) {
     const auto [koniec, blad] = std::from_chars(t.data(), t.data() + t.size(), d);
     if (koniec != t.data() + t.size()) return false;
     if (blad == std::errc::result_out_of_range) {
-        // In a field of at most twelve characters only an exponent takes a number out of a
-        // double's range: a negative one makes it too small to tell from 0, a positive one too
-        // large for a float.
+        // Only an exponent takes a number out of a double's range: a negative one makes it too
+        // small to tell from 0, a positive one too large for any value of the model.
         const std::size_t e = t.find_first_of("eE");
         if (e == std::string::npos || t[e + 1] != '-') return false;
         d = 0.0;
-    } else if (blad != std::errc{}) {
+    } else if (blad != std::errc{} || !std::isfinite(d)) {
         return false;
     }
-    // Beyond FLT_MAX the float would be infinite; the comparison is false for NaN as well.
-    if (!(std::fabs(d) <= static_cast<double>(FLT_MAX))) return false;
+    wartosc = d;
+    return true;
+}
+
+bool liczba_rzeczywista(const char* tekst, float& wartosc) {
+    wartosc = 0.0f;
+    double d = 0.0;
+    // Beyond FLT_MAX the float would be infinite.
+    if (!liczba_rzeczywista(tekst, d) || !(std::fabs(d) <= static_cast<double>(FLT_MAX)))
+        return false;
     wartosc = static_cast<float>(d);
     return true;
 }

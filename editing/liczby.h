@@ -20,6 +20,8 @@ int numer_z_pola(const char* tekst);
 // and for anything that is not a finite float ("nan", "inf", 1e39): every check of a real field
 // treats that as failing.
 bool liczba_rzeczywista(const char* tekst, float& wartosc);
+// The same in double precision, for factors that are not values of the model (psi, gamma).
+bool liczba_rzeczywista(const char* tekst, double& wartosc);
 
 // Writes a stored value into a text field of `szerokosc` bytes (NUL included) with the given
 // printf format for a double, cut to the field. When the cut text would read back as another

@@ -86,6 +86,9 @@ class Platforma {
     // returns 1 for OK and 2 for cancel. `cyfry` is the number of digits of the model's largest
     // count, which sets how many digits an entity-number field accepts.
     virtual int Dialog(int szablon, void* rekord, int cyfry) = 0;
+    // The same for a template made at run time (lists of the project's load cases, a field for
+    // each case): it and the record live as long as the call.
+    virtual int DialogZSzablonu(const SzablonDialogu&, void*, int) { return 2; }
     // The common open and save dialogs; true when a name was chosen (it is left in s.nazwa).
     virtual bool OknoOtworz(UstawieniaPliku& s) = 0;
     virtual bool OknoZapisz(UstawieniaPliku& s) = 0;

@@ -67,7 +67,11 @@ int Atrapa::MessageBox(const std::string& tekst, const std::string& tyt, Ikona i
 }
 
 int Atrapa::Dialog(int id, void* rekord, int cyfry) {
-    const SzablonDialogu& s = szablon(id);
+    return DialogZSzablonu(szablon(id), rekord, cyfry);
+}
+
+int Atrapa::DialogZSzablonu(const SzablonDialogu& s, void* rekord, int cyfry) {
+    const int id = s.id;
     dziennik.push_back("dialog " + std::to_string(id));
     Pokaz p{id, {}, {}, 2};
     // The controls as the dialog opens: each shows its field.
