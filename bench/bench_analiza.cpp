@@ -201,7 +201,7 @@ void BM_Pasmo_nasze(benchmark::State& state, Przypadek p) {
         state.ResumeTiming();
         // As the analysis factors it: the own elimination or, for a wide band, LAPACK's Cholesky.
         if (!rozwiaz_pasmo(u.s.get(), u.f.data(), u.w.diag.data(), u.nq, u.nbw, prog_zera)) {
-            state.SkipWithError("zerowy piwot");
+            state.SkipWithError("zerowy element główny");
             return;
         }
         benchmark::ClobberMemory();

@@ -119,7 +119,7 @@ struct WynikObliczen {
     struct {
         double kolejnosc = 0, skladanie = 0, rozklad = 0, reszta = 0;
     } czasy;
-    const char* metoda = "";  // how the system was solved: "pasmo", "pasmo Cholesky", "rzadko"
+    const char* metoda = "";  // the matrix solved: "pasmowa", "pasmowa (Cholesky'ego)", "rzadka"
     bool sukces() const { return wykonano && blad == 0 && !brak_pamieci; }
 };
 

@@ -128,7 +128,9 @@ WynikObliczen obliczenia(Model& m, Rozwiazanie sposob, const ZadaniePrzypadkow* 
         if (m.blad == 0) Oblicz(m, w);
         wy.czasy.rozklad = w.czas_rozkladu;
         wy.czasy.reszta = zegar.odczyt() - w.czas_rozkladu;
-        wy.metoda = rzadko ? "rzadko" : cholesky_dla(w.nbw_s) ? "pasmo Cholesky" : "pasmo";
+        wy.metoda = rzadko                  ? "rzadka"
+                    : cholesky_dla(w.nbw_s) ? "pasmowa (Cholesky'ego)"
+                                            : "pasmowa";
         if (m.blad == 0) m.obliczono = 1;
         wy.blad = m.blad;
         wy.nrblad = m.nrblad;

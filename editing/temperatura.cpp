@@ -10,7 +10,7 @@ namespace {
 
 const char* const zly_pret = "Zły numer pręta";
 const char* const nie_liczba = "Przyrost temperatury nie jest liczbą";
-const char* const brak = "W tym pręcie nie ma zmiany temperatury..";
+const char* const brak = "W tym pręcie nie ma zmiany temperatury.";
 
 // Entries of bar n, the number lying anywhere in the int range.
 int na_precie(const Model& m, int n) {

@@ -152,7 +152,7 @@ std::string tekst_csv(const Konstrukcja& k, bool wyniki, DialektCsv d, UkladJedn
         c.liczba(k.pm[i][2]);
         c.koniec_wiersza();
     }
-    c.sekcja("Przekroje", {"Nr przekroju", j("Powierzchnia", W::pole)});
+    c.sekcja("Przekroje", {"Nr przekroju", j("Pole przekroju", W::pole)});
     for (int i = 1; i <= k.na; ++i) {
         c.liczba(i);
         c.liczba(k.area[i]);

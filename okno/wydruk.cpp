@@ -23,9 +23,9 @@ struct Format {
 Format format(FormatObrazu f) {
     switch (f) {
         case FormatObrazu::svg:
-            return {"Rysunek SVG (*.svg)|*.svg|", "svg"};
+            return {"Obraz SVG (*.svg)|*.svg|", "svg"};
         case FormatObrazu::pdf:
-            return {"Dokument PDF (*.pdf)|*.pdf|", "pdf"};
+            return {"Obraz PDF (*.pdf)|*.pdf|", "pdf"};
         case FormatObrazu::png:
             break;
     }

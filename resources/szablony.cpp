@@ -210,7 +210,8 @@ std::map<int, SzablonDialogu> zbuduj() {
                 rzecz(8807, "Pole przekroju słupków", 7, VELKORA_POLE(Z, a_slup)),
                 rzecz(8808, "Pole przekroju krzyżulców", 8, VELKORA_POLE(Z, a_krz)),
                 lista(8809, "Podpory", 9, VELKORA_STAN(Z, podpory),
-                      "przegubowa i przesuwna|dwie przegubowe"),
+                      "przegubowo-nieprzesuwna i przegubowo-przesuwna|"
+                      "dwie przegubowo-nieprzesuwne"),
                 napis("Wspornik jest utwierdzony w obu węzłach przy ścianie.", 10, 1),
                 rzecz(8810, "Siła w węźle (dodatnia w dół)", 11, VELKORA_POLE(Z, p)),
                 lista(8811, "Obciążony pas", 12, VELKORA_STAN(Z, pas), "górny|dolny")}};

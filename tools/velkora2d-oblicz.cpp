@@ -31,8 +31,9 @@ void uzycie(std::FILE* s) {
         "            reakcja,<stopień swobody>,<reakcja>\n"
         "          Wiersze sila następują po wierszach element; pozostałe rodzaje wierszy\n"
         "          są takie jak we wcześniejszych wersjach.\n"
-        "  --czasy na standardowe wyjście błędów: czas porządkowania węzłów, składania,\n"
-        "          rozkładu macierzy i reszty obliczeń oraz sposób rozwiązania układu\n",
+        "  --czasy wypisuje na standardowe wyjście błędów czas porządkowania węzłów,\n"
+        "          składania, rozkładu macierzy i reszty obliczeń oraz rodzaj macierzy\n"
+        "          (pasmowa, pasmowa (Cholesky'ego) albo rzadka)\n",
         s);
     std::fputs(opis_obrazow, s);
     std::fputs(
@@ -161,10 +162,10 @@ int main(int argc, char** argv) {
     const WynikObliczen w = obliczenia(m);
     if (czasy && w.wykonano)
         std::fprintf(stderr,
-                     "Czasy [s]: porządkowanie węzłów %.3f, składanie %.3f, rozkład %.3f (%s), "
-                     "reszta %.3f\n",
-                     w.czasy.kolejnosc, w.czasy.skladanie, w.czasy.rozklad, w.metoda,
-                     w.czasy.reszta);
+                     "Czasy [s]: porządkowanie węzłów %.3f, składanie %.3f, rozkład %.3f, "
+                     "reszta %.3f; macierz %s\n",
+                     w.czasy.kolejnosc, w.czasy.skladanie, w.czasy.rozklad, w.czasy.reszta,
+                     w.metoda);
     if (!w.sukces()) {
         for (const std::string& k : komunikaty_obliczen(w)) std::fprintf(stderr, "%s\n", k.c_str());
         return kod_obliczenia;

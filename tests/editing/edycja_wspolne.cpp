@@ -100,8 +100,8 @@ void KomendyEdycji::wykonaj(const Scenariusz& s) {
         {{51695, "Pole przekroju używane jest przez element"}, "Usuwanie pola przekroju"},
         {{51694, "W tym węźle nie ma podpór.."}, "Usuwanie podpór"},
         {{51696, "W tym węźle nie ma sił.."}, "Usuwanie sił"},
-        {{52102, "W tym pręcie nie ma zmiany temperatury.."}, "Zmiana temperatury"},
-        {{52103, "W tym pręcie nie ma zmiany temperatury.."}, "Usuwanie zmian temperatury"},
+        {{52102, "W tym pręcie nie ma zmiany temperatury."}, "Zmiana temperatury"},
+        {{52103, "W tym pręcie nie ma zmiany temperatury."}, "Usuwanie zmian temperatury"},
     };
     SCOPED_TRACE(s.nazwa);
     zbuduj(m, s.przed);

@@ -113,9 +113,9 @@ TEST_F(Zmien, KazdaZmianaZapisujeAlboOdrzucaZeWszystkimiKomunikatami) {
              {numer("4"), ok({{8620, "1"}}), anuluj}, {}, b, 1),
         // Temperature: the bar's last entry; typing another bar moves it there.
         scen("temperature of a bar without", b, 52102, {numer("2")},
-             {"W tym pręcie nie ma zmiany temperatury.."}, b, 1),
+             {"W tym pręcie nie ma zmiany temperatury."}, b, 1),
         scen("temperature prompt closed", b, 52102, {anuluj},
-             {"W tym pręcie nie ma zmiany temperatury.."}, b, 1),
+             {"W tym pręcie nie ma zmiany temperatury."}, b, 1),
         scen("temperature, last of two, moved to bar 5", baza_z([](Opis& o) {
                  o.temperatury = {{3, 20.0f}, {7, -15.0f}, {3, 5.0f}};
              }),

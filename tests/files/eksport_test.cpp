@@ -98,14 +98,14 @@ TEST(EksportCsv, ObaDialektyCzytaScislyCzytnikDoKazdejWartosciModeluZJednostkami
         DialektCsv dialekt;
         UkladJednostek jednostki;
         bool wyniki;
-        const char *naprezenie, *sila, *alfa;
+        const char *naprezenie, *sila, *alfa, *pole;
     } przypadki[] = {
         {DialektCsv::przecinki, UkladJednostek::brak, true, "Naprężenie", "Siła osiowa",
-         "Wsp. rozszerzalności cieplnej"},
+         "Wsp. rozszerzalności cieplnej", "Pole przekroju"},
         {DialektCsv::arkusz, UkladJednostek::N_mm, true, "Naprężenie [N/mm²]", "Siła osiowa [N]",
-         "Wsp. rozszerzalności cieplnej [1/K]"},
+         "Wsp. rozszerzalności cieplnej [1/K]", "Pole przekroju [mm²]"},
         {DialektCsv::przecinki, UkladJednostek::kN_m, false, nullptr, nullptr,
-         "Wsp. rozszerzalności cieplnej [1/K]"},
+         "Wsp. rozszerzalności cieplnej [1/K]", "Pole przekroju [m²]"},
     };
     for (const auto& p : przypadki) {
         const bool arkusz = p.dialekt == DialektCsv::arkusz;
@@ -169,6 +169,7 @@ TEST(EksportCsv, ObaDialektyCzytaScislyCzytnikDoKazdejWartosciModeluZJednostkami
                   (std::vector<std::string>{"Węzły", "Pręty", "Materiały", "Przekroje", "Podpory",
                                             "Obciążenia", "Zmiany temperatury"}));
         EXPECT_EQ(d[2].naglowek[2], p.alfa);
+        EXPECT_EQ(d[3].naglowek, (Rekord{"Nr przekroju", p.pole}));
         sprawdz(d[0], {{1, 0, 0}, {2, 8, 0}, {3, 4, 3}});
         sprawdz(d[1], {{1, 1, 2, 1, 1}, {2, 1, 3, 1, 2}, {3, 2, 3, 1, 1}});
         sprawdz(d[2], {{1, 2.1e8f, 1.2e-5f}});

@@ -116,6 +116,7 @@ TEST_F(Analizator, ExitCodeAndMessagesTellWhatHappened) {
         {{dobry}, 0, "Naprężenie", ""},
         {{"--csv", dobry}, 0, "element,1,", ""},
         {{"--czasy", dobry}, 0, "Naprężenie", "Czasy [s]: porządkowanie węzłów "},
+        {{"--czasy", dobry}, 0, "Naprężenie", "; macierz pasmowa\n"},
         {{"--help"}, 0, "Użycie", ""},
         {{folder + "/brak.V2D"}, 2, "", "Nie można otworzyć pliku"},
         {{folder + "/smieci.V2D"}, 2, "", "Nie można otworzyć pliku"},
