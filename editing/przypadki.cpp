@@ -6,6 +6,7 @@
 #include "design/kombinacje.h"
 #include "editing/dialog_dynamiczny.h"
 #include "editing/edycja.h"
+#include "editing/tablice.h"
 
 namespace {
 
@@ -54,13 +55,12 @@ bool _OKNO_::edytuj_przypadek(PrzypadekObciazen& c, int numer) {
         DialogDynamiczny d(3300, "Przypadek obciążeń " + std::to_string(numer), 240);
         const int nazwa = d.edycja(8500, "Nazwa", c.nazwa, 60);
         const int rodzaj = d.lista(8501, "Rodzaj", {"stałe (G)", "zmienne (Q)"}, c.zmienny);
-        const int kategoria =
-            d.lista(8502, "Kategoria (zmienne)", nazwy_kategorii(), c.kategoria);
+        const int kategoria = d.lista(8502, "Kategoria (zmienne)", nazwy_kategorii(), c.kategoria);
         const Psi tab = psi_z_tablicy(static_cast<Kategoria>(c.kategoria));
         const bool wlasne_psi =
             c.zmienny && (c.psi0 != tab.psi0 || c.psi1 != tab.psi1 || c.psi2 != tab.psi2);
-        const int wlasne = d.wybor(8503, "Własne współczynniki ψ (inne niż dla kategorii)",
-                                   wlasne_psi);
+        const int wlasne =
+            d.wybor(8503, "Własne współczynniki ψ (inne niż dla kategorii)", wlasne_psi);
         const int psi0 = d.edycja(8504, "ψ0", liczba(c.psi0), 24);
         const int psi1 = d.edycja(8505, "ψ1", liczba(c.psi1), 24);
         const int psi2 = d.edycja(8506, "ψ2", liczba(c.psi2), 24);
@@ -147,8 +147,8 @@ void _OKNO_::Cm_prz_usun() {
     if (model.Pusty != 0 || projekt.przypadki.size() < 2) return;
     const int b = projekt.biezacy;
     const std::string& nazwa = projekt.przypadki[static_cast<std::size_t>(b)].nazwa;
-    if (port.MessageBox("Usunąć przypadek „" + nazwa + "” razem z jego obciążeniami?",
-                        "Velkora 2D", Ikona::pytajnik, Przyciski::tak_nie) != IDYES)
+    if (port.MessageBox("Usunąć przypadek „" + nazwa + "” razem z jego obciążeniami?", "Velkora 2D",
+                        Ikona::pytajnik, Przyciski::tak_nie) != IDYES)
         return;
     // The neighbour becomes current first; then the case, now outside the store, goes.
     const int nastepny = b > 0 ? b - 1 : 1;

@@ -5,13 +5,16 @@ namespace {
 struct Uklad {
     const char *sila, *dlugosc, *naprezenie, *pole;
     const char* nazwa;
+    const char* ciezar;
 };
 
 // Indexed by UkladJednostek.
 constexpr Uklad uklady[liczba_ukladow] = {
-    {"", "", "", "", "brak"},           {"kN", "cm", "kN/cm²", "cm²", "kN_cm"},
-    {"kN", "m", "kN/m²", "m²", "kN_m"}, {"N", "mm", "N/mm²", "mm²", "N_mm"},
-    {"N", "m", "N/m²", "m²", "N_m"},
+    {"", "", "", "", "brak", ""},
+    {"kN", "cm", "kN/cm²", "cm²", "kN_cm", "kN/cm³"},
+    {"kN", "m", "kN/m²", "m²", "kN_m", "kN/m³"},
+    {"N", "mm", "N/mm²", "mm²", "N_mm", "N/mm³"},
+    {"N", "m", "N/m²", "m²", "N_m", "N/m³"},
 };
 
 const Uklad& uklad(UkladJednostek u) {
@@ -37,6 +40,8 @@ const char* jednostka(UkladJednostek u, Wielkosc w) {
             return "1/K";
         case Wielkosc::temperatura:
             return "K";
+        case Wielkosc::ciezar:
+            return j.ciezar;
         case Wielkosc::brak:
             break;
     }

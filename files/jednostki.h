@@ -14,6 +14,7 @@ enum class Wielkosc {
     pole,            // cross-section areas
     rozszerzalnosc,  // the thermal coefficient, 1/K
     temperatura,     // temperature changes, K
+    ciezar,          // weight densities: force per length cubed
 };
 
 // The systems offered, in the order the units dialog lists them.

@@ -46,6 +46,20 @@ inline constexpr int CM_N_SIL = 52214;           // Widok, "S&iły osiowe"
 inline constexpr int CM_JEDNOSTKI = 52215;       // Widok, "&Jednostki..."
 inline constexpr int CM_EKSPORT_CSV = 52321;     // Plik, Eksport, "&CSV..."
 inline constexpr int CM_EKSPORT_ARKUSZ = 52322;  // Plik, Eksport, "CSV dla &arkusza..."
+// Load cases, combinations and which results are shown.
+inline constexpr int CM_PRZ_NOWY = 52401;         // Przypadki, "&Nowy przypadek..."
+inline constexpr int CM_PRZ_WLASCIWOSCI = 52402;  // "&Właściwości przypadku..."
+inline constexpr int CM_PRZ_KOPIUJ = 52403;       // "&Kopiuj przypadek"
+inline constexpr int CM_PRZ_USUN = 52404;         // "&Usuń przypadek"
+inline constexpr int CM_PRZ_BIEZACY = 52405;      // "&Bieżący przypadek..."
+inline constexpr int CM_PRZ_NASTEPNY = 52406;     // "Na&stępny przypadek"
+inline constexpr int CM_PRZ_POPRZEDNI = 52407;    // "Po&przedni przypadek"
+inline constexpr int CM_CIEZAR_MAT = 52408;       // "&Ciężar objętościowy materiału..."
+inline constexpr int CM_KOMBINACJE = 52410;       // "Ko&mbinacje..."
+inline constexpr int CM_KOMB_WLASNA = 52411;      // "Kombinacja wł&asna..."
+inline constexpr int CM_KOMB_USUN = 52412;        // "Usuń kombinac&ję własną..."
+inline constexpr int CM_KOMB_LISTA = 52413;       // "&Lista kombinacji"
+inline constexpr int CM_POKAZ_WYNIKI = 52414;     // "P&okaż wyniki..."
 // Keys the main view answers.
 inline constexpr int VK_ESCAPE = 0x1B;
 inline constexpr int VK_R = 0x52;
@@ -64,6 +78,7 @@ class _OKNO_ {
 
     UchwytOkna dd = 0;  // the latest input-data window, valid while model.id is 1
     UchwytOkna oo = 0;  // the latest results window, valid while model.iw is 1
+    UchwytOkna kk = 0;  // the list of combinations, 0 while none is open
     std::unique_ptr<_WSP_> wsp;
     Kolor knapr[201];             // stress palette
     std::string pokazany_tytul_;  // the caption last given to the frame
@@ -172,8 +187,17 @@ class _OKNO_ {
 
     // Discards the open model and closes the table windows it had.
     void Zwol_pam();
-    // Runs the analysis and reports its failures.
+    // Runs the analysis of every load case and reports its failures.
     void obliczenia();
+    // The store's results made to show `pokaz` (after an analysis, or another choice of what is
+    // shown, or another current case); the open tables repaint.
+    void pokaz_wyniki();
+    // The results no longer hold for the project as it is: tables closed, results invalid.
+    void uniewaznij_wyniki();
+    // What the view shows, in one line; empty where that needs no saying.
+    std::string tytul_wynikow() const;
+    // The results window of the envelope.
+    std::unique_ptr<OknoTabeli> tabela_obwiedni();
     void Pasek_kol();
 
     // Sets the frame caption.
@@ -186,6 +210,8 @@ class _OKNO_ {
     void zamknij_tabele() {
         if (model.iw == 1) port.ZniszczOknoTabeli(oo);
         if (model.id == 1) port.ZniszczOknoTabeli(dd);
+        if (kk != 0) port.ZniszczOknoTabeli(kk);
+        kk = 0;
     }
     // Digits of the model's largest count: entity-number fields accept that many.
     int cyfry() const;
@@ -267,6 +293,27 @@ class _OKNO_ {
     void Ce_z_temp(TCommandEnabler& ce);
     void Cm_u_temp();
     void Ce_u_temp(TCommandEnabler& ce);
+    // Przypadki
+    void Cm_prz_nowy();
+    void Cm_prz_wlasciwosci();
+    void Cm_prz_kopiuj();
+    void Cm_prz_usun();
+    void Cm_prz_biezacy();
+    void Cm_prz_nastepny();
+    void Cm_prz_poprzedni();
+    void Ce_prz_jest_model(TCommandEnabler& ce);
+    void Ce_prz_wiele(TCommandEnabler& ce);
+    void Cm_ciezar_materialu();
+    void Cm_kombinacje();
+    void Cm_kombinacja_wlasna();
+    void Cm_usun_kombinacje_wlasna();
+    void Ce_kombinacje_wlasne(TCommandEnabler& ce);
+    void Cm_lista_kombinacji();
+    void Cm_pokaz_wyniki();
+    // The case's dialog until its entries are valid (case `numer` from 1); false if cancelled.
+    bool edytuj_przypadek(PrzypadekObciazen& c, int numer);
+    // Makes case n (from 0) current: its loads come into the store.
+    void wybierz_przypadek(int n);
     // Obliczenia
     void Cm_ODSWIEZ();
     void Cm_stat();

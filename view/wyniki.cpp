@@ -151,5 +151,10 @@ bool _WYNIKI_::CanClose() {
 void _OKNO_::Cm_Wyniki() {
     if (model.Pusty != 0) return;
     model.iw = 1;
-    oo = port.UtworzOknoTabeli(std::make_unique<_WYNIKI_>(model, port, jednostki));
+    // The envelope has two values of each result and the combinations they come from.
+    if (pokaz.rodzaj == PokazWynikow::obwiednia && model.obliczono == 1 &&
+        model.wyniki.size() == projekt.przypadki.size())
+        oo = port.UtworzOknoTabeli(tabela_obwiedni());
+    else
+        oo = port.UtworzOknoTabeli(std::make_unique<_WYNIKI_>(model, port, jednostki));
 }

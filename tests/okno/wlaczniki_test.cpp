@@ -30,8 +30,12 @@ TEST(Wlaczniki, KazdaRegulaDostepnosciPolecen) {
     Atrapa a;
     _OKNO_ o(a);
     const std::set<int> zawsze = {1070, 1020, 1040, 1010, 51699, 51700, 1240, 52301};
+    // With a model, the load cases' commands but those that need a second case or a
+    // combination of the user's own.
+    const std::set<int> przypadki = {52401, 52402, 52403, 52408, 52410, 52411, 52413, 52414};
     auto oraz = [&](std::set<int> s) {
         s.insert(zawsze.begin(), zawsze.end());
+        if (o.model.Pusty == 0) s.insert(przypadki.begin(), przypadki.end());
         return s;
     };
     EXPECT_EQ(wlaczone(o), oraz({51697}));
@@ -48,6 +52,7 @@ TEST(Wlaczniki, KazdaRegulaDostepnosciPolecen) {
                           .podpory = {{1, 0}, {2, 0}, {4, 0}},
                           .sily = {{6, -1}},
                           .temperatury = {{2, 10}}};
+    o.model.Pusty = 0;
     std::set<int> pelny = oraz({52001, 1060,  51698, 52604, 51684, 51685, 51682, 51683, 51686,
                                 51687, 1150,  1160,  51690, 1170,  51688, 51689, 51693, 51695,
                                 51691, 51692, 51694, 51696, 1140,  52101, 52102, 52103});

@@ -79,6 +79,7 @@ class Atrapa : public Platforma {
     int MessageBox(const std::string& tekst, const std::string& tytul, Ikona ikona,
                    Przyciski przyciski) override;
     int Dialog(int szablon, void* rekord, int cyfry) override;
+    int DialogZSzablonu(const SzablonDialogu& s, void* rekord, int cyfry) override;
     bool OknoOtworz(UstawieniaPliku& s) override;
     bool OknoZapisz(UstawieniaPliku& s) override;
     void Odswiez() override;
