@@ -43,11 +43,12 @@ QString z_utf8(const std::string& t) {
     return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
 }
 
-// Wide enough for the characters the edit takes and for the text it was given, within reason.
-int szerokosc_pola(const QLineEdit* e) {
+// Wide enough for the `znaki` characters the edit takes and for the text it was given, within
+// reason.
+int szerokosc_pola(const QLineEdit* e, int znaki) {
     const QFontMetrics m = e->fontMetrics();
     const int zero = m.horizontalAdvance(QLatin1Char('0'));
-    const int tekst = std::max(zero * std::clamp(e->maxLength(), 4, 14),
+    const int tekst = std::max(zero * std::clamp(znaki, 4, 14),
                                m.horizontalAdvance(e->text()) + 1);  // and the cursor after it
     // The frame and margins around the text: what the edit's own size hint adds to its
     // 17 characters.
@@ -85,8 +86,11 @@ DialogSzablonu::DialogSzablonu(QWidget* rodzic, const SzablonDialogu& s, void* r
             case Rodzaj::edycja: {
                 auto* e = new QLineEdit(this);
                 const QString t = zwiazana ? z_utf8(czytaj_pole(rekord, k.pole)) : QString();
-                // What the program wrote is shown whole; typing stops at the limit.
-                e->setMaxLength(std::max<int>(limit_kontrolki(k, cyfry), t.size()));
+                // What the program wrote is shown whole; typing stops at the limit, but for a
+                // real number, which is refused as the dialog closes when it is too long: a
+                // limit would cut a pasted number without a word.
+                const int limit = limit_kontrolki(k, cyfry);
+                if (!k.rzeczywista) e->setMaxLength(std::max<int>(limit, t.size()));
                 if (k.cyfry)
                     e->setValidator(
                         new QRegularExpressionValidator(QRegularExpression("[0-9]*"), e));
@@ -96,7 +100,8 @@ DialogSzablonu::DialogSzablonu(QWidget* rodzic, const SzablonDialogu& s, void* r
                 // A long text shows its start: the end of "-240370096.000000" would read as a
                 // positive number.
                 e->setCursorPosition(0);
-                e->setFixedWidth(szerokosc_pola(e));
+                // A real number reads in a dozen characters; longer text widens the edit.
+                e->setFixedWidth(szerokosc_pola(e, k.rzeczywista ? 12 : limit));
                 if (*k.tekst) {
                     auto* l = new QLabel(etykieta(k), this);
                     l->setBuddy(e);
@@ -203,7 +208,7 @@ void DialogSzablonu::przepisz_do_rekordu() {
         if (b.k->rodzaj == Rodzaj::edycja) {
             const QString nowy = static_cast<QLineEdit*>(b.w)->text();
             // Text left as shown keeps its bytes, even where they were not valid UTF-8.
-            if (nowy != z_utf8(dawny)) t = nowy.toStdString();
+            if (nowy != z_utf8(dawny)) t = tekst_do_rekordu(*b.k, nowy.toStdString());
         }
         do_pola(pole, p.szerokosc, t);
     }

@@ -13,8 +13,9 @@ class QAbstractButton;
 class QLabel;
 
 // One modal dialog over a transfer record: each bound control shows its field when the dialog
-// opens, and OK copies every bound control back, cut to its field. Any other end leaves the
-// record as it was. Controls carry their template id as object name.
+// opens, and OK copies every bound control back (a real number too long for its field as the
+// empty text, see tekst_do_rekordu). Any other end leaves the record as it was. Controls carry
+// their template id as object name.
 class DialogSzablonu : public QDialog {
   public:
     // Labels of values name their units in the system `jednostki`.
