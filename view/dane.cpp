@@ -166,7 +166,7 @@ Kolumny kolumny(const Model& m, Powierzchnia& dc, const Naglowki& n) {
     dolicz(k.przekroje);
     if (m.ntel > 0) {
         k.temperatury[0] = {5, skrajne<C>(m.nset, m.ntel).szerokosc(dc, "%d"),
-                            naglowek({"Nr węzła"})};
+                            naglowek({"Nr pręta"})};
         k.temperatury[1] = {100, skrajne<R>(m.temp, m.ntel).szerokosc(dc, f_wartosci),
                             naglowek({n.temperatura})};
         dolicz(k.temperatury);
@@ -224,7 +224,7 @@ void _DANE_::Paint(Powierzchnia& dc, int od_y, int do_y) {
         napis(k.sily[0].x, 20 * u.s4 + 245, "Nr węzła");
         napis(k.sily[1].x, 20 * u.s4 + 245, n.sila.c_str());
         if (temperatury) {
-            napis(k.temperatury[0].x, 20 * u.s5 + 285, "Nr węzła");
+            napis(k.temperatury[0].x, 20 * u.s5 + 285, "Nr pręta");
             napis(k.temperatury[1].x, 20 * u.s5 + 285, n.temperatura.c_str());
         }
         napis(k.przekroje[0].x, 20 * u.s6 + u.t + 285, "Nr przekroju");

@@ -95,6 +95,8 @@ TEST_F(Dane, TemperaturyWchodzaPrzedPrzekrojeIPrzesuwajaJeZDodatkowaKreska) {
     przyklad(2, 0.0004f);
     _DANE_ t(o.model);
     maluj(t);
+    // The temperature table lists bars, and says so.
+    EXPECT_TRUE(jest(dc, "Nr pręta", 5, 485));
     EXPECT_TRUE(jest(dc, "Przyrost temperatury", 100, 485));
     EXPECT_TRUE(jest(dc, "2", 5, 535));
     EXPECT_TRUE(jest(dc, "  40.000", 100, 535));
