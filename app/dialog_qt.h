@@ -46,6 +46,11 @@ int dialog_szablonu(QWidget* rodzic, int id, void* rekord, int cyfry,
 int okno_komunikatu(QWidget* rodzic, const std::string& tekst, const std::string& tytul,
                     Ikona ikona, Przyciski przyciski);
 
+// The width a window needs for the window manager to show the whole of its title `tytul`: the
+// title in the platform's title font, bold as most title bars draw it, and room for the icon,
+// the buttons and the frame's margins.
+int szerokosc_na_tytul(const QWidget* w, const QString& tytul);
+
 // Copies text into a field of `szerokosc` bytes: at most szerokosc - 1 bytes and a NUL, never
 // splitting a UTF-8 character.
 void do_pola(char* pole, int szerokosc, const std::string& tekst);

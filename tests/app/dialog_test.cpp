@@ -5,12 +5,14 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QStyle>
 #include <array>
 #include <cstring>
 #include <utility>
@@ -324,6 +326,33 @@ TEST(Dialogi, ARealNumberTooLongForItsFieldArrivesEmptyNeverCut) {
         [&] { return dialog_szablonu(nullptr, 3020, &w, 3); });
     EXPECT_STREQ(w.x, "");
     EXPECT_EQ(w.y, zmiesci);
+}
+
+// What a window's title needs at the least: its text in the platform's title font, bold as
+// title bars draw it, and three buttons each as wide as the bar is high.
+int najmniej_na_tytul(const QWidget* w, const QString& tytul) {
+    QFont f = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    f.setBold(true);
+    return QFontMetrics(f).horizontalAdvance(tytul) +
+           3 * w->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, w);
+}
+
+TEST(Dialogi, EveryDialogAndMessageBoxIsWideEnoughForItsWholeTitle) {
+    for (int id : identyfikatory_szablonow()) {
+        Rekord r = wypelniony(szablon(id));
+        DialogSzablonu d(nullptr, szablon(id), r.b.data(), 3);
+        EXPECT_GE(d.width(), najmniej_na_tytul(&d, d.windowTitle())) << szablon(id).tytul;
+    }
+    for (Przyciski p : {Przyciski::ok, Przyciski::tak_nie})
+        z_modalnym(
+            [](QWidget* m) {
+                EXPECT_GE(m->width(), najmniej_na_tytul(m, m->windowTitle()));
+                klawisz(m, Qt::Key_Escape);
+            },
+            [&] {
+                return okno_komunikatu(nullptr, "Brak", "Błąd operacji dyskowej", Ikona::wykrzyknik,
+                                       p);
+            });
 }
 
 TEST(Dialogi, AnUnknownTemplateShowsNothingAndCancels) {
