@@ -1,4 +1,5 @@
 #include "editing/liczby.h"
+#include "editing/rekordy.h"
 
 #include <gtest/gtest.h>
 
@@ -90,6 +91,13 @@ TEST(LiczbyPol, WartoscWpisanaDoPolaCzytaSieTakJakZapisana) {
         wpisz_wartosc(pole, p.szerokosc, p.format, p.wartosc);
         EXPECT_STREQ(pole, p.tekst) << p.format << " " << p.wartosc;
     }
+    // Nor does a command's text go into a field cut: a field it does not fit is left empty.
+    char pole[12];
+    volatile double duza = 123456789.0;  // "123456789.000000"
+    wpisz(pole, "%f", static_cast<double>(duza));
+    EXPECT_STREQ(pole, "");
+    wpisz(pole, "%f", 0.5);
+    EXPECT_STREQ(pole, "0.500000");
 }
 
 // The tables' quick test, against printing with printf and measuring the text.
