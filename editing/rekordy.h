@@ -10,9 +10,9 @@
 inline constexpr int szer_numeru = 12;
 // Statistics values are shown whole: "%f" of the largest float takes 47 characters.
 inline constexpr int szer_wartosci_stat = 48;
-// A real typed into a field is kept whole: the shortest exact text of any float takes at most 15
-// characters ("-1.17549435e-38"), and a number written out in full as the user guide does it, or
-// "%f" of a stored value, has room beyond that.
+// A real typed into a field is kept whole: an exact text of any float (tekst_dokladny) takes at
+// most 16 characters, and a number written out in full as the user guide does it, or "%f" of a
+// stored value, has room beyond that.
 inline constexpr int szer_liczby = 24;
 
 struct d_dane_pods {
