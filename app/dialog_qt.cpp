@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QSpacerItem>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cstdint>
@@ -43,19 +46,41 @@ QString z_utf8(const std::string& t) {
     return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
 }
 
-// Wide enough for the characters the edit takes and for the text it was given, within reason.
-int szerokosc_pola(const QLineEdit* e) {
+// Wide enough for the `znaki` characters the edit takes and for the text it was
+// given, within reason.
+int szerokosc_pola(const QLineEdit* e, int znaki) {
     const QFontMetrics m = e->fontMetrics();
     const int zero = m.horizontalAdvance(QLatin1Char('0'));
-    const int tekst = std::max(zero * std::clamp(e->maxLength(), 4, 14),
+    const int tekst = std::max(zero * std::clamp(znaki, 4, 14),
                                m.horizontalAdvance(e->text()) + 1);  // and the cursor after it
-    // The frame and margins around the text: what the edit's own size hint adds to its
-    // 17 characters.
+    // The frame and margins around the text: what the edit's own size hint adds
+    // to its 17 characters.
     const int ramka = e->sizeHint().width() - 17 * m.horizontalAdvance(QLatin1Char('x'));
     return std::min(tekst, zero * 40) + std::max(ramka, 0);
 }
 
+// A message box fits itself to its text: a short text under a long title would
+// cut the title.
+void szeroki_na_tytul(QMessageBox& box) {
+    auto* siatka = qobject_cast<QGridLayout*>(box.layout());
+    if (!siatka) return;
+    const int szerokosc = szerokosc_na_tytul(&box, box.windowTitle());
+    siatka->addItem(new QSpacerItem(szerokosc, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                    siatka->rowCount(), 0, 1, siatka->columnCount());
+}
+
 }  // namespace
+
+int szerokosc_na_tytul(const QWidget* w, const QString& tytul) {
+    QFont f = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    f.setBold(true);
+    const QFontMetrics m(f);
+    const int pasek =
+        std::max(w->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, w), m.height());
+    // The icon and the three buttons, each about as wide as the bar is high, and
+    // the frame's and the title's margins, another.
+    return m.horizontalAdvance(tytul) + 5 * pasek;
+}
 
 void do_pola(char* pole, int szerokosc, const std::string& tekst) {
     if (szerokosc <= 0) return;
@@ -85,18 +110,22 @@ DialogSzablonu::DialogSzablonu(QWidget* rodzic, const SzablonDialogu& s, void* r
             case Rodzaj::edycja: {
                 auto* e = new QLineEdit(this);
                 const QString t = zwiazana ? z_utf8(czytaj_pole(rekord, k.pole)) : QString();
-                // What the program wrote is shown whole; typing stops at the limit.
-                e->setMaxLength(std::max<int>(limit_kontrolki(k, cyfry), t.size()));
+                // What the program wrote is shown whole; typing stops at the limit, but
+                // for a real number, which is refused as the dialog closes when it is too
+                // long: a limit would cut a pasted number without a word.
+                const int limit = limit_kontrolki(k, cyfry);
+                if (!k.rzeczywista) e->setMaxLength(std::max<int>(limit, t.size()));
                 if (k.cyfry)
                     e->setValidator(
                         new QRegularExpressionValidator(QRegularExpression("[0-9]*"), e));
                 e->setReadOnly(k.tylko_odczyt);
                 if (k.do_prawej) e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
                 e->setText(t);
-                // A long text shows its start: the end of "-240370096.000000" would read as a
-                // positive number.
+                // A long text shows its start: the end of "-240370096.000000" would read
+                // as a positive number.
                 e->setCursorPosition(0);
-                e->setFixedWidth(szerokosc_pola(e));
+                // A real number reads in a dozen characters; longer text widens the edit.
+                e->setFixedWidth(szerokosc_pola(e, k.rzeczywista ? 12 : limit));
                 if (*k.tekst) {
                     auto* l = new QLabel(etykieta(k), this);
                     l->setBuddy(e);
@@ -168,11 +197,11 @@ DialogSzablonu::DialogSzablonu(QWidget* rodzic, const SzablonDialogu& s, void* r
     uklad->addStretch(1);
     uklad->addWidget(przyciski);
 
-    // The template's size in dialog units: a quarter of the average character wide, an eighth
-    // of the line high.
+    // The template's size in dialog units: a quarter of the average character
+    // wide, an eighth of the line high.
     const QFontMetrics m = fontMetrics();
     const QSize z(s.szerokosc * m.averageCharWidth() / 4, s.wysokosc * m.height() / 8);
-    resize(z.expandedTo(sizeHint()));
+    resize(z.expandedTo(sizeHint()).expandedTo(QSize(szerokosc_na_tytul(this, windowTitle()), 0)));
     if (pierwsza) pierwsza->setFocus();
 }
 
@@ -202,8 +231,9 @@ void DialogSzablonu::przepisz_do_rekordu() {
         std::string t = dawny;
         if (b.k->rodzaj == Rodzaj::edycja) {
             const QString nowy = static_cast<QLineEdit*>(b.w)->text();
-            // Text left as shown keeps its bytes, even where they were not valid UTF-8.
-            if (nowy != z_utf8(dawny)) t = nowy.toStdString();
+            // Text left as shown keeps its bytes, even where they were not valid
+            // UTF-8.
+            if (nowy != z_utf8(dawny)) t = tekst_do_rekordu(*b.k, nowy.toStdString());
         }
         do_pola(pole, p.szerokosc, t);
     }
@@ -230,6 +260,7 @@ int okno_komunikatu(QWidget* rodzic, const std::string& tekst, const std::string
         ok->setObjectName("ok");
         box.setDefaultButton(ok);
         box.setEscapeButton(ok);
+        szeroki_na_tytul(box);
         box.exec();
         return IDOK;
     }
@@ -245,6 +276,7 @@ int okno_komunikatu(QWidget* rodzic, const std::string& tekst, const std::string
     box.setDefaultButton(tak);
     // Escape takes the safe way out: staying, where staying is offered.
     box.setEscapeButton(anuluj ? anuluj : nie);
+    szeroki_na_tytul(box);
     box.exec();
     if (box.clickedButton() == tak) return IDYES;
     return box.clickedButton() == nie ? IDNO : IDCANCEL;

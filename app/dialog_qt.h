@@ -13,8 +13,9 @@ class QAbstractButton;
 class QLabel;
 
 // One modal dialog over a transfer record: each bound control shows its field when the dialog
-// opens, and OK copies every bound control back, cut to its field. Any other end leaves the
-// record as it was. Controls carry their template id as object name.
+// opens, and OK copies every bound control back (a real number too long for its field as the
+// empty text, see tekst_do_rekordu). Any other end leaves the record as it was. Controls carry
+// their template id as object name.
 class DialogSzablonu : public QDialog {
   public:
     // Labels of values name their units in the system `jednostki`.
@@ -44,6 +45,11 @@ int dialog_szablonu(QWidget* rodzic, int id, void* rekord, int cyfry,
 // A modal message box; IDOK, IDYES or IDNO. Escape and the close box answer No to a question.
 int okno_komunikatu(QWidget* rodzic, const std::string& tekst, const std::string& tytul,
                     Ikona ikona, Przyciski przyciski);
+
+// The width a window needs for the window manager to show the whole of its title `tytul`: the
+// title in the platform's title font, bold as most title bars draw it, and room for the icon,
+// the buttons and the frame's margins.
+int szerokosc_na_tytul(const QWidget* w, const QString& tytul);
 
 // Copies text into a field of `szerokosc` bytes: at most szerokosc - 1 bytes and a NUL, never
 // splitting a UTF-8 character.

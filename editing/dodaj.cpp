@@ -12,7 +12,7 @@ void _OKNO_::Cm_d_mat() {
         d_mat& r = danemat;
         wpisz(r.i, "%d", m.nm + 1);
         wpisz(r.e, "20000.00");
-        wpisz_wartosc(r.alp, "%f", 0.3f);  // "0.30000": the default cut to the field
+        wpisz_wartosc(r.alp, "%f", 0.3f);
         if (port.Dialog(3050, &r, cyfry()) != 1) break;
         float e = 0.0f, alfa = 0.0f;
         Kontrola k(*this);

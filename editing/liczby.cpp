@@ -5,6 +5,7 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -95,6 +96,20 @@ void zwiez_wykladnik(char* t) {
     std::memmove(z, c, std::strlen(c) + 1);
 }
 
+// Digits from the first non-zero one to the last, the exponent aside: "0.0012000" has 2.
+int cyfry_znaczace(const char* t) {
+    int pierwsza = -1, ostatnia = -1, i = 0;
+    for (; t[i] != '\0' && t[i] != 'e' && t[i] != 'E'; ++i)
+        if (t[i] >= '1' && t[i] <= '9') {
+            if (pierwsza < 0) pierwsza = i;
+            ostatnia = i;
+        }
+    if (pierwsza < 0) return 0;
+    int n = 0;
+    for (int j = pierwsza; j <= ostatnia; ++j) n += t[j] >= '0' && t[j] <= '9';
+    return n;
+}
+
 // How far the text reads from the value; infinite for text that is no finite float.
 double odchylenie(const char* t, float w) {
     float v = 0.0f;
@@ -104,13 +119,64 @@ double odchylenie(const char* t, float w) {
 
 }  // namespace
 
+std::string tekst_dokladny(float v) {
+    if (std::isnan(v)) return "nan";
+    if (std::isinf(v)) return v < 0.0f ? "-inf" : "inf";
+    char t[32], s[64];
+    const auto w = std::to_chars(t, t + sizeof t - 1, v, std::chars_format::scientific);
+    *(w.ec == std::errc{} ? w.ptr : t) = '\0';
+    zwiez_wykladnik(t);
+    const auto d = std::to_chars(s, s + sizeof s - 1, v, std::chars_format::fixed);
+    *(d.ec == std::errc{} ? d.ptr : s) = '\0';
+    return std::strlen(s) <= std::strlen(t) + 3 ? s : t;
+}
+
+bool pokazuje_dokladnie(const char* tekst, float v) {
+    float w = 0.0f;
+    if (!liczba_rzeczywista(tekst, w) || w != v) return false;
+    return cyfry_znaczace(tekst) <= cyfry_znaczace(tekst_dokladny(v).c_str());
+}
+
+bool miejsca_oddaja(float v, int miejsca) {
+    if (!std::isfinite(v)) return false;
+    static constexpr double potegi[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+    const double p = potegi[std::clamp(miejsca, 0, 9)];
+    // Exact: 24 bits of the float times 5^9 at most take 45 of a double's 53. Rounded as printf
+    // rounds (to nearest, ties to even), then divided as the reader divides, to the nearest double.
+    const double zaokraglona = std::nearbyint(static_cast<double>(v) * p);
+    if (static_cast<float>(zaokraglona / p) != v) return false;
+    // Beyond what the count below holds, printing it is the way.
+    if (!(std::fabs(zaokraglona) < 0x1p53)) {
+        char t[96];
+        std::snprintf(t, sizeof t, "%.*f", miejsca, static_cast<double>(v));
+        return cyfry_znaczace(t) <= cyfry_znaczace(tekst_dokladny(v).c_str());
+    }
+    std::int64_t cyfry = static_cast<std::int64_t>(std::fabs(zaokraglona));
+    while (cyfry != 0 && cyfry % 10 == 0) cyfry /= 10;
+    // Two different decimals of up to six significant digits never round to one float, so
+    // such a text is the shortest there is; a longer one is measured against the shortest.
+    if (cyfry < 1000000) return true;
+    int n = 0;
+    for (; cyfry != 0; cyfry /= 10) ++n;
+    return n <= cyfry_znaczace(tekst_dokladny(v).c_str());
+}
+
 void wpisz_wartosc(char* pole, int szerokosc, const char* format, float wartosc) {
     if (szerokosc <= 0) return;
-    std::snprintf(pole, static_cast<std::size_t>(szerokosc), format, static_cast<double>(wartosc));
-    if (!std::isfinite(wartosc)) return;
-    double najblizej = odchylenie(pole, wartosc);
-    if (najblizej == 0.0) return;
     const std::size_t miesci = static_cast<std::size_t>(szerokosc) - 1;
+    const int n = std::snprintf(pole, static_cast<std::size_t>(szerokosc), format,
+                                static_cast<double>(wartosc));
+    if (!std::isfinite(wartosc)) return;
+    const bool caly = n >= 0 && static_cast<std::size_t>(n) <= miesci;
+    if (caly && pokazuje_dokladnie(pole, wartosc)) return;
+    const std::string dokladny = tekst_dokladny(wartosc);
+    if (dokladny.size() <= miesci) {
+        std::memcpy(pole, dokladny.c_str(), dokladny.size() + 1);
+        return;
+    }
+    // A field too narrow for any exact text: the closest text that fits, never one cut short.
+    double najblizej = caly ? odchylenie(pole, wartosc) : INFINITY;
+    if (!caly) pole[0] = '\0';
     char t[64];
     for (int p = 1; p <= 9; ++p) {
         std::snprintf(t, sizeof t, "%.*g", p, static_cast<double>(wartosc));

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 // An integer typed into a field: an optional sign and digits. False for any other text, the
 // empty text included. A number beyond the int range is held at the range's nearer end, so that
@@ -23,10 +24,26 @@ bool liczba_rzeczywista(const char* tekst, float& wartosc);
 // The same in double precision, for factors that are not values of the model (psi, gamma).
 bool liczba_rzeczywista(const char* tekst, double& wartosc);
 
+// The text of the fewest digits that reads back as v (std::to_chars), in plain decimals unless
+// the exponent form, written without a plus sign or leading zeros, is more than three characters
+// shorter: "0.0004", "0.000012", "1.2e-7", "2.1e11"; "inf", "-inf" or "nan" for a value that is
+// no finite float.
+std::string tekst_dokladny(float v);
+
+// Whether the text shows v exactly: it reads back as v, and it has no more significant digits
+// (from the first non-zero digit to the last, exponent aside) than tekst_dokladny,
+// so it adds no digit the stored float does not have: "20000.000000" and "0.0000120" show 20000
+// and 0.000012, "1234.567017" does not show 1234.567.
+bool pokazuje_dokladnie(const char* tekst, float v);
+
+// pokazuje_dokladnie of v printed with `miejsca` decimals ("%.3f" for 3, up to 9), told mostly
+// without printing: the tables ask it of every value of a column at each repaint.
+bool miejsca_oddaja(float v, int miejsca);
+
 // Writes a stored value into a text field of `szerokosc` bytes (NUL included) with the given
-// printf format for a double, cut to the field. When the cut text would read back as another
-// float, the shortest "%g" text that reads back exactly and fits is written instead; when none
-// fits, the text that reads back closest.
+// printf format for a double. When that text does not fit or does not show the value exactly
+// (pokazuje_dokladnie), the shortest text that reads back is written instead; when that does not
+// fit either, the text that fits and reads back closest.
 void wpisz_wartosc(char* pole, int szerokosc, const char* format, float wartosc);
 template <std::size_t W>
 void wpisz_wartosc(char (&pole)[W], const char* format, float wartosc) {

@@ -10,6 +10,10 @@
 inline constexpr int szer_numeru = 12;
 // Statistics values are shown whole: "%f" of the largest float takes 47 characters.
 inline constexpr int szer_wartosci_stat = 48;
+// A real typed into a field is kept whole: an exact text of any float (tekst_dokladny) takes at
+// most 16 characters, and a number written out in full as the user guide does it, or "%f" of a
+// stored value, has room beyond that.
+inline constexpr int szer_liczby = 24;
 
 struct d_dane_pods {
     char ne[szer_numeru], nn[szer_numeru], nd[szer_numeru], nl[szer_numeru], nm[szer_numeru],
@@ -20,32 +24,32 @@ struct d_dane_przek {
 };
 struct d_wsp {
     char i[szer_numeru];
-    char x[8];
-    char y[8];
+    char x[szer_liczby];
+    char y[szer_liczby];
 };
 struct d_mat {
     char i[szer_numeru];
-    char e[13];
-    char alp[8];
+    char e[szer_liczby];
+    char alp[szer_liczby];
 };
 struct d_wymusz {
     char i[szer_numeru];
     char nu[szer_numeru];
-    char x[8];
-    char y[8];
+    char x[szer_liczby];
+    char y[szer_liczby];
     std::int32_t chx;
     std::int32_t chy;
 };
 struct d_sily {
     char i[szer_numeru];
     char nr[szer_numeru];
-    char f[8];
+    char f[szer_liczby];
     std::int32_t xf;
     std::int32_t yf;
 };
 struct d_przekr {
     char i[szer_numeru];
-    char a[8];
+    char a[szer_liczby];
 };
 struct d_nr {
     char i[szer_numeru];
@@ -54,10 +58,10 @@ struct d_nr {
 struct d_temp {
     char i[szer_numeru];
     char nr[szer_numeru];
-    char dt[8];
+    char dt[szer_liczby];
 };
 struct d_krok {
-    char krok[8];
+    char krok[szer_liczby];
 };
 // A truss template: its type, sizes, material, the areas of its member groups, supports and load.
 // The types as the list names them, '|' between them; "Kratownica " and a name read as a whole.
@@ -65,15 +69,16 @@ inline constexpr const char* typy_kratownic =
     "Pratta|Howe'a|Warrena|Warrena ze słupkami|typu K|dachowa trójkątna (Finka)|wspornikowa";
 struct d_szablon {
     std::int32_t typ;     // place in the list of types, from 0
-    char l[13];           // span
-    char h[13];           // height; a roof's rise
+    char l[szer_liczby];  // span
+    char h[szer_liczby];  // height; a roof's rise
     char n[szer_numeru];  // panels
-    char e[13];
-    char alp[13];
-    char a_pas[13], a_slup[13], a_krz[13];  // areas of the chords, the verticals, the diagonals
-    std::int32_t podpory;                   // 0 a pin and a roller, 1 two pins
-    char p[13];                             // force at each loaded node, downward when positive
-    std::int32_t pas;                       // loaded chord: 0 top, 1 bottom
+    char e[szer_liczby];
+    char alp[szer_liczby];
+    // Areas of the chords, the verticals, the diagonals.
+    char a_pas[szer_liczby], a_slup[szer_liczby], a_krz[szer_liczby];
+    std::int32_t podpory;  // 0 a pin and a roller, 1 two pins
+    char p[szer_liczby];   // force at each loaded node, downward when positive
+    std::int32_t pas;      // loaded chord: 0 top, 1 bottom
 };
 struct d_stat {
     char ne[szer_numeru], nn[szer_numeru], nd[szer_numeru], nl[szer_numeru], nm[szer_numeru],
@@ -92,11 +97,14 @@ struct d_jednostki {
     std::int32_t brak, kn_cm, kn_m, n_mm, n_m;
 };
 
-// Writes formatted text into a field, cut to the field's width as the dialog would show it.
+// Writes formatted text into a field. Text that does not fit is never cut, for a cut number
+// reads as another number: the field is left empty, which no command takes for a number.
 template <std::size_t W, class... A>
 void wpisz(char (&pole)[W], const char* format, A... a) {
+    int n = 0;
     if constexpr (sizeof...(A) == 0)
-        std::snprintf(pole, W, "%s", format);
+        n = std::snprintf(pole, W, "%s", format);
     else
-        std::snprintf(pole, W, format, a...);
+        n = std::snprintf(pole, W, format, a...);
+    if (n < 0 || static_cast<std::size_t>(n) >= W) pole[0] = '\0';
 }

@@ -15,6 +15,12 @@ Kontrolka edycja(int id, const char* etykieta, int w, int k, PoleRekordu p, int 
     c.pole = p, c.limit = limit;
     return c;
 }
+// An edit of a real number: it holds whatever its field can.
+Kontrolka rzeczywista(int id, const char* etykieta, int w, int k, PoleRekordu p) {
+    Kontrolka c = edycja(id, etykieta, w, k, p, p.szerokosc - 1);
+    c.rzeczywista = true;
+    return c;
+}
 Kontrolka numer(Kontrolka c) {
     c.numer = true;
     return c;
@@ -114,8 +120,8 @@ std::map<int, SzablonDialogu> zbuduj() {
                117,
                93,
                {naglowkowy(8004, "Węzeł", VELKORA_POLE(d_wsp, i)),
-                edycja(8500, "Współrzędna X", 1, 0, VELKORA_POLE(d_wsp, x), 7),
-                edycja(8501, "Współrzędna Y", 2, 0, VELKORA_POLE(d_wsp, y), 7)}};
+                rzeczywista(8500, "Współrzędna X", 1, 0, VELKORA_POLE(d_wsp, x)),
+                rzeczywista(8501, "Współrzędna Y", 2, 0, VELKORA_POLE(d_wsp, y))}};
     using W = d_wymusz;
     s[3030] = {3030,
                "Wymuszone przesuniecia",
@@ -124,8 +130,8 @@ std::map<int, SzablonDialogu> zbuduj() {
                {naglowkowy(8004, "Numer podpory", VELKORA_POLE(W, i)),
                 numer(cyfry(edycja(8500, "Numer węzła", 1, 0, VELKORA_POLE(W, nu), 3))),
                 napis("Maksymalne przemieszczenie", 2, 1), napis("Utwierdzenie", 2, 2),
-                edycja(8501, "w kierunku X", 3, 0, VELKORA_POLE(W, x), 7),
-                edycja(8502, "w kierunku Y", 4, 0, VELKORA_POLE(W, y), 7),
+                rzeczywista(8501, "w kierunku X", 3, 0, VELKORA_POLE(W, x)),
+                rzeczywista(8502, "w kierunku Y", 4, 0, VELKORA_POLE(W, y)),
                 stan(8600, Rodzaj::wybor, "w kierunku X", 3, 2, VELKORA_STAN(W, chx)),
                 stan(8610, Rodzaj::wybor, "w kierunku Y", 4, 2, VELKORA_STAN(W, chy))}};
     using S = d_sily;
@@ -136,7 +142,7 @@ std::map<int, SzablonDialogu> zbuduj() {
         82,
         {naglowkowy(8004, "Numer siły", VELKORA_POLE(S, i)),
          numer(cyfry(edycja(8500, "Numer węzła", 1, 0, VELKORA_POLE(S, nr), 3))),
-         edycja(8501, "Wartość siły", 2, 0, VELKORA_POLE(S, f), 7), napis("Siła działa", 0, 2),
+         rzeczywista(8501, "Wartość siły", 2, 0, VELKORA_POLE(S, f)), napis("Siła działa", 0, 2),
          stan(8620, Rodzaj::radio, "w kierunku X", 1, 2, VELKORA_STAN(S, xf)),
          stan(8630, Rodzaj::radio, "w kierunku Y", 2, 2, VELKORA_STAN(S, yf))}};
     s[3050] = {3050,
@@ -144,21 +150,21 @@ std::map<int, SzablonDialogu> zbuduj() {
                140,
                94,
                {naglowkowy(8004, "Materiał", VELKORA_POLE(d_mat, i)),
-                edycja(8500, "Moduł Younga", 1, 0, VELKORA_POLE(d_mat, e), 12),
-                edycja(8501, "Wsp.rozszerz.cieplnej", 2, 0, VELKORA_POLE(d_mat, alp), 7)}};
+                rzeczywista(8500, "Moduł Younga", 1, 0, VELKORA_POLE(d_mat, e)),
+                rzeczywista(8501, "Wsp.rozszerz.cieplnej", 2, 0, VELKORA_POLE(d_mat, alp))}};
     s[3060] = {3060,
                "Pola przekrojów",
                109,
                74,
                {naglowkowy(8004, "Numer przekroju", VELKORA_POLE(d_przekr, i)),
-                edycja(8500, "Przekrój", 1, 0, VELKORA_POLE(d_przekr, a), 7)}};
+                rzeczywista(8500, "Przekrój", 1, 0, VELKORA_POLE(d_przekr, a))}};
     s[3070] = {3070,
                "Pręty ze zmienioną temperaturą",
                150,
                94,
                {naglowkowy(8004, "Numer", VELKORA_POLE(d_temp, i)),
                 numer(edycja(8500, "Numer pręta", 1, 0, VELKORA_POLE(d_temp, nr), 3)),
-                edycja(8501, "Przyrost temperatury", 2, 0, VELKORA_POLE(d_temp, dt), 7)}};
+                rzeczywista(8501, "Przyrost temperatury", 2, 0, VELKORA_POLE(d_temp, dt))}};
     using T = d_stat;
     auto liczba = [](int id, const char* e, int w, int k, PoleRekordu p) {
         return tylko_odczyt(edycja(id, e, w, k, p, p.szerokosc - 1));
@@ -191,10 +197,10 @@ std::map<int, SzablonDialogu> zbuduj() {
                "Krok siatki",
                117,
                54,
-               {edycja(8500, "Krok siatki", 0, 0, VELKORA_POLE(d_krok, krok), 7)}};
+               {rzeczywista(8500, "Krok siatki", 0, 0, VELKORA_POLE(d_krok, krok))}};
     using Z = d_szablon;
     auto rzecz = [](int id, const char* e, int w, PoleRekordu p) {
-        return edycja(id, e, w, 0, p, p.szerokosc - 1);
+        return rzeczywista(id, e, w, 0, p);
     };
     s[3200] = {3200,
                "Szablon kratownicy",
@@ -272,6 +278,11 @@ std::vector<std::string> pozycje_listy(const char* pozycje) {
 int limit_kontrolki(const Kontrolka& k, int cyfry) {
     if (!k.numer) return k.limit;
     return std::min(std::max(k.limit, cyfry), k.pole.szerokosc - 1);
+}
+
+std::string tekst_do_rekordu(const Kontrolka& k, const std::string& tekst) {
+    if (k.rzeczywista && tekst.size() > static_cast<std::size_t>(k.pole.szerokosc - 1)) return {};
+    return tekst;
 }
 
 const std::vector<Podmenu>& menu_1000() {

@@ -44,6 +44,9 @@ struct Kontrolka {
     bool do_prawej = false;
     // An entity number or count: the limit grows to the digits of the model's largest count.
     bool numer = false;
+    // A real number: its edit does not stop typing at the limit, and a longer text is refused
+    // whole when the dialog closes (see tekst_do_rekordu), never cut into another number.
+    bool rzeczywista = false;
     const char* pozycje = "";  // a list's items, '|' between them
     // What the value measures: its label names the unit of the chosen system.
     Wielkosc wielkosc = Wielkosc::brak;
@@ -72,6 +75,11 @@ const std::vector<int>& identyfikatory_szablonow();
 
 // Characters an edit of this control accepts when the model's largest count has `cyfry` digits.
 int limit_kontrolki(const Kontrolka& k, int cyfry);
+
+// The text an edit hands its record when the dialog closes with OK: the text itself, or, for a
+// real number longer than its field holds, the empty text, which every command refuses with the
+// field's message.
+std::string tekst_do_rekordu(const Kontrolka& k, const std::string& tekst);
 
 struct PozycjaMenu {
     int id = 0;  // 0 for a separator, or for a pop-up of its own with `pozycje`

@@ -1,6 +1,7 @@
 #include "view/dane.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <memory>
 
@@ -56,9 +57,20 @@ std::string format(const char* f, float v) {
     return t;
 }
 
+std::string format_dokladny(const char* f, int miejsca, float v) {
+    if (!std::isfinite(v) || miejsca_oddaja(v, miejsca)) return format(f, v);
+    return tekst_dokladny(v);
+}
+
 }  // namespace tabele
 
 namespace {
+
+// The formats of the input values, with the decimals they show.
+constexpr const char* f_wartosci = "%8.3f";
+constexpr int m_wartosci = 3;
+constexpr const char* f_alfa = "%2.8f";
+constexpr int m_alfa = 8;
 
 using tabele::wiersz;
 
@@ -77,9 +89,12 @@ struct Uklad {
 };
 
 // Writes a cell when its value is still in the store.
-template <class T>
-void komorka(Powierzchnia& dc, int x, int y, const char* f, const T* v) {
+void komorka(Powierzchnia& dc, int x, int y, const char* f, const int* v) {
     if (v) dc.tekst(x, y, tabele::format(f, *v));
+}
+// A real input value, shown so that it reads back as what is stored.
+void komorka(Powierzchnia& dc, int x, int y, const char* f, int miejsca, const float* v) {
+    if (v) dc.tekst(x, y, tabele::format_dokladny(f, miejsca, *v));
 }
 
 // The headers that name units, in the units of this paint.
@@ -108,7 +123,8 @@ struct Kolumny {
 Kolumny kolumny(const Model& m, Powierzchnia& dc, const Naglowki& n) {
     using tabele::Kolumna;
     using tabele::skrajne;
-    using R = tabele::SkrajneRzeczywiste;
+    using R = tabele::SkrajneDokladne<m_wartosci>;
+    using A = tabele::SkrajneDokladne<m_alfa>;
     using C = tabele::SkrajneCalkowite;
     auto naglowek = [&dc](std::initializer_list<std::string> t) {
         int w = 0;
@@ -126,20 +142,21 @@ Kolumny kolumny(const Model& m, Powierzchnia& dc, const Naglowki& n) {
     k.prety[4] = {350, skrajne<C>(m.noc, m.ne, 4).szerokosc(dc, "%d"),
                   naglowek({"Nr", "przekroju"})};
     k.wezly[0] = {5, numery(m.nn), naglowek({"Węzeł"})};
-    k.wezly[1] = miejsce({100, skrajne<R>(m.x, m.nn, 1).szerokosc(dc, "%8.3f"), naglowek({n.x})});
-    k.wezly[2] = {200, skrajne<R>(m.x, m.nn, 2).szerokosc(dc, "%8.3f"), naglowek({n.y})};
+    k.wezly[1] =
+        miejsce({100, skrajne<R>(m.x, m.nn, 1).szerokosc(dc, f_wartosci), naglowek({n.x})});
+    k.wezly[2] = {200, skrajne<R>(m.x, m.nn, 2).szerokosc(dc, f_wartosci), naglowek({n.y})};
     k.materialy[0] = {5, numery(m.nm), naglowek({"Nr materiału"})};
     k.materialy[1] = miejsce(
-        {100, skrajne<R>(m.pm, m.nm, 1).szerokosc(dc, "%8.3f"), naglowek({"Moduł", n.modul})});
-    k.materialy[2] = {200, skrajne<R>(m.pm, m.nm, 2).szerokosc(dc, "%2.8f"),
+        {100, skrajne<R>(m.pm, m.nm, 1).szerokosc(dc, f_wartosci), naglowek({"Moduł", n.modul})});
+    k.materialy[2] = {200, skrajne<A>(m.pm, m.nm, 2).szerokosc(dc, f_alfa),
                       naglowek({"Wsp. rozszerzal.", n.alfa})};
     k.podpory[0] = {5, skrajne<C>(m.nu, m.nd).szerokosc_dof(dc), naglowek({"Nr węzła"})};
-    k.podpory[1] = {100, skrajne<R>(m.u, m.nd).szerokosc(dc, "%8.3f"),
+    k.podpory[1] = {100, skrajne<R>(m.u, m.nd).szerokosc(dc, f_wartosci),
                     naglowek({n.przemieszczenie})};
     k.sily[0] = {5, skrajne<C>(m.ild, m.nl).szerokosc_dof(dc), naglowek({"Nr węzła"})};
-    k.sily[1] = {100, skrajne<R>(m.al, m.nl).szerokosc(dc, "%8.3f"), naglowek({n.sila})};
+    k.sily[1] = {100, skrajne<R>(m.al, m.nl).szerokosc(dc, f_wartosci), naglowek({n.sila})};
     k.przekroje[0] = {5, numery(m.na), naglowek({"Nr przekroju"})};
-    k.przekroje[1] = {100, skrajne<R>(m.area, m.na).szerokosc(dc, "%8.3f"), naglowek({n.pole})};
+    k.przekroje[1] = {100, skrajne<R>(m.area, m.na).szerokosc(dc, f_wartosci), naglowek({n.pole})};
     auto dolicz = [&k](std::span<Kolumna> t) { k.prawo.dolicz(tabele::rozmiesc(t)); };
     dolicz(k.prety);
     dolicz(k.wezly);
@@ -149,8 +166,8 @@ Kolumny kolumny(const Model& m, Powierzchnia& dc, const Naglowki& n) {
     dolicz(k.przekroje);
     if (m.ntel > 0) {
         k.temperatury[0] = {5, skrajne<C>(m.nset, m.ntel).szerokosc(dc, "%d"),
-                            naglowek({"Nr węzła"})};
-        k.temperatury[1] = {100, skrajne<R>(m.temp, m.ntel).szerokosc(dc, "%8.3f"),
+                            naglowek({"Nr pręta"})};
+        k.temperatury[1] = {100, skrajne<R>(m.temp, m.ntel).szerokosc(dc, f_wartosci),
                             naglowek({n.temperatura})};
         dolicz(k.temperatury);
     }
@@ -207,7 +224,7 @@ void _DANE_::Paint(Powierzchnia& dc, int od_y, int do_y) {
         napis(k.sily[0].x, 20 * u.s4 + 245, "Nr węzła");
         napis(k.sily[1].x, 20 * u.s4 + 245, n.sila.c_str());
         if (temperatury) {
-            napis(k.temperatury[0].x, 20 * u.s5 + 285, "Nr węzła");
+            napis(k.temperatury[0].x, 20 * u.s5 + 285, "Nr pręta");
             napis(k.temperatury[1].x, 20 * u.s5 + 285, n.temperatura.c_str());
         }
         napis(k.przekroje[0].x, 20 * u.s6 + u.t + 285, "Nr przekroju");
@@ -234,30 +251,30 @@ void _DANE_::Paint(Powierzchnia& dc, int od_y, int do_y) {
         for (int i = p; i <= o; ++i) {
             const int y = static_cast<int>(baza + 20 * std::int64_t{i});
             dc.tekst(k.wezly[0].x, y, tabele::format("%d", i));
-            komorka(dc, k.wezly[1].x, y, "%8.3f", element(m.x, i, 1));
-            komorka(dc, k.wezly[2].x, y, "%8.3f", element(m.x, i, 2));
+            komorka(dc, k.wezly[1].x, y, f_wartosci, m_wartosci, element(m.x, i, 1));
+            komorka(dc, k.wezly[2].x, y, f_wartosci, m_wartosci, element(m.x, i, 2));
         }
         baza = 20 * u.s2 + 165;
         z.wiersze(baza, m.nm, p, o);
         for (int i = p; i <= o; ++i) {
             const int y = static_cast<int>(baza + 20 * std::int64_t{i});
             dc.tekst(k.materialy[0].x, y, tabele::format("%d", i));
-            komorka(dc, k.materialy[1].x, y, "%8.3f", element(m.pm, i, 1));
-            komorka(dc, k.materialy[2].x, y, "%2.8f", element(m.pm, i, 2));
+            komorka(dc, k.materialy[1].x, y, f_wartosci, m_wartosci, element(m.pm, i, 1));
+            komorka(dc, k.materialy[2].x, y, f_alfa, m_alfa, element(m.pm, i, 2));
         }
         baza = 20 * u.s3 + 215;
         z.wiersze(baza, m.nd, p, o);
         for (int i = p; i <= o; ++i) {
             const int y = static_cast<int>(baza + 20 * std::int64_t{i});
             if (const int* d = element(m.nu, i)) dc.tekst(k.podpory[0].x, y, etykieta_dof(*d));
-            komorka(dc, k.podpory[1].x, y, "%8.3f", element(m.u, i));
+            komorka(dc, k.podpory[1].x, y, f_wartosci, m_wartosci, element(m.u, i));
         }
         baza = 20 * u.s4 + 255;
         z.wiersze(baza, m.nl, p, o);
         for (int i = p; i <= o; ++i) {
             const int y = static_cast<int>(baza + 20 * std::int64_t{i});
             if (const int* d = element(m.ild, i)) dc.tekst(k.sily[0].x, y, etykieta_dof(*d));
-            komorka(dc, k.sily[1].x, y, "%8.3f", element(m.al, i));
+            komorka(dc, k.sily[1].x, y, f_wartosci, m_wartosci, element(m.al, i));
         }
         if (temperatury) {
             baza = 20 * u.s5 + 295;
@@ -265,7 +282,7 @@ void _DANE_::Paint(Powierzchnia& dc, int od_y, int do_y) {
             for (int i = p; i <= o; ++i) {
                 const int y = static_cast<int>(baza + 20 * std::int64_t{i});
                 komorka(dc, k.temperatury[0].x, y, "%d", element(m.nset, i));
-                komorka(dc, k.temperatury[1].x, y, "%8.3f", element(m.temp, i));
+                komorka(dc, k.temperatury[1].x, y, f_wartosci, m_wartosci, element(m.temp, i));
             }
         }
         baza = 20 * u.s6 + u.t + 295;
@@ -273,7 +290,7 @@ void _DANE_::Paint(Powierzchnia& dc, int od_y, int do_y) {
         for (int i = p; i <= o; ++i) {
             const int y = static_cast<int>(baza + 20 * std::int64_t{i});
             dc.tekst(k.przekroje[0].x, y, tabele::format("%d", i));
-            komorka(dc, k.przekroje[1].x, y, "%8.3f", element(m.area, i));
+            komorka(dc, k.przekroje[1].x, y, f_wartosci, m_wartosci, element(m.area, i));
         }
     }
     dc.przywroc();

@@ -33,6 +33,9 @@ void tekst(Powierzchnia& dc, const Zakres& z, int x, std::int64_t y, const char*
 // Printf-style text of one value; the tables' formats are all short.
 std::string format(const char* f, int v);
 std::string format(const char* f, float v);
+// A stored input value as it reads back: in the fixed format f of `miejsca` decimals where that
+// text reads back as v, otherwise in the shortest text that does ("0.0015", never "0.002").
+std::string format_dokladny(const char* f, int miejsca, float v);
 
 // An element of the store only while its index lies within the array as it is now, so a window
 // left open while the arrays change under it reads nothing beyond them.

@@ -14,6 +14,17 @@ std::string nazwa(const char* co, int n) {
     return std::string(co) + " " + std::to_string(n);
 }
 
+// What a bar needs that the model lacks, and where to add it; empty when nothing is missing.
+std::string brak_do_preta(const Model& m) {
+    if (m.nm <= 0 && m.na <= 0)
+        return "Pręt wymaga materiału i pola przekroju. Dodaj je najpierw poleceniami "
+               "Dodaj → Materiał i Dodaj → Pole przekroju.";
+    if (m.nm <= 0) return "Pręt wymaga materiału. Dodaj go najpierw poleceniem Dodaj → Materiał.";
+    if (m.na <= 0)
+        return "Pręt wymaga pola przekroju. Dodaj je najpierw poleceniem Dodaj → Pole przekroju.";
+    return {};
+}
+
 bool wezel_preta(const Model& m, int n) {
     for (int b = 1; b <= m.ne; ++b)
         if (m.noc[b][1] == n || m.noc[b][2] == n) return true;
@@ -64,6 +75,15 @@ void _OKNO_::EvLButtonDown(int x, int y) {
     }
     const Wskazanie w = wybierz(x, y);
     if (w.rodzaj == Wskazanie::Rodzaj::wezel) {
+        // A bar cannot be drawn yet: said once, at its first node, rather than by the bar
+        // dialog's checks at its second.
+        if (const std::string brak = brak_do_preta(m); !brak.empty()) {
+            pierwszy_wezel = 0;
+            port.MessageBox(brak, "Rysowanie prętów", Ikona::wykrzyknik, Przyciski::ok);
+            port.OdswiezWskazanie();
+            odswiez_wskazanie();
+            return;
+        }
         // The first node of a bar, or its second; the first again lets it go.
         const int a = pierwszy_wezel, b = w.numer;
         pierwszy_wezel = a == 0 || a > m.nn ? b : 0;

@@ -9,8 +9,10 @@
 #include <limits>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "core/pom_mac.h"
+#include "editing/liczby.h"
 #include "view/powierzchnia.h"
 
 namespace tabele {
@@ -51,6 +53,42 @@ class SkrajneRzeczywiste {
     float najmniejsza_ = std::numeric_limits<float>::max();
     bool minus_ = false;
     bool nieskonczonosc_[2] = {}, nan_[2] = {};
+};
+
+// A column of stored input values, each shown in a fixed format of `Miejsca` decimals where that
+// reads back as the value and otherwise in its shortest exact text (format_dokladny). The fixed
+// texts' widest comes from their extremes; the others' from their shapes, digits made zeros,
+// since digits share one width: a column of like values has one or two.
+template <int Miejsca>
+class SkrajneDokladne {
+  public:
+    void dodaj(float v) {
+        if (!std::isfinite(v) || miejsca_oddaja(v, Miejsca)) {
+            stale_.dodaj(v);
+            return;
+        }
+        std::string t = tekst_dokladny(v);
+        for (char& c : t)
+            if (c >= '1' && c <= '9') c = '0';
+        if (std::find(ksztalty_.begin(), ksztalty_.end(), t) == ksztalty_.end())
+            ksztalty_.push_back(std::move(t));
+    }
+    void dolacz(const SkrajneDokladne& o) {
+        stale_.dolacz(o.stale_);
+        for (const std::string& t : o.ksztalty_)
+            if (std::find(ksztalty_.begin(), ksztalty_.end(), t) == ksztalty_.end())
+                ksztalty_.push_back(t);
+    }
+    // Pixels the widest value takes; f is the fixed format, of `Miejsca` decimals.
+    int szerokosc(Powierzchnia& dc, const char* f) const {
+        int w = stale_.szerokosc(dc, f);
+        for (const std::string& t : ksztalty_) w = std::max(w, dc.szerokosc_tekstu(t));
+        return w;
+    }
+
+  private:
+    SkrajneRzeczywiste stale_;
+    std::vector<std::string> ksztalty_;
 };
 
 class SkrajneCalkowite {

@@ -5,12 +5,14 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QStyle>
 #include <array>
 #include <cstring>
 #include <utility>
@@ -75,7 +77,8 @@ TEST(Dialogi, EachTemplateBuildsItsControlsLimitsAndBindings) {
             if (k.rodzaj == Rodzaj::edycja) {
                 auto* e = kontrolka<QLineEdit>(&d, k.id);
                 ASSERT_NE(e, nullptr);
-                EXPECT_EQ(e->maxLength(), limit_kontrolki(k, 3));
+                // A real number's edit does not stop typing: Qt's own limit.
+                EXPECT_EQ(e->maxLength(), k.rzeczywista ? 32767 : limit_kontrolki(k, 3));
                 EXPECT_EQ(e->isReadOnly(), k.tylko_odczyt);
                 EXPECT_EQ(e->validator() != nullptr, k.cyfry);
                 EXPECT_EQ((e->alignment() & Qt::AlignRight) != 0, k.do_prawej);
@@ -140,7 +143,7 @@ TEST(Dialogi, NumberFieldsWidenToTheDigitsOfTheLargestCount) {
         DialogSzablonu d(nullptr, szablon(3010), r.b.data(), cyfry);
         EXPECT_EQ(kontrolka<QLineEdit>(&d, 8500)->maxLength(), std::max(3, cyfry)) << cyfry;
         DialogSzablonu w(nullptr, szablon(3020), r.b.data(), cyfry);
-        EXPECT_EQ(kontrolka<QLineEdit>(&w, 8500)->maxLength(), 7) << "a coordinate stays at 7";
+        EXPECT_EQ(kontrolka<QLineEdit>(&w, 8500)->maxLength(), 32767) << "a coordinate: no limit";
     }
 }
 
@@ -181,12 +184,12 @@ TEST(Dialogi, TypingStopsAtTheLimitAndDigitOnlyEditsRefuseOtherCharacters) {
         const char* widac;
     };
     const Przypadek tabela[] = {
-        {3020, 8500, "12345678", "1234567"},  // an eighth character does not go in
-        {3010, 8500, "1234", "123"},          // nor a fourth digit into a node number
-        {3030, 8500, "1a2-3", "123"},         // digits only
-        {3000, 3004, "1a", "1a"},             // this count takes any character
-        {3050, 8500, "1234567890123", "123456789012"},
-        {3020, 8500, "ąęółżźć!", "ąęółżźć"},  // the limit counts characters, not bytes
+        {3020, 8500, "1234.567", "1234.567"},  // a real number goes in whole
+        {3050, 8501, "0.000012", "0.000012"},
+        {3010, 8500, "1234", "123"},   // but no fourth digit into a node number
+        {3030, 8500, "1a2-3", "123"},  // digits only
+        {3000, 3004, "1a", "1a"},      // this count takes any character
+        {3000, 3004, "ąęó!", "ąęó"},   // the limit counts characters, not bytes
     };
     for (const Przypadek& p : tabela) {
         SCOPED_TRACE(p.wpisane);
@@ -307,15 +310,49 @@ TEST(Dialogi, CopyingBackCutsToTheFieldWithoutSplittingACharacter) {
         EXPECT_STREQ(pole, p.pole) << p.tekst << " in " << p.szerokosc;
         EXPECT_EQ(pole[p.szerokosc], '#') << "nothing is written past the field";
     }
-    // Seven Polish letters typed into an 8-byte coordinate field keep three whole ones.
+}
+
+// A number is never cut into another: a real number's text longer than its field reaches the
+// record empty, which the command refuses with the field's message; one that fits goes whole.
+TEST(Dialogi, ARealNumberTooLongForItsFieldArrivesEmptyNeverCut) {
+    const std::string zmiesci(sizeof(d_wsp::x) - 1, '1');
     d_wsp w{};
     z_modalnym(
-        [](QWidget* d) {
-            pisz(kontrolka<QLineEdit>(d, 8500), QString::fromUtf8("ąąąąąąą"));
+        [&](QWidget* d) {
+            pisz(kontrolka<QLineEdit>(d, 8500), "1.00000000000000000000005");  // cut, 1.0
+            pisz(kontrolka<QLineEdit>(d, 8501), QString::fromStdString(zmiesci));
             d->findChild<QPushButton*>("ok")->click();
         },
         [&] { return dialog_szablonu(nullptr, 3020, &w, 3); });
-    EXPECT_STREQ(w.x, "ąąą");
+    EXPECT_STREQ(w.x, "");
+    EXPECT_EQ(w.y, zmiesci);
+}
+
+// What a window's title needs at the least: its text in the platform's title font, bold as
+// title bars draw it, and three buttons each as wide as the bar is high.
+int najmniej_na_tytul(const QWidget* w, const QString& tytul) {
+    QFont f = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    f.setBold(true);
+    return QFontMetrics(f).horizontalAdvance(tytul) +
+           3 * w->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, w);
+}
+
+TEST(Dialogi, EveryDialogAndMessageBoxIsWideEnoughForItsWholeTitle) {
+    for (int id : identyfikatory_szablonow()) {
+        Rekord r = wypelniony(szablon(id));
+        DialogSzablonu d(nullptr, szablon(id), r.b.data(), 3);
+        EXPECT_GE(d.width(), najmniej_na_tytul(&d, d.windowTitle())) << szablon(id).tytul;
+    }
+    for (Przyciski p : {Przyciski::ok, Przyciski::tak_nie})
+        z_modalnym(
+            [](QWidget* m) {
+                EXPECT_GE(m->width(), najmniej_na_tytul(m, m->windowTitle()));
+                klawisz(m, Qt::Key_Escape);
+            },
+            [&] {
+                return okno_komunikatu(nullptr, "Brak", "Błąd operacji dyskowej", Ikona::wykrzyknik,
+                                       p);
+            });
 }
 
 TEST(Dialogi, AnUnknownTemplateShowsNothingAndCancels) {

@@ -347,17 +347,18 @@ std::vector<std::pair<int, int>> skupiska(const QImage& o, int y0, int y1, int x
 }
 
 TEST(OknoTabeliQt, WideCellsMeasuredThroughTheAdapterKeepApartAndStayInReach) {
-    // A modulus in pascals: the thermal coefficient after it must not cover its last digits.
+    // A modulus of fourteen characters: the thermal coefficient after it must not cover its
+    // last digits.
     Model m;
     zbuduj(m, Opis{.wezly = {{0, 0}, {4, 0}},
                    .prety = {{1, 2, 1, 1}},
-                   .materialy = {{2.1e11f, 1.2e-5f}}});
+                   .materialy = {{2.1e9f, 1.2e-5f}}});
     OknoTabeliQt dane(std::make_unique<_DANE_>(m), nullptr);
     const QImage obraz = dane.viewport()->grab().toImage();
     // Material 1 is the row at y 245 (3 rows of bars and nodes above it).
     const auto s = skupiska(obraz, 245, 261, 90, 6);
     const int modul = QFontMetrics(PowierzchniaQt::czcionka_qt("Arial", 16, 400))
-                          .horizontalAdvance("210000003072.000");
+                          .horizontalAdvance("2100000000.000");
     ASSERT_EQ(s.size(), 2u) << "modulus and coefficient, apart";
     EXPECT_GE(s[0].second - s[0].first, modul - 4) << "the modulus is whole";
 

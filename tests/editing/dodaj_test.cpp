@@ -26,6 +26,17 @@ TEST_F(Dodaj, KazdyWpisDodajeAlboOdrzucaZeWszystkimiKomunikatami) {
                  o.wezly.push_back({3.0f, 0.5f});
              }),
              0),
+        // Typed numbers are kept whole, as the user guide writes them.
+        scen("node at 1234.567, 0.000012", b, 51682, {ok({{8500, "1234.567"}, {8501, "0.000012"}})},
+             {}, baza_z([](Opis& o) {
+                 o.wezly.push_back({1234.567f, 0.000012f});
+             }),
+             0),
+        scen("material with alpha 0.000012", b, 51684,
+             {ok({{8500, "210000000"}, {8501, "0.000012"}})}, {}, baza_z([](Opis& o) {
+                 o.materialy.push_back({2.1e8f, 0.000012f});
+             }),
+             1),
         scen("node -1, inf", b, 51682, {ok({{8500, "-1"}, {8501, "inf"}}), anuluj},
              {"Współrzędna X<0", "Współrzędna Y<0"}, b, 1),
         scen("bar between nodes already joined", b, 51683, {ok({{8500, "2"}, {8501, "1"}})}, {},
@@ -89,7 +100,7 @@ TEST_F(Dodaj, KazdyWpisDodajeAlboOdrzucaZeWszystkimiKomunikatami) {
 
 TEST_F(Dodaj, DialogPokazujeDomyslneZaKazdymRazem) {
     const std::map<int, std::map<int, std::string>> domyslne = {
-        {51684, {{8004, "3"}, {8500, "20000.00"}, {8501, "0.30000"}}},
+        {51684, {{8004, "3"}, {8500, "20000.00"}, {8501, "0.300000"}}},
         {51685, {{8004, "3"}, {8500, "0.00"}}},
         {51682, {{8004, "6"}, {8500, "0"}, {8501, "0"}}},
         {51683, {{8004, "8"}, {8500, "0"}, {8501, "0"}, {8502, "1"}, {8503, "1"}}},
@@ -167,8 +178,10 @@ TEST_F(KomendyEdycji, PoleLiczbowePrzyjmujePrzecinekAInnyTekstOdrzucaKomunikatem
          true},
         {"change temperature", 52102, "3", {}, 8501, "Przyrost temperatury nie jest liczbą", true},
     };
+    // Longer than any field holds: cut, it would read as 1.
+    const char* dlugi = "1.00000000000000000000005";
     for (const auto& p : pola)
-        for (const char* tekst : {"2a", "abc", ""}) {
+        for (const char* tekst : {"2a", "abc", "", dlugi}) {
             std::vector<Wpis> wpisy;
             if (p.numer) wpisy.push_back(numer(p.numer));
             Pola wpisane = p.inne;

@@ -179,7 +179,7 @@ TEST(Kreator, NoweWezlyIMaterialyZaczynajaOdZeraAModulZeroPokazujeSieJako200000)
         EXPECT_EQ(k.port.pokazy[n].przy_otwarciu.at(8501), "0.0000");
     }
     EXPECT_EQ(k.port.pokazy[10].przy_otwarciu.at(8500), "200000.0");
-    EXPECT_EQ(k.port.pokazy[10].przy_otwarciu.at(8501), "0.00000");
+    EXPECT_EQ(k.port.pokazy[10].przy_otwarciu.at(8501), "0.0000000");
     EXPECT_EQ(k.port.pokazy[11].szablon, 3030);
 }
 

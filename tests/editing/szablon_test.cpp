@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "core/analiza.h"
+#include "editing/szablon_kratownicy.h"
 #include "tests/editing/edycja_wspolne.h"
 
 namespace {
@@ -126,6 +128,85 @@ TEST(SzablonKratownicy, KazdyTypJestSpojnyWaskoNumerowanyIDajeSilyWPasachZRownow
         EXPECT_GT(std::fabs(oczekiwana), 1.0);
         EXPECT_NEAR(sila_w_pasie(m, c.gorny ? wysokosc : 0.0, c.x_preta * rozpietosc), oczekiwana,
                     1e-3 * std::fabs(oczekiwana));
+    }
+}
+
+// Every node where its type puts it, on a span of 12 and a height of 2: panel points every l/n,
+// Warren's top ones over the middles, K's halfway up the verticals, the roof's rafter points on
+// the straight line from the eaves to the ridge and its bottom nodes halfway between them.
+TEST(SzablonKratownicy, KazdyWezelKazdegoTypuLezyTamGdzieStawiaGoTyp) {
+    using W = std::vector<std::array<double, 2>>;
+    auto siatka = [](std::vector<double> x, std::vector<double> y) {
+        W w;
+        for (double a : x)
+            for (double b : y) w.push_back({a, b});
+        return w;
+    };
+    const std::vector<double> co3 = {0, 3, 6, 9, 12};
+    W warren = siatka(co3, {0});
+    for (double x : {1.5, 4.5, 7.5, 10.5}) warren.push_back({x, 2});
+    W slupki = siatka(co3, {0});
+    for (double x : {3, 6, 9}) slupki.push_back({x, 2});
+    W k = siatka(co3, {0, 2});
+    for (double x : {0, 3, 9, 12}) k.push_back({x, 1});
+    const struct {
+        TypKratownicy typ;
+        int n;
+        W wezly;
+    } przypadki[] = {
+        {TypKratownicy::pratt, 4, siatka(co3, {0, 2})},
+        {TypKratownicy::howe, 4, siatka(co3, {0, 2})},
+        {TypKratownicy::wspornik, 4, siatka(co3, {0, 2})},
+        {TypKratownicy::warren, 4, warren},
+        {TypKratownicy::warren_slupki, 4, slupki},
+        {TypKratownicy::k, 4, k},
+        {TypKratownicy::fink, 4, {{0, 0}, {3, 1}, {4.5, 0}, {6, 2}, {7.5, 0}, {9, 1}, {12, 0}}},
+        {TypKratownicy::fink,
+         6,
+         {{0, 0},
+          {2, 2.0 / 3},
+          {3, 0},
+          {4, 4.0 / 3},
+          {5, 0},
+          {6, 2},
+          {7, 0},
+          {8, 4.0 / 3},
+          {9, 0},
+          {10, 2.0 / 3},
+          {12, 0}}},
+        {TypKratownicy::fink,
+         8,
+         {{0, 0},
+          {1.5, 0.5},
+          {2.25, 0},
+          {3, 1},
+          {3.75, 0},
+          {4.5, 1.5},
+          {5.25, 0},
+          {6, 2},
+          {6.75, 0},
+          {7.5, 1.5},
+          {8.25, 0},
+          {9, 1},
+          {9.75, 0},
+          {10.5, 0.5},
+          {12, 0}}},
+    };
+    for (const auto& c : przypadki) {
+        SCOPED_TRACE(std::to_string(static_cast<int>(c.typ)) + ", n = " + std::to_string(c.n));
+        ParametryKratownicy p;
+        p.typ = c.typ, p.l = 12, p.h = 2, p.n = c.n, p.e = 2.1e8f;
+        const Konstrukcja m = kratownica(p);
+        W jest;
+        for (int i = 1; i <= m.nn; ++i) jest.push_back({m.x[i][1], m.x[i][2]});
+        W oczekiwane = c.wezly;
+        std::sort(jest.begin(), jest.end());
+        std::sort(oczekiwane.begin(), oczekiwane.end());
+        ASSERT_EQ(jest.size(), oczekiwane.size());
+        for (std::size_t i = 0; i < jest.size(); ++i) {
+            EXPECT_NEAR(jest[i][0], oczekiwane[i][0], 1e-5) << i;
+            EXPECT_NEAR(jest[i][1], oczekiwane[i][1], 1e-5) << i;
+        }
     }
 }
 

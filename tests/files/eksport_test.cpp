@@ -1,10 +1,15 @@
 #include "files/eksport.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -178,6 +183,53 @@ TEST(EksportCsv, ObaDialektyCzytaScislyCzytnikDoKazdejWartosciModeluZJednostkami
         sprawdz(d[5], {{1, 3, 1, 6}, {2, 3, 2, -10}});
         sprawdz(d[6], {{1, 2, 40}});
     }
+}
+
+// Writing over a file keeps its permissions, so a private export stays private; through a link
+// the file it names is replaced and the link stays; a new file takes the umask's.
+TEST(EksportCsv, ZapisNaIstniejacyPlikZachowujeJegoUprawnieniaIDowiazanie) {
+    const std::string folder = ::testing::TempDir() + "eksport_uprawnienia_XXXXXX";
+    std::string f = folder;
+    ASSERT_NE(::mkdtemp(f.data()), nullptr);
+    const std::string plik = f + "/dane.csv", link = f + "/link.csv";
+    auto tryb = [](const std::string& p) {
+        struct stat st {};
+        EXPECT_EQ(::stat(p.c_str(), &st), 0) << p;
+        return st.st_mode & 07777;
+    };
+    auto tresc = [](const std::string& p) {
+        std::ifstream i(p, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(i), {});
+    };
+    const struct {
+        mode_t tryb;
+        bool przez_link;
+    } przypadki[] = {{0600, false}, {0640, false}, {0644, false}, {0400, false}, {0600, true}};
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(std::to_string(p.tryb) + (p.przez_link ? " through a link" : ""));
+        ::unlink(plik.c_str()), ::unlink(link.c_str());
+        std::ofstream(plik) << "stary";
+        ASSERT_EQ(::chmod(plik.c_str(), p.tryb), 0);
+        if (p.przez_link) ASSERT_EQ(::symlink("dane.csv", link.c_str()), 0);
+        std::string powod;
+        ASSERT_TRUE(zapisz_csv(p.przez_link ? link : plik, "a;b\r\n", powod)) << powod;
+        EXPECT_EQ(tryb(plik), p.tryb);
+        EXPECT_EQ(tresc(plik), "a;b\r\n");
+        struct stat st {};
+        if (p.przez_link) {
+            EXPECT_EQ(::lstat(link.c_str(), &st), 0);
+            EXPECT_TRUE(S_ISLNK(st.st_mode));
+        }
+    }
+    for (const auto& [maska, oczekiwany] : {std::pair<mode_t, mode_t>{022, 0644}, {077, 0600}}) {
+        ::unlink(plik.c_str());
+        const mode_t dawna = ::umask(maska);
+        std::string powod;
+        EXPECT_TRUE(zapisz_csv(plik, "x\r\n", powod)) << powod;
+        ::umask(dawna);
+        EXPECT_EQ(tryb(plik), oczekiwany) << "umask " << maska;
+    }
+    ::unlink(plik.c_str()), ::unlink(link.c_str()), ::rmdir(f.c_str());
 }
 
 }  // namespace

@@ -41,10 +41,11 @@ struct Dane : ::testing::Test {
         t.Paint(dc, INT_MIN, INT_MAX);
     }
     // ne 3, nn 3, nm 1, nd 2, nl 1, na 1, and ntel temperature entries.
-    void przyklad(int ntel = 0) {
-        Opis op{.wezly = {{0, 0}, {4, 0}, {2, 3}},
+    void przyklad(int ntel = 0, float pole = 0.0015f) {
+        Opis op{.wezly = {{0, 0}, {1234.567f, 0}, {2, 3}},
                 .prety = {{1, 2, 1, 1}, {2, 3, 1, 1}, {3, 1, 1, 1}},
-                .materialy = {{210000, 1.2e-5f}},
+                .materialy = {{210000, 0.000012f}},
+                .pola = {pole},
                 .podpory = {{1, 0}, {4, -0.5f}},
                 .sily = {{6, -10}}};
         for (int i = 1; i <= ntel; ++i) op.temperatury.push_back({i, 20.0f * i});
@@ -57,17 +58,28 @@ TEST_F(Dane, NaglowkiWierszeIKreskiPrzykladuLezaNaSwoichMiejscach) {
     o.Cm_Dane();
     maluj(*port.tabele.at(o.dd).okno);
     using N = std::tuple<const char*, int, int>;
-    for (const auto& [t, x, y] : {N{"Element", 5, 5},       N{"przekroju", 350, 25},
+    for (const auto& [t, x, y] : {N{"Element", 5, 5},
+                                  N{"przekroju", 350, 25},
                                   {"1", 100, 50},  // bar 1: nodes 1 and 2
-                                  {"2", 200, 50},           {"Węzeł", 5, 115},
+                                  {"2", 200, 50},
+                                  {"Węzeł", 5, 115},
+                                  {"1234.567", 100, 175},  // node 2
                                   {"   2.000", 100, 195},  // node 3
-                                  {"   3.000", 200, 195},   {"Nr materiału", 5, 245},
-                                  {"Younga", 100, 260},     {"210000.000", 100, 305},
-                                  {"0.00001200", 200, 305}, {"Przemieszczenie max.", 100, 345},
-                                  {"   1X", 5, 375},        {"   2Y", 5, 395},
-                                  {"  -0.500", 100, 395},   {"Siła", 100, 425},
-                                  {"   3Y", 5, 455},        {" -10.000", 100, 455},
-                                  {"Nr przekroju", 5, 485}, {"   0.010", 100, 515}})
+                                  {"   3.000", 200, 195},
+                                  {"Nr materiału", 5, 245},
+                                  {"Younga", 100, 260},
+                                  {"210000.000", 100, 305},
+                                  {"0.00001200", 200, 305},
+                                  {"Przemieszczenie max.", 100, 345},
+                                  {"   1X", 5, 375},
+                                  {"   2Y", 5, 395},
+                                  {"  -0.500", 100, 395},
+                                  {"Siła", 100, 425},
+                                  {"   3Y", 5, 455},
+                                  {" -10.000", 100, 455},
+                                  // Not rounded away: "0.002" would be a third off.
+                                  {"Nr przekroju", 5, 485},
+                                  {"0.0015", 100, 515}})
         EXPECT_TRUE(jest(dc, t, x, y)) << t << " at " << x << "," << y;
     EXPECT_EQ(dc.znajdz_tekst("Przyrost temperatury"), nullptr);
     EXPECT_EQ(kreski(dc), (std::vector<int>{44, 133, 280, 365, 445, 505}));
@@ -80,14 +92,16 @@ TEST_F(Dane, NaglowkiWierszeIKreskiPrzykladuLezaNaSwoichMiejscach) {
 }
 
 TEST_F(Dane, TemperaturyWchodzaPrzedPrzekrojeIPrzesuwajaJeZDodatkowaKreska) {
-    przyklad(2);
+    przyklad(2, 0.0004f);
     _DANE_ t(o.model);
     maluj(t);
+    // The temperature table lists bars, and says so.
+    EXPECT_TRUE(jest(dc, "Nr pręta", 5, 485));
     EXPECT_TRUE(jest(dc, "Przyrost temperatury", 100, 485));
     EXPECT_TRUE(jest(dc, "2", 5, 535));
     EXPECT_TRUE(jest(dc, "  40.000", 100, 535));
     EXPECT_TRUE(jest(dc, "Nr przekroju", 5, 565));
-    EXPECT_TRUE(jest(dc, "   0.010", 100, 595));
+    EXPECT_TRUE(jest(dc, "0.0004", 100, 595)) << "not \"0.000\"";
     EXPECT_EQ(kreski(dc), (std::vector<int>{44, 133, 280, 365, 445, 505, 585}));
 }
 
@@ -151,6 +165,24 @@ TEST(Kolumny, NajszerszyTekstZeSkrajnychToNajszerszyZeWszystkichWartosci) {
             }
             EXPECT_EQ(s.szerokosc(dc, f), w) << f << " " << (k.empty() ? 0.0f : k[0]);
         }
+    // Input values, each shown so that it reads back: the widest of what is shown.
+    const std::vector<float> wejscie[] = {
+        {0.0015f, 0.0004f, 0.01f}, {1234.567f, 2.0f},     {0.000012f, 1.5f},
+        {2.1e11f, 1.0f},           {-0.0004f, 12.5f},     {1e-30f, 3e38f, -2.5f},
+        {0.3f, 0.0f, -0.0f},       {123.4567f, -1234.5f}, {INFINITY, NAN, 0.0001f}};
+    for (const std::vector<float>& k : wejscie) {
+        tabele::SkrajneDokladne<3> s3;
+        tabele::SkrajneDokladne<8> s8;
+        int w3 = 0, w8 = 0;
+        for (float v : k) {
+            s3.dodaj(v);
+            s8.dodaj(v);
+            w3 = std::max(w3, dc.szerokosc_tekstu(tabele::format_dokladny("%8.3f", 3, v)));
+            w8 = std::max(w8, dc.szerokosc_tekstu(tabele::format_dokladny("%2.8f", 8, v)));
+        }
+        EXPECT_EQ(s3.szerokosc(dc, "%8.3f"), w3) << k[0];
+        EXPECT_EQ(s8.szerokosc(dc, "%2.8f"), w8) << k[0];
+    }
     const std::vector<int> dofy[] = {{1}, {2, 19}, {20, 3}, {19999, 20000}, {3, 20001}, {}};
     for (const std::vector<int>& k : dofy) {
         tabele::SkrajneCalkowite s;

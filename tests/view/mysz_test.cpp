@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <random>
 
@@ -298,6 +299,47 @@ TEST_F(Mysz, RysowanieDodajeWezlyWPunktachKliknieciaIPretyMiedzyWezlami) {
     EXPECT_EQ(o.model.nn, 2) << "out of the drawing mode a click adds nothing";
     EXPECT_TRUE(o.EvKeyDown(VK_R));
     EXPECT_TRUE(o.rysowanie);
+    EXPECT_EQ(port.bledy_skryptu, 0);
+}
+
+// A bar needs a material and a cross-section: in the drawing mode a node clicked before they
+// exist says once which are missing and where to add them, and begins no bar.
+TEST_F(Mysz, RysowaniePretaBezMaterialuLubPrzekrojuMowiRazCoNajpierwDodac) {
+    const struct {
+        std::vector<std::array<float, 2>> materialy;
+        std::vector<float> pola;
+        const char* tekst;
+    } przypadki[] = {
+        {{},
+         {},
+         "Pręt wymaga materiału i pola przekroju. Dodaj je najpierw poleceniami Dodaj → Materiał "
+         "i Dodaj → Pole przekroju."},
+        {{}, {0.01f}, "Pręt wymaga materiału. Dodaj go najpierw poleceniem Dodaj → Materiał."},
+        {{{2.1e8f, 1.2e-5f}},
+         {},
+         "Pręt wymaga pola przekroju. Dodaj je najpierw poleceniem Dodaj → Pole przekroju."},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.tekst);
+        zbuduj(o.model, Opis{.wezly = {{0, 0}, {10, 0}}, .materialy = p.materialy, .pola = p.pola});
+        o.rysowanie = true;
+        maluj();
+        port.komunikaty.clear();
+        const Odwzorowanie od = o.odwzorowanie();
+        for (int n : {1, 2}) {
+            o.EvLButtonDown(static_cast<int>(od.ekran_x(o.model.x[n][1])),
+                            static_cast<int>(od.ekran_y(o.model.x[n][2])));
+            ASSERT_EQ(port.komunikaty.size(), static_cast<std::size_t>(n)) << "one per click";
+            const Komunikat& k = port.komunikaty.back();
+            EXPECT_EQ(std::tuple(k.tekst, k.tytul, k.ikona),
+                      std::tuple(std::string(p.tekst), std::string("Rysowanie prętów"),
+                                 Ikona::wykrzyknik));
+        }
+        EXPECT_EQ(o.model.ne, 0);
+        EXPECT_EQ(o.model.nn, 2) << "a click on a node adds none";
+        EXPECT_EQ(o.pierwszy_wezel, 0);
+        EXPECT_TRUE(port.pokazy.empty());
+    }
     EXPECT_EQ(port.bledy_skryptu, 0);
 }
 

@@ -103,10 +103,10 @@ TEST_F(Wyniki, KolumnaUstepujeNajszerszejWartosciPoprzedniejWrazZNaglowkiemIKres
             if (n.tekst == t) x.push_back(n.x1);
         return x;
     };
-    // A modulus in pascals, 16 characters with "%8.3f".
+    // A modulus in kilopascals, 15 characters with "%8.3f".
     zbuduj(o.model, Opis{.wezly = {{0, 0}, {4, 0}},
                          .prety = {{1, 2, 1, 1}},
-                         .materialy = {{2.1e11f, 1.2e-5f}, {-2.1e11f, 1.0f}}});
+                         .materialy = {{1.5e9f, 1.2e-5f}, {-1.5e9f, 1.0f}}});
     _DANE_ dane(o.model);
     maluj(dane);
     rozdzielone(dane);

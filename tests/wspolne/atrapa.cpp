@@ -123,12 +123,13 @@ int Atrapa::DialogZSzablonu(const SzablonDialogu& s, void* rekord, int cyfry) {
                 stany[cid] = i;
             }
         } else if (k->rodzaj == Rodzaj::edycja && !k->tylko_odczyt) {
-            // Typing: a digits-only edit drops other characters; no edit takes more than its limit.
+            // Typing: a digits-only edit drops other characters; an edit stops at its limit, but
+            // for a real number's, which takes any text and refuses a long one as it closes.
             std::string t;
             for (char ch : tekst)
                 if (!k->cyfry || std::isdigit(static_cast<unsigned char>(ch))) t += ch;
             const std::size_t limit = static_cast<std::size_t>(limit_kontrolki(*k, cyfry));
-            if (t.size() > limit) t.resize(limit);
+            if (!k->rzeczywista && t.size() > limit) t.resize(limit);
             teksty[cid] = t;
         } else {
             ADD_FAILURE() << "control " << cid << " of dialog " << id << " cannot be typed into";
@@ -142,7 +143,7 @@ int Atrapa::DialogZSzablonu(const SzablonDialogu& s, void* rekord, int cyfry) {
             if (k.pole.stan)
                 *stan_pola(rekord, k.pole) = stany[k.id];
             else if (k.rodzaj == Rodzaj::edycja)
-                do_pola(rekord, k.pole, teksty[k.id]);
+                do_pola(rekord, k.pole, tekst_do_rekordu(k, teksty[k.id]));
         }
     }
     for (const Kontrolka& k : s.kontrolki) {
