@@ -210,7 +210,9 @@ TEST(EksportCsv, ZapisNaIstniejacyPlikZachowujeJegoUprawnieniaIDowiazanie) {
         ::unlink(plik.c_str()), ::unlink(link.c_str());
         std::ofstream(plik) << "stary";
         ASSERT_EQ(::chmod(plik.c_str(), p.tryb), 0);
-        if (p.przez_link) ASSERT_EQ(::symlink("dane.csv", link.c_str()), 0);
+        if (p.przez_link) {
+            ASSERT_EQ(::symlink("dane.csv", link.c_str()), 0);
+        }
         std::string powod;
         ASSERT_TRUE(zapisz_csv(p.przez_link ? link : plik, "a;b\r\n", powod)) << powod;
         EXPECT_EQ(tryb(plik), p.tryb);
