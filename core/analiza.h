@@ -53,6 +53,13 @@ struct Praca {
     // The load cases solved with the one factor; the assembly takes the store's loads as the only
     // one when none is given. Weight densities per material [0..nm-1] for self-weight.
     std::vector<ObciazenieRozwiazania> przypadki;
+    // Each bar as the loads and the solution use it, worked out once by the assembly: its ends in
+    // the work area's order, direction, length, modulus and area.
+    struct Pret {
+        int a, b;
+        double cs, sn, el, e, pole;
+    };
+    std::vector<Pret> prety;
     std::vector<float> gestosc;
     int biezacy = 0;  // the case whose results also go to the store's f, stressp and react
     // Where a failed analysis stopped: the model's DOF that moves freely (error 1), or the bar,
@@ -79,9 +86,13 @@ bool utworz_prace(const Model& m, Praca& w, int nbw);
 // length (nrblad 2) or with a material or cross-section that is not positive (nrblad 4 or 5),
 // naming it in w.numer_bledu.
 void Macierze(Model& m, Praca& w);
-// The load vector of case c into f[1..nq] (work-area order), penalties of the forced
-// displacements included; sets the case's largest load.
-void prawa_strona(const Model& m, Praca& w, std::size_t c, Wektor<double>& f);
+// The loads of case c added into f[0], f[krok], ... f[(nq - 1) * krok] (work-area order), which
+// come zeroed: forces, temperature changes, self-weight.
+void prawa_strona(const Model& m, Praca& w, std::size_t c, double* f, int krok = 1);
+// For the cases od .. od + ile - 1, whose load vectors lie side by side in f (case od + c's term
+// of DOF i at f[(i - 1) * krok + c]): each case's largest load, then the penalties of its forced
+// displacements added.
+void kary_podpor(const Model& m, Praca& w, std::size_t od, int ile, double* f, int krok);
 // Solution of every case with one factor, stresses, reactions, written to the model only when
 // every solution holds: every node in equilibrium and every result within the range of a float.
 // Otherwise m.blad = 1 with nrblad 1 (a mechanism, its DOF in w.dof_bledu) or 3, and the results

@@ -47,44 +47,68 @@ ObciazenieRozwiazania obciazenie_przypadku(const Konstrukcja& k, const Obciazeni
     return c;
 }
 
-void prawa_strona(const Model& m, Praca& w, std::size_t nr, Wektor<double>& f) {
+namespace {
+// A load vector over the DOFs 1..nq, its terms krok apart.
+struct Wyrazy {
+    double* f0;
+    std::size_t krok;
+    double& operator[](int i) const { return f0[static_cast<std::size_t>(i - 1) * krok]; }
+};
+}  // namespace
+
+void prawa_strona(const Model& m, Praca& w, std::size_t nr, double* f0, int krok) {
     ObciazenieRozwiazania& c = w.przypadki[nr];
-    std::fill(f.data(), f.data() + m.nq, 0.0);
+    const Wyrazy f{f0, static_cast<std::size_t>(krok)};
     // the later entry on a DOF wins
     for (std::size_t i = 0; i < c.ild.size(); ++i) f[w.dof(c.ild[i])] = c.al[i];
-    grupuj_temperatury(m, c);
-    const bool ciezar = c.ciezar != 0.0;
-    for (int n = 1; n <= m.ne; ++n) {
-        const int i1 = m.noc[n][1], i2 = m.noc[n][2], i3 = m.noc[n][3], i4 = m.noc[n][4];
-        const int od = c.temp_od[n], dok = c.temp_od[n + 1];
-        const double g = ciezar && static_cast<std::size_t>(i3) <= w.gestosc.size()
-                             ? static_cast<double>(w.gestosc[static_cast<std::size_t>(i3 - 1)])
-                             : 0.0;
-        if (od == dok && g == 0.0) continue;
-        const double x21 = static_cast<double>(m.x[i2][1]) - m.x[i1][1];
-        const double y21 = static_cast<double>(m.x[i2][2]) - m.x[i1][2];
-        const double el = std::sqrt(x21 * x21 + y21 * y21);
-        const double cs = x21 / el, sn = y21 / el;
-        const int a = w.wezel(i1), b = w.wezel(i2);
-        for (int q = od; q < dok; ++q) {
-            const double ee0 = static_cast<double>(m.pm[i3][2]) * c.temp[c.temp_lista[q]] *
-                               m.pm[i3][1] * m.area[i4];
-            f[2 * a - 1] -= ee0 * cs;
-            f[2 * a] -= ee0 * sn;
-            f[2 * b - 1] += ee0 * cs;
-            f[2 * b] += ee0 * sn;
+    const bool ciezar = c.ciezar != 0.0 && !w.gestosc.empty();
+    // Only the bars with a temperature change or a weight load anything beyond the forces.
+    if (!c.nset.empty() || ciezar) {
+        grupuj_temperatury(m, c);
+        for (int n = 1; n <= m.ne; ++n) {
+            const int i3 = m.noc[n][3];
+            const int od = c.temp_od[n], dok = c.temp_od[n + 1];
+            const double g = ciezar && static_cast<std::size_t>(i3) <= w.gestosc.size()
+                                 ? static_cast<double>(w.gestosc[static_cast<std::size_t>(i3 - 1)])
+                                 : 0.0;
+            if (od == dok && g == 0.0) continue;
+            const Praca::Pret& p = w.prety[static_cast<std::size_t>(n - 1)];
+            for (int q = od; q < dok; ++q) {
+                const double ee0 =
+                    static_cast<double>(m.pm[i3][2]) * c.temp[c.temp_lista[q]] * p.e * p.pole;
+                f[2 * p.a - 1] -= ee0 * p.cs;
+                f[2 * p.a] -= ee0 * p.sn;
+                f[2 * p.b - 1] += ee0 * p.cs;
+                f[2 * p.b] += ee0 * p.sn;
+            }
+            // Self-weight: the bar's weight gamma * A * L, half at each end, downwards.
+            if (g != 0.0) {
+                const double pol = 0.5 * c.ciezar * g * p.pole * p.el;
+                f[2 * p.a] -= pol;
+                f[2 * p.b] -= pol;
+            }
         }
-        // Self-weight: the bar's weight gamma * A * L, half at each end, downwards.
-        if (g != 0.0) {
-            const double pol = 0.5 * c.ciezar * g * m.area[i4] * el;
-            f[2 * a] -= pol;
-            f[2 * b] -= pol;
+    } else {
+        c.temp_od.clear();
+        c.temp_lista.clear();
+    }
+}
+
+void kary_podpor(const Model& m, Praca& w, std::size_t od, int ile, double* f0, int krok) {
+    // Over the DOFs once, each case's terms side by side: the largest loads, then the penalties.
+    for (int c = 0; c < ile; ++c) w.przypadki[od + static_cast<std::size_t>(c)].obciazenia = 0.0;
+    for (int i = 0; i < m.nq; ++i) {
+        const double* fi = f0 + static_cast<std::size_t>(i) * krok;
+        for (int c = 0; c < ile; ++c) {
+            double& o = w.przypadki[od + static_cast<std::size_t>(c)].obciazenia;
+            o = std::max(o, std::fabs(fi[c]));
         }
     }
-    c.obciazenia = 0.0;
-    for (int i = 1; i <= m.nq; ++i) c.obciazenia = std::max(c.obciazenia, std::fabs(f[i]));
-    for (int i = 1; i <= m.nd; ++i)
-        f[w.dof(m.nu[i])] += w.cnst * c.u[static_cast<std::size_t>(i - 1)];
+    for (int i = 1; i <= m.nd; ++i) {
+        double* fi = f0 + static_cast<std::size_t>(w.dof(m.nu[i]) - 1) * krok;
+        for (int c = 0; c < ile; ++c)
+            fi[c] += w.cnst * w.przypadki[od + static_cast<std::size_t>(c)].u[i - 1];
+    }
 }
 
 void Macierze(Model& m, Praca& w) {
@@ -94,6 +118,7 @@ void Macierze(Model& m, Praca& w) {
 
     double* const pasmo = w.rzadka ? nullptr : w.s.data();
     const std::size_t nbw = static_cast<std::size_t>(w.nbw_s);
+    w.prety.resize(static_cast<std::size_t>(std::max(m.ne, 0)));
 
     for (int n = 1; n <= m.ne; ++n) {
         const int i1 = m.noc[n][1], i2 = m.noc[n][2], i3 = m.noc[n][3], i4 = m.noc[n][4];
@@ -119,6 +144,8 @@ void Macierze(Model& m, Praca& w) {
         // The bar's two ends in either order give the same terms.
         const double cc = cs * cs * eal, cn = cs * sn * eal, nn = sn * sn * eal;
         const int a = w.wezel(i1), b = w.wezel(i2);
+        w.prety[static_cast<std::size_t>(n - 1)] = {
+            a, b, cs, sn, el, static_cast<double>(m.pm[i3][1]), static_cast<double>(m.area[i4])};
         if (w.rzadka) {
             w.k.dodaj_pret(a, b, cc, cn, nn);
         } else {
@@ -147,5 +174,6 @@ void Macierze(Model& m, Praca& w) {
     // bar has any).
     const double najsztywniejszy = najwieksza > 0.0 ? najwieksza : 1.0;
     for (int i = 1; i <= nq; ++i) w.diag[i] = przekatna(i) != 0.0 ? przekatna(i) : najsztywniejszy;
-    prawa_strona(m, w, 0, w.f);
+    prawa_strona(m, w, 0, w.f.data());
+    kary_podpor(m, w, 0, 1, w.f.data(), 1);
 }

@@ -254,3 +254,67 @@ void postep(const double* s, double* f, int nq, int nbw) {
         for (int i = 1; i < nk; ++i) f[k + i] -= wk[i] * c;
     }
 }
+
+namespace {
+
+// The many-sided solution four sides at a time: n is a multiple of 4.
+ZAWSZE_WSTAWIANA void postep_wiele_v(const double* s, double* x, int nq, int nbw, int n) {
+    for (int k = 0; k < nq; ++k) {
+        const double* wk = s + poz(k, nbw);
+        const double d = wk[0];
+        const int nk = std::min(nq - k, nbw);
+        for (int b = 0; b < n; b += 4) {
+            v4 c;
+            laduj(c, x + static_cast<std::size_t>(k) * n + b);
+            c /= d;
+            for (int i = 1; i < nk; ++i) {
+                double* xi = x + static_cast<std::size_t>(k + i) * n + b;
+                v4 v;
+                laduj(v, xi);
+                v -= wk[i] * c;
+                zapisz(xi, v);
+            }
+        }
+    }
+}
+
+ZAWSZE_WSTAWIANA void podstawienie_wiele_v(const double* s, double* x, int nq, int nbw, int n) {
+    for (int i = nq - 1; i >= 0; --i) {
+        const double* wi = s + poz(i, nbw);
+        const int nk = std::min(nq - i, nbw);
+        for (int b = 0; b < n; b += 4) {
+            v4 a = {0.0, 0.0, 0.0, 0.0};
+            for (int j = 1; j < nk; ++j) {
+                v4 v;
+                laduj(v, x + static_cast<std::size_t>(i + j) * n + b);
+                a += wi[j] * v;
+            }
+            double* xi = x + static_cast<std::size_t>(i) * n + b;
+            v4 v;
+            laduj(v, xi);
+            zapisz(xi, (v - a) / wi[0]);
+        }
+    }
+}
+
+#if defined(__x86_64__)
+__attribute__((target("avx2,fma"), flatten)) void wiele_avx2(const double* s, double* x, int nq,
+                                                             int nbw, int n) {
+    postep_wiele_v(s, x, nq, nbw, n);
+    podstawienie_wiele_v(s, x, nq, nbw, n);
+}
+#endif
+__attribute__((flatten)) void wiele_zwykle(const double* s, double* x, int nq, int nbw, int n) {
+    postep_wiele_v(s, x, nq, nbw, n);
+    podstawienie_wiele_v(s, x, nq, nbw, n);
+}
+
+}  // namespace
+
+void rozwiaz_wiele_pasmo(const double* s, double* x, int nq, int nbw, int n) {
+#if defined(__x86_64__)
+    static const bool avx2 = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
+    if (avx2) return wiele_avx2(s, x, nq, nbw, n);
+#endif
+    wiele_zwykle(s, x, nq, nbw, n);
+}

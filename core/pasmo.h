@@ -15,3 +15,8 @@ void podstawienie(const double* s, double* f, int nq, int nbw);
 // What the elimination did to its load vector, done to another one with the band it left: with
 // podstawienie after it, a further right-hand side is solved with the same factor.
 void postep(const double* s, double* f, int nq, int nbw);
+
+// The elimination's work and the back substitution for n right-hand sides at once, interleaved:
+// term i of side c at x[i * n + c], n a multiple of 4. The band is read once for all of them,
+// which is what a narrow band's solution waits on.
+void rozwiaz_wiele_pasmo(const double* s, double* x, int nq, int nbw, int n);

@@ -14,6 +14,12 @@ class Rozklad {
     virtual void dokoncz(double* f) const = 0;
     // Solves a further right-hand side.
     virtual void rozwiaz(double* x) const = 0;
+    // Solves n further right-hand sides at once, side c at x[c * nq ..], nq the system's size.
+    virtual void rozwiaz_wiele(double* x, int n, int nq) const {
+        for (int c = 0; c < n; ++c) rozwiaz(x + static_cast<std::size_t>(c) * nq);
+    }
+    // The same with the sides interleaved, term i of side c at x[i * n + c]; n a multiple of 4.
+    virtual void rozwiaz_przeplecione(double* x, int n, int nq) const;
     // The weakest pivot against its row's assembled diagonal.
     virtual double najmniejszy_iloraz() const = 0;
 };
