@@ -7,6 +7,7 @@
 
 #include "core/analiza.h"
 #include "core/kolejnosc.h"
+#include "core/mechanizm.h"
 #include "core/rozklad.h"
 
 namespace {
@@ -106,6 +107,12 @@ WynikObliczen obliczenia(Model& m, Rozwiazanie sposob) {
             return wy;
         }
         Macierze(m, w);
+        // A node held along one line only is a mechanism that the factor may take for a stiff
+        // one, the rounding of its coordinates standing in for a stiffness across the line.
+        if (m.blad == 0) {
+            w.dof_bledu = swobodny_stopien(m);
+            if (w.dof_bledu > 0) m.blad = 1, m.nrblad = blad_zero_na_przekatnej;
+        }
         wy.czasy.skladanie = zegar.odczyt();
         if (m.blad == 0) Oblicz(m, w);
         wy.czasy.rozklad = w.czas_rozkladu;

@@ -1,0 +1,106 @@
+#include "core/mechanizm.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+// Why this finds only true mechanisms, and finds those the factor cannot.
+//
+// A node whose bars all lie on one line, and which no support holds across that line, moves
+// across it without lengthening any bar (to first order): its stiffness there is zero whatever the
+// rest of the truss does. Stored as floats, the coordinates of such a line are rounded, each by up
+// to half a unit in its last place, and the bars meet at an angle of about 1e-7: the stiffness
+// across is the square of that angle times the axial one, 1e-15..1e-13, which no pivot test can
+// tell from a true stiffness, and a load across moves the node 10^13 times too far.
+//
+// So the test asks whether one line passes within the rounding of every bar at the node. A bar
+// d = (dx, dy) between stored points (xa, ya), (xb, yb) has its components off by at most
+// ax = u (|xa| + |xb|) and ay = u (|ya| + |yb|), u = 2^-24 (half a unit in the last place of a
+// float is at most 2^-24 of its magnitude), and so its direction by at most
+// (|dx| ay + |dy| ax) / |d|^2 radians, to first order. Each bar thus admits the line within an
+// interval of directions around its own; a support admits exactly its axis. The intervals, as
+// angles from the node's first line, lie on a line, where intervals that meet pairwise have a point
+// in common: "some line fits every bar and support of the node within the rounding" is exactly
+// "their intersection is not empty", kept as a running intersection in one pass over the bars.
+// Where it is empty, two of them are proved by the coordinates not to be parallel and the node
+// holds; where it is not, any stiffness across the common line is the rounding's.
+//
+// The intervals are widened by `zapas` for coordinates that went through a few float operations
+// before they were stored. Even so, the stiffness this calls none is below 1e-11 of the axial
+// one for a node no further from the origin than its bars are long; and a shallow truss whose
+// rise is 1e-4 of its span is called a mechanism only some 200 spans from the origin, where the
+// rise is a few units in the last place of its coordinates.
+//
+// The test is local: mechanisms of several nodes whose bars are not parallel (a panel without its
+// diagonal, too few supports) are left to the factor, where they show as vanishing pivots.
+
+namespace {
+
+constexpr double u_float = 0x1p-24;
+constexpr double zapas = 4.0;
+
+// What holds one node so far: its first line, the unit vector (kx, ky), and the interval
+// [dol, gora] of directions, as sines of the angle from that line, that every line admits.
+// Nothing holds the node while (kx, ky) is zero; it is held in two directions once dol > gora.
+struct Wiezy {
+    double kx = 0.0, ky = 0.0;
+    double dol = 0.0, gora = 0.0;
+    bool trzyma() const { return dol > gora; }
+    void trzymaj() { dol = 1.0, gora = 0.0; }
+};
+
+// Adds a line of direction (dx, dy), of length l > 0, that admits directions within `eps` radians
+// of its own.
+void dodaj(Wiezy& w, double dx, double dy, double l, double eps) {
+    if (w.trzyma()) return;
+    if (w.kx == 0.0 && w.ky == 0.0) {
+        w.kx = dx / l, w.ky = dy / l;
+        w.dol = -eps, w.gora = eps;
+        return;
+    }
+    // The sine of the angle from the first line; the line's two senses are one line.
+    double s = (w.kx * dy - w.ky * dx) / l;
+    if (w.kx * dx + w.ky * dy < 0.0) s = -s;
+    w.dol = std::max(w.dol, s - eps);
+    w.gora = std::min(w.gora, s + eps);
+}
+
+}  // namespace
+
+int swobodny_stopien(const Konstrukcja& k) {
+    std::vector<Wiezy> w(static_cast<std::size_t>(k.nn) + 1);
+    for (int i = 1; i <= k.nd; ++i) {
+        const int d = k.nu[i];
+        const bool x = d % 2 != 0;
+        dodaj(w[(d + 1) / 2], x ? 1.0 : 0.0, x ? 0.0 : 1.0, 1.0, 0.0);
+    }
+    for (int e = 1; e <= k.ne; ++e) {
+        const int a = k.noc[e][1], b = k.noc[e][2];
+        if (w[a].trzyma() && w[b].trzyma()) continue;
+        const double xa = k.x[a][1], ya = k.x[a][2], xb = k.x[b][1], yb = k.x[b][2];
+        const double dx = xb - xa, dy = yb - ya;
+        const double l2 = dx * dx + dy * dy;
+        if (!(l2 > 0.0 && l2 < INFINITY)) {
+            // A bar without a direction is the assembly's or the solution's to report.
+            w[a].trzymaj(), w[b].trzymaj();
+            continue;
+        }
+        const double ax = u_float * (std::fabs(xa) + std::fabs(xb));
+        const double ay = u_float * (std::fabs(ya) + std::fabs(yb));
+        const double eps = zapas * (std::fabs(dx) * ay + std::fabs(dy) * ax) / l2;
+        const double l = std::sqrt(l2);
+        dodaj(w[a], dx, dy, l, eps);
+        dodaj(w[b], dx, dy, l, eps);
+    }
+    for (int n = 1; n <= k.nn; ++n) {
+        const Wiezy& q = w[n];
+        if (q.trzyma()) continue;
+        // The line that fits all, through the middle of the interval; the node moves across it,
+        // along (-ty, tx): in X when that is at least as much as in Y (the lower DOF among
+        // equals), so also a node that nothing holds.
+        const double m = 0.5 * (q.dol + q.gora);
+        const double tx = q.kx - m * q.ky, ty = q.ky + m * q.kx;
+        return std::fabs(ty) >= std::fabs(tx) * (1.0 - 0x1p-20) ? 2 * n - 1 : 2 * n;
+    }
+    return 0;
+}
