@@ -12,12 +12,6 @@
 
 namespace {
 
-// Whether a band of this many doubles can be held without driving the machine into swap.
-bool pasmo_sie_zmiesci(std::int64_t nq, std::int64_t nbw) {
-    return zmiesci_sie_w_pamieci(static_cast<double>(nq) * static_cast<double>(nbw) *
-                                 sizeof(double));
-}
-
 // Up to this many band columns the model's own numbering is kept without a search.
 constexpr int szerokosc_bez_przenumerowania = 32;
 

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -7,6 +8,7 @@
 #include <random>
 
 #include "core/analiza.h"
+#include "core/rozklad.h"
 #include "tests/wspolne/kratownice.h"
 #include "tests/wspolne/wzorzec.h"
 
@@ -593,6 +595,19 @@ TEST(Analiza, DuzeKratownicePoprawnieUtwierdzoneNieSaMechanizmami) {
     krata(m, 70, 120);  // a wide band, eliminated in panels
     ASSERT_TRUE(obliczenia(m).sukces());
     EXPECT_EQ(m.nbw, 144);
+}
+
+TEST(Sterownik, PasmoICzynnikMuszaSieZmiescicWOsmiuDziesiatychPamieci) {
+    const double pamiec = static_cast<double>(sysconf(_SC_PHYS_PAGES)) * sysconf(_SC_PAGE_SIZE);
+    // Half the memory fits and all of it does not: a bound off by a factor of 10, or of 2, fails.
+    EXPECT_TRUE(zmiesci_sie_w_pamieci(0.5 * pamiec));
+    EXPECT_FALSE(zmiesci_sie_w_pamieci(pamiec));
+    // The band in doubles, and the sparse factor's values in doubles with half as much again.
+    const std::int64_t nq = 100000, nbw = static_cast<std::int64_t>(0.5 * pamiec / 8 / nq);
+    EXPECT_TRUE(pasmo_sie_zmiesci(nq, nbw));
+    EXPECT_FALSE(pasmo_sie_zmiesci(nq, 2 * nbw));
+    EXPECT_TRUE(czynnik_sie_zmiesci(0.5 * pamiec / 12));
+    EXPECT_FALSE(czynnik_sie_zmiesci(pamiec / 12));
 }
 
 TEST(Sterownik, KomunikatyBezWezlowIBezPasmaWKolejnosci) {
