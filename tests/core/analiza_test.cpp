@@ -8,6 +8,7 @@
 #include <random>
 
 #include "core/analiza.h"
+#include "core/kolejnosc.h"
 #include "core/rozklad.h"
 #include "tests/wspolne/kratownice.h"
 #include "tests/wspolne/wzorzec.h"
@@ -467,6 +468,26 @@ TEST(Analiza, NumeracjaWezlowNieZmieniaWynikowAniWskazanegoWezla) {
             ASSERT_NEAR(p.f[2 * nowy[n]], m.f[2 * n], 1e-6 * fmax) << n;
         }
         for (int i = 1; i <= m.nd; ++i) ASSERT_NEAR(p.react[i], m.react[i], 1e-6 * smax * 0.01f);
+    }
+
+    // The order itself: a permutation with its inverse, as narrow as the lattice's own row by row
+    // numbering, and the one the driver solves with (a band of some 660 columns would go to the
+    // sparse factor).
+    {
+        Model p;
+        krata(p, 20, 15);
+        przenumeruj(p, nowy);
+        const KolejnoscWezlow k = kolejnosc_rcm(p);
+        ASSERT_EQ(k.stary.size(), static_cast<std::size_t>(p.nn) + 1);
+        ASSERT_EQ(k.nowy.size(), static_cast<std::size_t>(p.nn) + 1);
+        for (int i = 1; i <= p.nn; ++i) {
+            ASSERT_TRUE(k.stary[i] >= 1 && k.stary[i] <= p.nn) << i;
+            ASSERT_EQ(k.nowy[k.stary[i]], i);  // so stary takes every node once
+        }
+        EXPECT_GT(szerokosc_pasma(p, {}), 600);
+        EXPECT_LE(k.nbw, 44);
+        EXPECT_EQ(k.nbw, szerokosc_pasma(p, k.nowy));
+        EXPECT_STREQ(obliczenia(p).metoda, "pasmo");
     }
 
     // The mechanism's node is named in the model's own numbers.
