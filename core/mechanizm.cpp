@@ -42,37 +42,41 @@ constexpr double zapas = 4.0;
 // What holds one node so far: its first line, the unit vector (kx, ky), and the interval
 // [dol, gora] of directions, as sines of the angle from that line, that every line admits.
 // Nothing holds the node while (kx, ky) is zero; it is held in two directions once dol > gora.
+// The bounds are kept as floats: what they decide is the sign of their difference near zero,
+// where a float is as fine as a double.
 struct Wiezy {
     double kx = 0.0, ky = 0.0;
-    double dol = 0.0, gora = 0.0;
+    float dol = 0.0f, gora = 0.0f;
     bool trzyma() const { return dol > gora; }
-    void trzymaj() { dol = 1.0, gora = 0.0; }
+    void trzymaj() { dol = 1.0f, gora = 0.0f; }
 };
 
-// Adds a line of direction (dx, dy), of length l > 0, that admits directions within `eps` radians
-// of its own.
-void dodaj(Wiezy& w, double dx, double dy, double l, double eps) {
-    if (w.trzyma()) return;
+// Adds a line of unit direction (cx, cy) that admits directions within `eps` radians of its own;
+// true when that holds the node, which it did not before.
+bool dodaj(Wiezy& w, double cx, double cy, double eps) {
+    if (w.trzyma()) return false;
     if (w.kx == 0.0 && w.ky == 0.0) {
-        w.kx = dx / l, w.ky = dy / l;
-        w.dol = -eps, w.gora = eps;
-        return;
+        w.kx = cx, w.ky = cy;
+        w.dol = static_cast<float>(-eps), w.gora = static_cast<float>(eps);
+        return false;
     }
     // The sine of the angle from the first line; the line's two senses are one line.
-    double s = (w.kx * dy - w.ky * dx) / l;
-    if (w.kx * dx + w.ky * dy < 0.0) s = -s;
-    w.dol = std::max(w.dol, s - eps);
-    w.gora = std::min(w.gora, s + eps);
+    double s = w.kx * cy - w.ky * cx;
+    if (w.kx * cx + w.ky * cy < 0.0) s = -s;
+    w.dol = std::max(w.dol, static_cast<float>(s - eps));
+    w.gora = std::min(w.gora, static_cast<float>(s + eps));
+    return w.trzyma();
 }
 
 }  // namespace
 
 int swobodny_stopien(const Konstrukcja& k) {
     std::vector<Wiezy> w(static_cast<std::size_t>(k.nn) + 1);
+    int trzymane = 0;
     for (int i = 1; i <= k.nd; ++i) {
         const int d = k.nu[i];
         const bool x = d % 2 != 0;
-        dodaj(w[(d + 1) / 2], x ? 1.0 : 0.0, x ? 0.0 : 1.0, 1.0, 0.0);
+        trzymane += dodaj(w[(d + 1) / 2], x ? 1.0 : 0.0, x ? 0.0 : 1.0, 0.0);
     }
     for (int e = 1; e <= k.ne; ++e) {
         const int a = k.noc[e][1], b = k.noc[e][2];
@@ -82,23 +86,25 @@ int swobodny_stopien(const Konstrukcja& k) {
         const double l2 = dx * dx + dy * dy;
         if (!(l2 > 0.0 && l2 < INFINITY)) {
             // A bar without a direction is the assembly's or the solution's to report.
-            w[a].trzymaj(), w[b].trzymaj();
+            for (Wiezy* q : {&w[a], &w[b]})
+                if (!q->trzyma()) q->trzymaj(), ++trzymane;
             continue;
         }
+        const double odw = 1.0 / std::sqrt(l2);
+        const double cx = dx * odw, cy = dy * odw;
         const double ax = u_float * (std::fabs(xa) + std::fabs(xb));
         const double ay = u_float * (std::fabs(ya) + std::fabs(yb));
-        const double eps = zapas * (std::fabs(dx) * ay + std::fabs(dy) * ax) / l2;
-        const double l = std::sqrt(l2);
-        dodaj(w[a], dx, dy, l, eps);
-        dodaj(w[b], dx, dy, l, eps);
+        const double eps = zapas * (std::fabs(cx) * ay + std::fabs(cy) * ax) * odw;
+        trzymane += dodaj(w[a], cx, cy, eps);
+        trzymane += dodaj(w[b], cx, cy, eps);
     }
-    for (int n = 1; n <= k.nn; ++n) {
+    for (int n = 1; trzymane < k.nn && n <= k.nn; ++n) {
         const Wiezy& q = w[n];
         if (q.trzyma()) continue;
         // The line that fits all, through the middle of the interval; the node moves across it,
         // along (-ty, tx): in X when that is at least as much as in Y (the lower DOF among
         // equals), so also a node that nothing holds.
-        const double m = 0.5 * (q.dol + q.gora);
+        const double m = 0.5 * (static_cast<double>(q.dol) + q.gora);
         const double tx = q.kx - m * q.ky, ty = q.ky + m * q.kx;
         return std::fabs(ty) >= std::fabs(tx) * (1.0 - 0x1p-20) ? 2 * n - 1 : 2 * n;
     }
