@@ -254,10 +254,10 @@ Opis obrocony_pratt(int przesla, double kat, int bez_przekatnej) {
     return o;
 }
 
-// The point `t` along and `h` across the line from (10, 10) at `stopnie` degrees, in floats.
-std::array<float, 2> na_prostej(double stopnie, double t, double h = 0.0) {
+// The point `t` along and `h` across the line from (od, od) at `stopnie` degrees, in floats.
+std::array<float, 2> na_prostej(double stopnie, double t, double h = 0.0, double od = 10.0) {
     const double a = stopnie * std::numbers::pi / 180, c = std::cos(a), s = std::sin(a);
-    return {static_cast<float>(10 + t * c - h * s), static_cast<float>(10 + t * s + h * c)};
+    return {static_cast<float>(od + t * c - h * s), static_cast<float>(od + t * s + h * c)};
 }
 
 TEST(Analiza, MechanizmySaZatrzymywaneINazywajaRuchomyWezel) {
@@ -385,7 +385,8 @@ TEST(Analiza, WezelMiedzyPretamiNaJednejProstejJestMechanizmemPodKazdymKatem) {
     // Two bars on one line, outer ends pinned: the middle node moves across the line. In floats
     // it lies a fraction of a unit in the last place off the line, a stiffness across of
     // 1e-15..1e-13 of the axial one that is the rounding's, whatever the load. Lifted across by
-    // 1e-4 of the span, it is a shallow truss, and holds.
+    // 1e-4 of the span, it is a shallow truss, and holds, also 50 spans away from the origin,
+    // where the coordinates are 30 times coarser.
     for (int k = 0; k < 40; ++k) {
         const double stopnie = 4.5 * k, a = stopnie * std::numbers::pi / 180;
         const double c = std::cos(a), s = std::sin(a);
@@ -397,25 +398,28 @@ TEST(Analiza, WezelMiedzyPretamiNaJednejProstejJestMechanizmemPodKazdymKatem) {
             {static_cast<float>(c), static_cast<float>(s)},
             {static_cast<float>(c - s), static_cast<float>(s + c)}};
         for (const auto& p : obciazenia)
-            for (double wznios : {0.0, 1e-4}) {
-                SCOPED_TRACE(testing::Message() << stopnie << " degrees, load " << p[0] << ", "
-                                                << p[1] << ", rise " << wznios);
-                Model m;
-                zbuduj(m, {.wezly = {na_prostej(stopnie, 0), na_prostej(stopnie, 3, 8 * wznios),
-                                     na_prostej(stopnie, 8)},
-                           .prety = {{1, 2, 1, 1}, {2, 3, 1, 1}},
-                           .podpory = {{1, 0}, {2, 0}, {5, 0}, {6, 0}},
-                           .sily = {{3, p[0]}, {4, p[1]}}});
-                if (wznios > 0.0) {
-                    porownaj_z_wzorcem(m, 2e-4);
-                    continue;
+            for (double wznios : {0.0, 1e-4})
+                for (double od : {10.0, 300.0}) {
+                    SCOPED_TRACE(testing::Message()
+                                 << stopnie << " degrees, load " << p[0] << ", " << p[1]
+                                 << ", rise " << wznios << ", from " << od);
+                    Model m;
+                    zbuduj(m, {.wezly = {na_prostej(stopnie, 0, 0, od),
+                                         na_prostej(stopnie, 3, 8 * wznios, od),
+                                         na_prostej(stopnie, 8, 0, od)},
+                               .prety = {{1, 2, 1, 1}, {2, 3, 1, 1}},
+                               .podpory = {{1, 0}, {2, 0}, {5, 0}, {6, 0}},
+                               .sily = {{3, p[0]}, {4, p[1]}}});
+                    if (wznios > 0.0) {
+                        porownaj_z_wzorcem(m, 2e-4);
+                        continue;
+                    }
+                    for (Rozwiazanie sposob : sposoby) {
+                        EXPECT_EQ(komunikaty_obliczen(obliczenia(m, sposob)),
+                                  std::vector<std::string>{mechanizm(2, kierunek)});
+                        EXPECT_EQ(m.obliczono, 0);
+                    }
                 }
-                for (Rozwiazanie sposob : sposoby) {
-                    EXPECT_EQ(komunikaty_obliczen(obliczenia(m, sposob)),
-                              std::vector<std::string>{mechanizm(2, kierunek)});
-                    EXPECT_EQ(m.obliczono, 0);
-                }
-            }
     }
 }
 
