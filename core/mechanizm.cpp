@@ -100,10 +100,12 @@ int swobodny_stopien(const Konstrukcja& k) {
     }
     for (int n = 1; trzymane < k.nn && n <= k.nn; ++n) {
         const Wiezy& q = w[n];
-        if (q.trzyma()) continue;
+        // A node that nothing holds at all has rows of exact zeros, which the factor finds with
+        // no question of rounding: it is left to it.
+        if (q.trzyma() || (q.kx == 0.0 && q.ky == 0.0)) continue;
         // The line that fits all, through the middle of the interval; the node moves across it,
         // along (-ty, tx): in X when that is at least as much as in Y (the lower DOF among
-        // equals), so also a node that nothing holds.
+        // equals).
         const double m = 0.5 * (static_cast<double>(q.dol) + q.gora);
         const double tx = q.kx - m * q.ky, ty = q.ky + m * q.kx;
         return std::fabs(ty) >= std::fabs(tx) * (1.0 - 0x1p-20) ? 2 * n - 1 : 2 * n;

@@ -4,8 +4,8 @@
 
 #include "core/model.h"
 
-// The model's DOF (2n - 1: X, 2n: Y) along which the lowest-numbered node that no two of its bars
-// and supports hold in two directions moves most freely; 0 when there is none. Bars that lie on
+// The model's DOF (2n - 1: X, 2n: Y) along which the lowest-numbered node that its bars and
+// supports hold along one line only moves most freely; 0 when there is none. Bars that lie on
 // one line only within the rounding of the stored coordinates count as one line: the stiffness
 // across them that the rounding makes is no stiffness. One pass over the bars and the supports.
 int swobodny_stopien(const Konstrukcja& k);
