@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 // Why this finds only true mechanisms, and finds those the factor cannot.
 //
@@ -42,22 +41,25 @@ constexpr double zapas = 4.0;
 // What holds one node so far: its first line, the unit vector (kx, ky), and the interval
 // [dol, gora] of directions, as sines of the angle from that line, that every line admits.
 // Nothing holds the node while (kx, ky) is zero; it is held in two directions once dol > gora.
-// The bounds are kept as floats: what they decide is the sign of their difference near zero,
-// where a float is as fine as a double.
+// Floats, to keep the pass's memory small: the first line's own interval is widened by what
+// rounding its direction to floats may turn it (at most 2^-24), and what the bounds decide is the
+// sign of their difference near zero, where a float is as fine as a double.
 struct Wiezy {
-    double kx = 0.0, ky = 0.0;
-    float dol = 0.0f, gora = 0.0f;
+    float kx, ky, dol, gora;
     bool trzyma() const { return dol > gora; }
     void trzymaj() { dol = 1.0f, gora = 0.0f; }
 };
+constexpr double zaokraglenie_kierunku = 0x1p-22;
 
 // Adds a line of unit direction (cx, cy) that admits directions within `eps` radians of its own;
 // true when that holds the node, which it did not before.
 bool dodaj(Wiezy& w, double cx, double cy, double eps) {
     if (w.trzyma()) return false;
-    if (w.kx == 0.0 && w.ky == 0.0) {
-        w.kx = cx, w.ky = cy;
-        w.dol = static_cast<float>(-eps), w.gora = static_cast<float>(eps);
+    if (w.kx == 0.0f && w.ky == 0.0f) {
+        w.kx = static_cast<float>(cx), w.ky = static_cast<float>(cy);
+        const bool dokladnie = w.kx == cx && w.ky == cy;  // a support's axis
+        w.gora = static_cast<float>(eps + (dokladnie ? 0.0 : zaokraglenie_kierunku));
+        w.dol = -w.gora;
         return false;
     }
     // The sine of the angle from the first line; the line's two senses are one line.
@@ -71,7 +73,8 @@ bool dodaj(Wiezy& w, double cx, double cy, double eps) {
 }  // namespace
 
 int swobodny_stopien(const Konstrukcja& k) {
-    std::vector<Wiezy> w(static_cast<std::size_t>(k.nn) + 1);
+    // Zeroed by the allocator: a node that nothing holds yet.
+    Wektor<Wiezy> w(1, std::max(k.nn, 1), "błąd alokacji w swobodny_stopien()");
     int trzymane = 0;
     for (int i = 1; i <= k.nd; ++i) {
         const int d = k.nu[i];
@@ -90,19 +93,36 @@ int swobodny_stopien(const Konstrukcja& k) {
                 if (!q->trzyma()) q->trzymaj(), ++trzymane;
             continue;
         }
-        const double odw = 1.0 / std::sqrt(l2);
-        const double cx = dx * odw, cy = dy * odw;
         const double ax = u_float * (std::fabs(xa) + std::fabs(xb));
         const double ay = u_float * (std::fabs(ya) + std::fabs(yb));
-        const double eps = zapas * (std::fabs(cx) * ay + std::fabs(cy) * ax) * odw;
-        trzymane += dodaj(w[a], cx, cy, eps);
-        trzymane += dodaj(w[b], cx, cy, eps);
+        double cx = 0.0, cy = 0.0, eps = -1.0;
+        for (Wiezy* q : {&w[a], &w[b]}) {
+            if (q->trzyma()) continue;
+            // Most bars meet a line of their node at a plain angle, which shows without their
+            // length: with l1 = |dx| + |dy| >= |d| >= l1 / 2, the sine is at least |k x d| / l1 and
+            // the bar's own range at most 2 zapas (ax + ay) / l1, so a |k x d| above
+            // max(|dol|, |gora|) l1 + 2 zapas (ax + ay) puts the bar outside the node's range.
+            if (q->kx != 0.0f || q->ky != 0.0f) {
+                const double l1 = std::fabs(dx) + std::fabs(dy);
+                const double m = std::max(-q->dol, q->gora);
+                if (std::fabs(q->kx * dy - q->ky * dx) > m * l1 + 2.0 * zapas * (ax + ay)) {
+                    q->trzymaj(), ++trzymane;
+                    continue;
+                }
+            }
+            if (eps < 0.0) {
+                const double odw = 1.0 / std::sqrt(l2);
+                cx = dx * odw, cy = dy * odw;
+                eps = zapas * (std::fabs(cx) * ay + std::fabs(cy) * ax) * odw;
+            }
+            trzymane += dodaj(*q, cx, cy, eps);
+        }
     }
     for (int n = 1; trzymane < k.nn && n <= k.nn; ++n) {
         const Wiezy& q = w[n];
         // A node that nothing holds at all has rows of exact zeros, which the factor finds with
         // no question of rounding: it is left to it.
-        if (q.trzyma() || (q.kx == 0.0 && q.ky == 0.0)) continue;
+        if (q.trzyma() || (q.kx == 0.0f && q.ky == 0.0f)) continue;
         // The line that fits all, through the middle of the interval; the node moves across it,
         // along (-ty, tx): in X when that is at least as much as in Y (the lower DOF among
         // equals).
