@@ -354,8 +354,14 @@ TEST(Analiza, MechanizmySaZatrzymywaneINazywajaRuchomyWezel) {
           .podpory = {{1, 0}, {2, 0}, {4, 0}},
           .sily = {{6, -1.f}}},
          {mechanizm(4, 'Y')}},
-        // One unit in the last place off the horizontal is on it: a support along X does not hold
-        // the node across.
+        // One unit in the last place off the horizontal is on it, with a support along X or
+        // without. Its diagonal in Y is itself the rounding's, so against it the pivot is not
+        // small: the factor alone would move the node by 4.5e8 under a unit load.
+        {{.wezly = {{1, 1}, {4, std::nextafter(1.f, 2.f)}, {7, 1}},
+          .prety = {{1, 2, 1, 1}, {2, 3, 1, 1}},
+          .podpory = {{1, 0}, {2, 0}, {5, 0}, {6, 0}},
+          .sily = {{4, -1.f}}},
+         {mechanizm(2, 'Y')}},
         {{.wezly = {{1, 1}, {4, std::nextafter(1.f, 2.f)}, {7, 1}},
           .prety = {{1, 2, 1, 1}, {2, 3, 1, 1}},
           .podpory = {{1, 0}, {2, 0}, {3, 0}, {5, 0}, {6, 0}},
