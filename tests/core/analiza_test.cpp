@@ -430,6 +430,7 @@ TEST(Analiza, WezelMiedzyPretamiNaJednejProstejJestMechanizmemPodKazdymKatem) {
 }
 
 TEST(Analiza, WezelTrzymanyWPoprzekProstejNieJestMechanizmem) {
+    // A support with any share across the line holds the node there.
     auto prosta = [](double stopnie, int podpora) {
         return Opis{
             .wezly = {na_prostej(stopnie, 0), na_prostej(stopnie, 3), na_prostej(stopnie, 8)},
@@ -447,7 +448,6 @@ TEST(Analiza, WezelTrzymanyWPoprzekProstejNieJestMechanizmem) {
                          .prety = {{2, 4, 1, 1}, {1, 2, 1, 1}, {3, 2, 1, 1}},
                          .podpory = {{1, 0}, {2, 0}, {5, 0}, {6, 0}, {7, 0}, {8, 0}},
                          .sily = {{3, 1.f}, {4, -1.f}}};
-    // A support with any share across the line holds the node there.
     const Opis przypadki[] = {prosta(30, 3), prosta(30, 4), prosta(85, 4), pozioma, krotki};
     for (const Opis& o : przypadki) {
         SCOPED_TRACE(o.wezly[2][0]);
