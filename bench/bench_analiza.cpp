@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "core/analiza.h"
+#include "core/mechanizm.h"
 #include "core/pasmo.h"
 #include "core/rozklad.h"
 #include "tests/wspolne/kratownice.h"
@@ -189,6 +190,15 @@ void BM_Analiza(benchmark::State& state, Przypadek p) {
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(m.nq));
 }
 
+// The driver's look at the geometry for nodes held along one line only, alone.
+void BM_Mechanizm(benchmark::State& state, Przypadek p) {
+    Model m;
+    buduj(m, p);
+    for (auto _ : state) benchmark::DoNotOptimize(swobodny_stopien(m));
+    state.counters["prety"] = m.ne;
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(m.ne));
+}
+
 void BM_Pasmo_nasze(benchmark::State& state, Przypadek p) {
     Uklad& u = uklad(p);
     if (!u.blad.empty()) {
@@ -263,6 +273,11 @@ void zarejestruj() {
         ustaw(benchmark::RegisterBenchmark((nazwa + p.argumenty()).c_str(), BM_Analiza, p),
               ciezki(p));
     }
+
+    for (const Przypadek& p :
+         {Przypadek{Rodzaj::pratt, 500000}, Przypadek{Rodzaj::krata, 200, 1200}})
+        ustaw(benchmark::RegisterBenchmark(("BM_Mechanizm/" + p.nazwa()).c_str(), BM_Mechanizm, p),
+              false);
 
     // Both solvers of one case run one after the other on the same assembled band.
     std::vector<Przypadek> pasma{{Rodzaj::pratt, 10000}, {Rodzaj::pratt, 100000}};

@@ -7,15 +7,10 @@
 
 #include "core/analiza.h"
 #include "core/kolejnosc.h"
+#include "core/mechanizm.h"
 #include "core/rozklad.h"
 
 namespace {
-
-// Whether a band of this many doubles can be held without driving the machine into swap.
-bool pasmo_sie_zmiesci(std::int64_t nq, std::int64_t nbw) {
-    return zmiesci_sie_w_pamieci(static_cast<double>(nq) * static_cast<double>(nbw) *
-                                 sizeof(double));
-}
 
 // Up to this many band columns the model's own numbering is kept without a search.
 constexpr int szerokosc_bez_przenumerowania = 32;
@@ -124,6 +119,12 @@ WynikObliczen obliczenia(Model& m, Rozwiazanie sposob, const ZadaniePrzypadkow* 
             w.biezacy = zadanie->biezacy;
         }
         Macierze(m, w);
+        // A node held along one line only is a mechanism that the factor may take for a stiff
+        // one, the rounding of its coordinates standing in for a stiffness across the line.
+        if (m.blad == 0) {
+            w.dof_bledu = swobodny_stopien(m);
+            if (w.dof_bledu > 0) m.blad = 1, m.nrblad = blad_zero_na_przekatnej;
+        }
         wy.czasy.skladanie = zegar.odczyt();
         if (m.blad == 0) Oblicz(m, w);
         wy.czasy.rozklad = w.czas_rozkladu;

@@ -135,7 +135,7 @@ class RozkladRzadki : public Rozklad {
         l_ = cholmod_l_analyze_p(&a_, p.data(), nullptr, 0, &c_);
         if (!l_ || c_.status != CHOLMOD_OK) return false;
         const double wartosci = l_->is_super ? static_cast<double>(l_->xsize) : c_.lnz;
-        return zmiesci_sie_w_pamieci(wartosci * sizeof(double) * 1.5);
+        return czynnik_sie_zmiesci(wartosci);
     }
     // The numeric factor. A vanished pivot makes the factor of A + beta I instead, with beta
     // raised until it goes through, so that the probe load still has a factor to move.
@@ -244,6 +244,16 @@ bool zmiesci_sie_w_pamieci(double bajty) {
     const long strony = sysconf(_SC_PHYS_PAGES), strona = sysconf(_SC_PAGE_SIZE);
     const double pamiec = strony > 0 && strona > 0 ? static_cast<double>(strony) * strona : 1e18;
     return bajty <= 0.8 * pamiec;
+}
+
+bool pasmo_sie_zmiesci(std::int64_t nq, std::int64_t nbw) {
+    return zmiesci_sie_w_pamieci(static_cast<double>(nq) * static_cast<double>(nbw) *
+                                 sizeof(double));
+}
+
+bool czynnik_sie_zmiesci(double wartosci) {
+    // The values, and half as much again for CHOLMOD's work besides them.
+    return zmiesci_sie_w_pamieci(wartosci * sizeof(double) * 1.5);
 }
 
 bool cholesky_dla(int nbw) {

@@ -3,6 +3,7 @@
 // the sparse matrix, factored by CHOLMOD. Vectors are 0-based, in the work area's DOF order.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 struct Praca;
@@ -41,3 +42,6 @@ bool cholesky_dla(int nbw);
 
 // Whether this many bytes can be held without driving the machine into swap.
 bool zmiesci_sie_w_pamieci(double bajty);
+// The same for a band of nq rows of nbw doubles, and for a sparse factor of this many values.
+bool pasmo_sie_zmiesci(std::int64_t nq, std::int64_t nbw);
+bool czynnik_sie_zmiesci(double wartosci);

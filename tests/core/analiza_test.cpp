@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numbers>
 #include <random>
 
 #include "core/analiza.h"
+#include "core/kolejnosc.h"
+#include "core/rozklad.h"
 #include "tests/wspolne/kratownice.h"
 #include "tests/wspolne/wzorzec.h"
 
@@ -250,6 +254,12 @@ Opis obrocony_pratt(int przesla, double kat, int bez_przekatnej) {
     return o;
 }
 
+// The point `t` along and `h` across the line from (od, od) at `stopnie` degrees, in floats.
+std::array<float, 2> na_prostej(double stopnie, double t, double h = 0.0, double od = 10.0) {
+    const double a = stopnie * std::numbers::pi / 180, c = std::cos(a), s = std::sin(a);
+    return {static_cast<float>(od + t * c - h * s), static_cast<float>(od + t * s + h * c)};
+}
+
 TEST(Analiza, MechanizmySaZatrzymywaneINazywajaRuchomyWezel) {
     const Opis trojkat = {.wezly = {{0, 0}, {4, 0}, {2, 3}},
                           .prety = {{1, 2, 1, 1}, {1, 3, 1, 1}, {2, 3, 1, 1}},
@@ -317,6 +327,46 @@ TEST(Analiza, MechanizmySaZatrzymywaneINazywajaRuchomyWezel) {
           .sily = {{5, 40.3950348f}, {6, 29.7607784f}},
           .temperatury = {{20, -11.7772026f}}},
          {mechanizm(17, 'X')}},
+        // Loaded only over its supports, the hinge of a long truss is at rest under the loads and
+        // its pivot, amplified along the truss, is far above the rounding: only a probe load
+        // moves it.
+        {[] {
+             Opis o = obrocony_pratt(800, 0.8, 733);
+             o.sily = {{2, -10.f}, {2 * 1601, -10.f}};
+             return o;
+         }(),
+         {mechanizm(1465, 'X'), mechanizm(1466, 'X'), mechanizm(1467, 'X'), mechanizm(1468, 'X')}},
+        // Nodes that bars on one line hold, and no support across it, however many bars: the
+        // lowest is named, moving across the line.
+        {{.wezly = {na_prostej(30, 0), na_prostej(30, 2), na_prostej(30, 5), na_prostej(30, 9)},
+          .prety = {{1, 2, 1, 1}, {2, 3, 1, 1}, {3, 4, 1, 1}},
+          .podpory = {{1, 0}, {2, 0}, {7, 0}, {8, 0}},
+          .sily = {{4, -1.f}, {5, 1.f}}},
+         {mechanizm(2, 'Y')}},
+        {{.wezly = {na_prostej(70, 0), na_prostej(70, 2), na_prostej(70, 5), na_prostej(70, 9)},
+          .prety = {{1, 2, 1, 1}, {2, 3, 1, 1}, {2, 4, 1, 1}},
+          .podpory = {{1, 0}, {2, 0}, {5, 0}, {6, 0}, {7, 0}, {8, 0}},
+          .sily = {{3, 1.f}}},
+         {mechanizm(2, 'X')}},
+        // A bar hanging from a triangle: its free end swings across it.
+        {{.wezly = {{0, 0}, {4, 0}, {2, 3}, {5, 4.7f}},
+          .prety = {{1, 2, 1, 1}, {1, 3, 1, 1}, {2, 3, 1, 1}, {3, 4, 1, 1}},
+          .podpory = {{1, 0}, {2, 0}, {4, 0}},
+          .sily = {{6, -1.f}}},
+         {mechanizm(4, 'Y')}},
+        // One unit in the last place off the horizontal is on it, with a support along X or
+        // without. Its diagonal in Y is itself the rounding's, so against it the pivot is not
+        // small: the factor alone would move the node by 4.5e8 under a unit load.
+        {{.wezly = {{1, 1}, {4, std::nextafter(1.f, 2.f)}, {7, 1}},
+          .prety = {{1, 2, 1, 1}, {2, 3, 1, 1}},
+          .podpory = {{1, 0}, {2, 0}, {5, 0}, {6, 0}},
+          .sily = {{4, -1.f}}},
+         {mechanizm(2, 'Y')}},
+        {{.wezly = {{1, 1}, {4, std::nextafter(1.f, 2.f)}, {7, 1}},
+          .prety = {{1, 2, 1, 1}, {2, 3, 1, 1}},
+          .podpory = {{1, 0}, {2, 0}, {3, 0}, {5, 0}, {6, 0}},
+          .sily = {{4, -1.f}}},
+         {mechanizm(2, 'Y')}},
     };
     for (const auto& p : przypadki)
         for (Rozwiazanie sposob : sposoby) {
@@ -334,6 +384,76 @@ TEST(Analiza, MechanizmySaZatrzymywaneINazywajaRuchomyWezel) {
         Model m;
         zbuduj(m, obrocony_pratt(przesla, 0.6, 0));
         EXPECT_TRUE(obliczenia(m).sukces()) << "the same truss with all its diagonals";
+    }
+}
+
+TEST(Analiza, WezelMiedzyPretamiNaJednejProstejJestMechanizmemPodKazdymKatem) {
+    // Two bars on one line, outer ends pinned: the middle node moves across the line. In floats
+    // it lies a fraction of a unit in the last place off the line, a stiffness across of
+    // 1e-15..1e-13 of the axial one that is the rounding's, whatever the load. Lifted across by
+    // 1e-4 of the span, it is a shallow truss, and holds, also 50 spans away from the origin,
+    // where the coordinates are 30 times coarser.
+    for (int k = 0; k < 40; ++k) {
+        const double stopnie = 4.5 * k, a = stopnie * std::numbers::pi / 180;
+        const double c = std::cos(a), s = std::sin(a);
+        // Across the line it moves most in X from 45 to 135 degrees, both included (the lower DOF
+        // among equals).
+        const char kierunek = std::fabs(s) >= std::fabs(c) - 1e-9 ? 'X' : 'Y';
+        const std::array<float, 2> obciazenia[] = {
+            {static_cast<float>(-s), static_cast<float>(c)},
+            {static_cast<float>(c), static_cast<float>(s)},
+            {static_cast<float>(c - s), static_cast<float>(s + c)}};
+        for (const auto& p : obciazenia)
+            for (double wznios : {0.0, 1e-4})
+                for (double od : {10.0, 300.0}) {
+                    SCOPED_TRACE(testing::Message()
+                                 << stopnie << " degrees, load " << p[0] << ", " << p[1]
+                                 << ", rise " << wznios << ", from " << od);
+                    Model m;
+                    zbuduj(m, {.wezly = {na_prostej(stopnie, 0, 0, od),
+                                         na_prostej(stopnie, 3, 8 * wznios, od),
+                                         na_prostej(stopnie, 8, 0, od)},
+                               .prety = {{1, 2, 1, 1}, {2, 3, 1, 1}},
+                               .podpory = {{1, 0}, {2, 0}, {5, 0}, {6, 0}},
+                               .sily = {{3, p[0]}, {4, p[1]}}});
+                    if (wznios > 0.0) {
+                        porownaj_z_wzorcem(m, 2e-4);
+                        continue;
+                    }
+                    for (Rozwiazanie sposob : sposoby) {
+                        EXPECT_EQ(komunikaty_obliczen(obliczenia(m, sposob)),
+                                  std::vector<std::string>{mechanizm(2, kierunek)});
+                        EXPECT_EQ(m.obliczono, 0);
+                    }
+                }
+    }
+}
+
+TEST(Analiza, WezelTrzymanyWPoprzekProstejNieJestMechanizmem) {
+    // A support with any share across the line holds the node there.
+    auto prosta = [](double stopnie, int podpora) {
+        return Opis{
+            .wezly = {na_prostej(stopnie, 0), na_prostej(stopnie, 3), na_prostej(stopnie, 8)},
+            .prety = {{1, 2, 1, 1}, {2, 3, 1, 1}},
+            .podpory = {{1, 0}, {2, 0}, {podpora, 0}, {5, 0}, {6, 0}},
+            .sily = {{3, 2.f}, {4, -1.f}}};
+    };
+    Opis pozioma = prosta(0, 4);
+    pozioma.wezly = {{1, 1}, {4, std::nextafter(1.f, 2.f)}, {7, 1}};
+    // Node 2 between two long bars 1e-3 off the horizontal either way, the second given from its
+    // far end, and a bar 1 mm long whose direction the coordinates know only to 5e-3: each long
+    // bar is within that of the short one, but not of the other.
+    const float d = 5e-3f;
+    const Opis krotki = {.wezly = {{10 - 5, 10 - d}, {10, 10}, {10 + 5, 10 - d}, {10.001f, 10}},
+                         .prety = {{2, 4, 1, 1}, {1, 2, 1, 1}, {3, 2, 1, 1}},
+                         .podpory = {{1, 0}, {2, 0}, {5, 0}, {6, 0}, {7, 0}, {8, 0}},
+                         .sily = {{3, 1.f}, {4, -1.f}}};
+    const Opis przypadki[] = {prosta(30, 3), prosta(30, 4), prosta(85, 4), pozioma, krotki};
+    for (const Opis& o : przypadki) {
+        SCOPED_TRACE(o.wezly[2][0]);
+        Model m;
+        zbuduj(m, o);
+        porownaj_z_wzorcem(m, 2e-4);
     }
 }
 
@@ -358,6 +478,26 @@ TEST(Analiza, NumeracjaWezlowNieZmieniaWynikowAniWskazanegoWezla) {
             ASSERT_NEAR(p.f[2 * nowy[n]], m.f[2 * n], 1e-6 * fmax) << n;
         }
         for (int i = 1; i <= m.nd; ++i) ASSERT_NEAR(p.react[i], m.react[i], 1e-6 * smax * 0.01f);
+    }
+
+    // The order itself: a permutation with its inverse, as narrow as the lattice's own row by row
+    // numbering, and the one the driver solves with (a band of some 660 columns would go to the
+    // sparse factor).
+    {
+        Model p;
+        krata(p, 20, 15);
+        przenumeruj(p, nowy);
+        const KolejnoscWezlow k = kolejnosc_rcm(p);
+        ASSERT_EQ(k.stary.size(), static_cast<std::size_t>(p.nn) + 1);
+        ASSERT_EQ(k.nowy.size(), static_cast<std::size_t>(p.nn) + 1);
+        for (int i = 1; i <= p.nn; ++i) {
+            ASSERT_TRUE(k.stary[i] >= 1 && k.stary[i] <= p.nn) << i;
+            ASSERT_EQ(k.nowy[k.stary[i]], i);  // so stary takes every node once
+        }
+        EXPECT_GT(szerokosc_pasma(p, {}), 600);
+        EXPECT_LE(k.nbw, 44);
+        EXPECT_EQ(k.nbw, szerokosc_pasma(p, k.nowy));
+        EXPECT_STREQ(obliczenia(p).metoda, "pasmo");
     }
 
     // The mechanism's node is named in the model's own numbers.
@@ -486,6 +626,19 @@ TEST(Analiza, DuzeKratownicePoprawnieUtwierdzoneNieSaMechanizmami) {
     krata(m, 70, 120);  // a wide band, eliminated in panels
     ASSERT_TRUE(obliczenia(m).sukces());
     EXPECT_EQ(m.nbw, 144);
+}
+
+TEST(Sterownik, PasmoICzynnikMuszaSieZmiescicWOsmiuDziesiatychPamieci) {
+    const double pamiec = static_cast<double>(sysconf(_SC_PHYS_PAGES)) * sysconf(_SC_PAGE_SIZE);
+    // Half the memory fits and all of it does not: a bound off by a factor of 10, or of 2, fails.
+    EXPECT_TRUE(zmiesci_sie_w_pamieci(0.5 * pamiec));
+    EXPECT_FALSE(zmiesci_sie_w_pamieci(pamiec));
+    // The band in doubles, and the sparse factor's values in doubles with half as much again.
+    const std::int64_t nq = 100000, nbw = static_cast<std::int64_t>(0.5 * pamiec / 8 / nq);
+    EXPECT_TRUE(pasmo_sie_zmiesci(nq, nbw));
+    EXPECT_FALSE(pasmo_sie_zmiesci(nq, 2 * nbw));
+    EXPECT_TRUE(czynnik_sie_zmiesci(0.5 * pamiec / 12));
+    EXPECT_FALSE(czynnik_sie_zmiesci(pamiec / 12));
 }
 
 TEST(Sterownik, KomunikatyBezWezlowIBezPasmaWKolejnosci) {
