@@ -497,7 +497,7 @@ TEST(Analiza, NumeracjaWezlowNieZmieniaWynikowAniWskazanegoWezla) {
         EXPECT_GT(szerokosc_pasma(p, {}), 600);
         EXPECT_LE(k.nbw, 44);
         EXPECT_EQ(k.nbw, szerokosc_pasma(p, k.nowy));
-        EXPECT_STREQ(obliczenia(p).metoda, "pasmo");
+        EXPECT_STREQ(obliczenia(p).metoda, "pasmowa");
     }
 
     // The mechanism's node is named in the model's own numbers.
