@@ -50,7 +50,7 @@ int wymiar(const char* pole) {
 
 }  // namespace
 
-void _OKNO_::Paint_obrazu(Powierzchnia& dc, int szerokosc, int wysokosc) {
+void _OKNO_::Paint_obrazu(Powierzchnia& dc, int szerokosc, int wysokosc, bool proporcje) {
     const StanWidoku widok_okna = widok;
     const float maxx_okna = maxx;
     const Model& m = model;
@@ -67,7 +67,8 @@ void _OKNO_::Paint_obrazu(Powierzchnia& dc, int szerokosc, int wysokosc) {
         o.px = o.px * f + (static_cast<float>(szerokosc) - static_cast<float>(w0) * f) * 0.5f;
         o.py = o.py * f + (static_cast<float>(wysokosc) - static_cast<float>(h0) * f) * 0.5f;
     }
-    Paint(dc, szerokosc, wysokosc);
+    const KadrObrazu kadr{proporcje};
+    maluj(dc, szerokosc, wysokosc, &kadr);
     widok = widok_okna;
     maxx = maxx_okna;
     model.ax = ax, model.aa = aa, model.x0 = x0, model.sx = sx, model.sa = sa;
