@@ -84,6 +84,8 @@ void _OKNO_::eksport_obrazu(FormatObrazu f) {
     const std::string h0 = std::to_string(jest_okno ? std::min(widok.wysokosc, najwiekszy) : 800);
     std::snprintf(r.w, sizeof r.w, "%s", w0.c_str());
     std::snprintf(r.h, sizeof r.h, "%s", h0.c_str());
+    // A picture keeps the model's proportions unless the user says otherwise.
+    r.proporcje = 1;
     int w = 0, h = 0;
     for (;;) {
         if (port.Dialog(3120, &r, cyfry()) != 1) return;
@@ -111,8 +113,10 @@ void _OKNO_::eksport_obrazu(FormatObrazu f) {
     std::string plik;
     if (!nazwa_do_zapisu(s, plik)) return;
     std::string powod;
+    const bool proporcje = r.proporcje == 1;
     const bool zapisano = port.ZapiszObraz(
-        plik, f, w, h, [this, w, h](Powierzchnia& dc) { Paint_obrazu(dc, w, h); }, powod);
+        plik, f, w, h,
+        [this, w, h, proporcje](Powierzchnia& dc) { Paint_obrazu(dc, w, h, proporcje); }, powod);
     if (!zapisano) {
         port.MessageBox(
             powod.empty() ? "Nie można zapisać do pliku" : "Nie można zapisać do pliku\n" + powod,
