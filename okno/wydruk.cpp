@@ -143,11 +143,12 @@ void _OKNO_::Cm_drukuj() {
     if (model.Pusty != 0) return;
     Wydruk w;
     w.nazwa = plik_projektu.empty() ? "Beznazwy.V2D" : nazwa_pliku(plik_projektu);
-    // The drawing is the window's, at the window's size.
+    // The drawing is the window's at one scale for X and Y, as tall as the page's width makes it.
     const bool jest_okno = widok.szerokosc >= najmniejszy && widok.wysokosc >= najmniejszy;
     w.szerokosc = jest_okno ? widok.szerokosc : 1280;
     w.wysokosc = jest_okno ? widok.wysokosc : 800;
     w.rysunek = [this](Powierzchnia& dc, int s, int h) { Paint_obrazu(dc, s, h); };
+    w.wysokosc_rysunku = [this](Powierzchnia& dc, int s) { return wysokosc_obrazu(dc, s); };
     w.tabele.push_back(std::make_unique<_DANE_>(model, jednostki));
     if (model.obliczono == 1)
         w.tabele.push_back(std::make_unique<_WYNIKI_>(model, port, jednostki));
