@@ -86,11 +86,26 @@ void RozmieszczenieEtykiet::linia(float x1, float y1, float x2, float y2, int wl
             t1 = std::min(t1, t);
         if (!(t0 <= t1)) return;
     }
+    const float ax = x1 + t0 * dx, ay = y1 + t0 * dy, bx = x1 + t1 * dx, by = y1 + t1 * dy;
+    auto kolumna = [&](float x) {
+        return std::clamp(static_cast<int>(x) / bok_x, 0, kolumny_ - 1);
+    };
+    auto wiersz = [&](float y) { return std::clamp(static_cast<int>(y) / bok_y, 0, wiersze_ - 1); };
+    // A short line away from every area where labels mind lines is not noted at all.
+    if (!obszar_.empty()) {
+        const int k0 = kolumna(std::min(ax, bx)), k1 = kolumna(std::max(ax, bx));
+        const int w0 = wiersz(std::min(ay, by)), w1 = wiersz(std::max(ay, by));
+        if ((k1 - k0 + 1) * (w1 - w0 + 1) <= 16) {
+            bool potrzebna = false;
+            for (int w = w0; w <= w1 && !potrzebna; ++w)
+                for (int k = k0; k <= k1 && !potrzebna; ++k) potrzebna = obszar_[indeks(w, k)];
+            if (!potrzebna) return;
+        }
+    }
     if (siatka_linii_.empty()) siatka_linii_.resize(siatka_.size());
     const auto nr = static_cast<std::uint32_t>(linie_.size());
-    linie_.push_back({x1, y1, x2, y2, wlasciciel});
+    bool zanotowana = false;
     // Steps of at most half a cell, each noting the cells of its own short piece.
-    const float ax = x1 + t0 * dx, ay = y1 + t0 * dy, bx = x1 + t1 * dx, by = y1 + t1 * dy;
     const int krokow = 1 + static_cast<int>(std::max(std::fabs(bx - ax) / (bok_x / 2),
                                                      std::fabs(by - ay) / (bok_y / 2)));
     for (int i = 0; i < krokow; ++i) {
@@ -98,16 +113,25 @@ void RozmieszczenieEtykiet::linia(float x1, float y1, float x2, float y2, int wl
         const float u1 = static_cast<float>(i + 1) / static_cast<float>(krokow);
         const float px0 = ax + (bx - ax) * u0, py0 = ay + (by - ay) * u0;
         const float px1 = ax + (bx - ax) * u1, py1 = ay + (by - ay) * u1;
-        const int k0 = std::clamp(static_cast<int>(std::min(px0, px1)) / bok_x, 0, kolumny_ - 1);
-        const int k1 = std::clamp(static_cast<int>(std::max(px0, px1)) / bok_x, 0, kolumny_ - 1);
-        const int w0 = std::clamp(static_cast<int>(std::min(py0, py1)) / bok_y, 0, wiersze_ - 1);
-        const int w1 = std::clamp(static_cast<int>(std::max(py0, py1)) / bok_y, 0, wiersze_ - 1);
+        const int k0 = kolumna(std::min(px0, px1)), k1 = kolumna(std::max(px0, px1));
+        const int w0 = wiersz(std::min(py0, py1)), w1 = wiersz(std::max(py0, py1));
         for (int w = w0; w <= w1; ++w)
             for (int k = k0; k <= k1; ++k) {
-                std::vector<std::uint32_t>& c = siatka_linii_[indeks(w, k)];
-                if (c.empty() || c.back() != nr) c.push_back(nr);
+                const std::size_t c = indeks(w, k);
+                if (!obszar_.empty() && !obszar_[c]) continue;
+                std::vector<std::uint32_t>& l = siatka_linii_[c];
+                if (l.empty() || l.back() != nr) l.push_back(nr), zanotowana = true;
             }
     }
+    if (zanotowana) linie_.push_back({x1, y1, x2, y2, wlasciciel});
+}
+
+void RozmieszczenieEtykiet::obszar_linii(const Pudelko& p) {
+    const Zakres z = komorki(p);
+    if (z.k0 > z.k1 || z.w0 > z.w1) return;
+    if (obszar_.empty()) obszar_.assign(siatka_.size(), 0);
+    for (int w = z.w0; w <= z.w1; ++w)
+        for (int k = z.k0; k <= z.k1; ++k) obszar_[indeks(w, k)] = 1;
 }
 
 bool RozmieszczenieEtykiet::bez_linii(const Pudelko& p, int wlasciciel) const {

@@ -50,6 +50,9 @@ class RozmieszczenieEtykiet {
     // A line of the drawing (a bar) that belongs to `wlasciciel`, a number from 0: a label placed
     // for another owner keeps clear of it, so that a bar's label is never read as another's.
     void linia(float x1, float y1, float x2, float y2, int wlasciciel);
+    // An area where labels that mind lines may go. Once any is given, lines are noted only where
+    // they pass through one: a lattice of thousands of bars with a few labels notes few lines.
+    void obszar_linii(const Pudelko& p);
     // Whether a label could take the box: inside the drawing, clear of symbols and labels.
     bool wolne(const Pudelko& p) const;
     // A label w x h pixels at the first free place of `miejsca`: the box it took, or nothing when
@@ -89,4 +92,5 @@ class RozmieszczenieEtykiet {
     // The lines, and for each grid cell the lines crossing it; the cells are made on the first.
     std::vector<Linia> linie_;
     std::vector<std::vector<std::uint32_t>> siatka_linii_;
+    std::vector<unsigned char> obszar_;  // per cell: 1 where lines are noted; empty: everywhere
 };

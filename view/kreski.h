@@ -12,14 +12,17 @@
 class Kreski {
   public:
     explicit Kreski(Powierzchnia& dc) : dc_(dc) {}
-    void pioro(Kolor k, int szerokosc, StylPiora styl) {
+    // Called per bar of a lattice: kept inline.
+    [[gnu::always_inline]] void pioro(Kolor k, int szerokosc, StylPiora styl) {
         if (znane_ && k == k_ && szerokosc == szerokosc_ && styl == styl_) return;
         wyslij();
         dc_.pioro(k, szerokosc, styl);
         znane_ = true, k_ = k, szerokosc_ = szerokosc, styl_ = styl;
     }
-    void odcinek(float x1, float y1, float x2, float y2) {
+    [[gnu::always_inline]] void odcinek(float x1, float y1, float x2, float y2) {
         czekajace_.push_back({piksel(x1), piksel(y1), piksel(x2), piksel(y2)});
+        // A long run goes in parts: the buffer stays small and warm.
+        if (czekajace_.size() >= 4096) wyslij();
     }
     // Hands on the waiting segments; before anything else is drawn.
     void wyslij() {

@@ -414,8 +414,14 @@ void _OKNO_::maluj(Powierzchnia& dc, int szerokosc, int wysokosc, const KadrObra
     Odwzorowanie od = odwzorowanie();
     if (obraz && obraz->proporcje && widok.swobodny) wyrownaj(od, w, h);
     const float ax = od.ax, aa = od.aa, sx = od.kx, sa = od.ka, px = od.px, py = od.py;
-    auto sX = [&](int n) { return (m.x[n][1] - ax) * sx + px; };
-    auto sY = [&](int n) { return h - ((m.x[n][2] - aa) * sa + py); };
+    // Each node's point, worked out once for the many passes over the bars.
+    std::vector<float> punkty(2 * static_cast<std::size_t>(nn) + 2);
+    for (int n = 1; n <= nn; ++n) {
+        punkty[2 * static_cast<std::size_t>(n)] = (m.x[n][1] - ax) * sx + px;
+        punkty[2 * static_cast<std::size_t>(n) + 1] = h - ((m.x[n][2] - aa) * sa + py);
+    }
+    auto sX = [&](int n) { return punkty[2 * static_cast<std::size_t>(n)]; };
+    auto sY = [&](int n) { return punkty[2 * static_cast<std::size_t>(n) + 1]; };
 
     dc.pedzel(bialy);
     dc.kolor_tekstu(czarny);
@@ -446,8 +452,18 @@ void _OKNO_::maluj(Powierzchnia& dc, int szerokosc, int wysokosc, const KadrObra
         }
         czynnik = czynnik_samoczynny(p.ux, p.uy, p.mx - p.ax, p.ma - p.aa, sx, sa, najwiekszy);
     }
-    auto dX = [&](int n) { return (m.x[n][1] + czynnik * m.f[2 * n - 1] - ax) * sx + px; };
-    auto dY = [&](int n) { return h - ((m.x[n][2] + czynnik * m.f[2 * n] - aa) * sa + py); };
+    std::vector<float> przesuniete;
+    if (p.wyniki) {
+        przesuniete.resize(2 * static_cast<std::size_t>(nn) + 2);
+        for (int n = 1; n <= nn; ++n) {
+            przesuniete[2 * static_cast<std::size_t>(n)] =
+                (m.x[n][1] + czynnik * m.f[2 * n - 1] - ax) * sx + px;
+            przesuniete[2 * static_cast<std::size_t>(n) + 1] =
+                h - ((m.x[n][2] + czynnik * m.f[2 * n] - aa) * sa + py);
+        }
+    }
+    auto dX = [&](int n) { return przesuniete[2 * static_cast<std::size_t>(n)]; };
+    auto dY = [&](int n) { return przesuniete[2 * static_cast<std::size_t>(n) + 1]; };
 
     // A deformed shape that moves no point by half a pixel would only cover the truss.
     const bool przemieszczenia =
@@ -682,12 +698,26 @@ void _OKNO_::maluj(Powierzchnia& dc, int szerokosc, int wysokosc, const KadrObra
             if (dx * dx + dy * dy < static_cast<float>(e.tw) * static_cast<float>(e.tw)) continue;
             kandydaci.push_back(std::move(e));
         }
-        if (!kandydaci.empty())
-            for (int b = 1; b <= ne; ++b) {
-                const int A = m.noc[b][1], B = m.noc[b][2];
-                if (A >= 1 && A <= nn && B >= 1 && B <= nn)
-                    etykiety.linia(sX(A), sY(A), sX(B), sY(B), b);
-            }
+        // Their places lie within a label's size of their bars; only lines there matter.
+        float l = std::numeric_limits<float>::infinity(), g = l, pr = -l, d = -l;
+        for (const Etykieta& e : kandydaci) {
+            const int A = m.noc[e.b][1], B = m.noc[e.b][2];
+            const float z = static_cast<float>(e.tw + wysokosc_tekstu + 8);
+            const float xl = std::min(sX(A), sX(B)) - z, xp = std::max(sX(A), sX(B)) + z;
+            const float yg = std::min(sY(A), sY(B)) - z, yd = std::max(sY(A), sY(B)) + z;
+            etykiety.obszar_linii({piksel(xl), piksel(yg), piksel(xp), piksel(yd)});
+            l = std::min(l, xl), pr = std::max(pr, xp), g = std::min(g, yg), d = std::max(d, yd);
+        }
+        for (int b = 1; b <= ne && !kandydaci.empty(); ++b) {
+            const int A = m.noc[b][1], B = m.noc[b][2];
+            if (A < 1 || A > nn || B < 1 || B > nn) continue;
+            const float xA = sX(A), yA = sY(A), xB = sX(B), yB = sY(B);
+            // A NaN end keeps the line: the placer leaves it out itself.
+            if (std::max(xA, xB) < l || std::min(xA, xB) > pr || std::max(yA, yB) < g ||
+                std::min(yA, yB) > d)
+                continue;
+            etykiety.linia(xA, yA, xB, yB, b);
+        }
         for (Etykieta& e : kandydaci) {
             const int A = m.noc[e.b][1], B = m.noc[e.b][2];
             const std::size_t n =
