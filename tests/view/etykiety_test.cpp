@@ -30,19 +30,13 @@ struct Tekst {
 };
 
 // The texts' boxes as the recorder measures them: 7 pixels a character, the font's cell high.
-std::vector<Tekst> teksty(const Nagrywarka& dc) {
+std::vector<Tekst> teksty(Nagrywarka& dc) {
     std::vector<Tekst> w;
-    for (const Operacja& op : dc.wszystkie(Wywolanie::tekst))
-        w.push_back({{op.x1, op.y1,
-                      op.x1 + Nagrywarka::szerokosc_znaku *
-                                  static_cast<int>(op.tekst.size() -
-                                                   std::count_if(op.tekst.begin(), op.tekst.end(),
-                                                                 [](unsigned char c) {
-                                                                     return (c & 0xC0) == 0x80;
-                                                                 })),
-                      op.y1 + op.stan.wysokosc},
-                     op.tekst,
-                     op.stan.tekst});
+    for (const Operacja& op : dc.wszystkie(Wywolanie::tekst)) {
+        const int szer = dc.szerokosc_tekstu(op.tekst);
+        w.push_back(
+            {{op.x1, op.y1, op.x1 + szer, op.y1 + op.stan.wysokosc}, op.tekst, op.stan.tekst});
+    }
     return w;
 }
 
