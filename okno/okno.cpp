@@ -134,6 +134,9 @@ const std::vector<Polecenie>& tablica_polecen() {
         {CM_KROK_SIATKI, &O::Cm_krok_siatki, nullptr},
         {CM_N_SIL, &O::Cm_n_sil, &O::Ce_n_sil},
         {CM_JEDNOSTKI, &O::Cm_jednostki, nullptr},
+        {CM_REAKCJE, &O::Cm_reakcje, &O::Ce_reakcje},
+        {CM_WARTOSCI_SIL, &O::Cm_wartosci_sil, &O::Ce_wartosci_sil},
+        {CM_SKALA_PRZEM, &O::Cm_skala_przem, &O::Ce_skala_przem},
         {51700, &O::Cm_POMOC, nullptr},
         {1240, &O::Cm_opro, nullptr},
     };

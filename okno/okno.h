@@ -46,6 +46,10 @@ inline constexpr int CM_N_SIL = 52214;           // Widok, "S&iły osiowe"
 inline constexpr int CM_JEDNOSTKI = 52215;       // Widok, "&Jednostki..."
 inline constexpr int CM_EKSPORT_CSV = 52321;     // Plik, Eksport, "&CSV..."
 inline constexpr int CM_EKSPORT_ARKUSZ = 52322;  // Plik, Eksport, "CSV dla &arkusza..."
+// Reactions, the forces' values and the deformed shape's scale in the view.
+inline constexpr int CM_REAKCJE = 52216;       // Widok, "&Reakcje"
+inline constexpr int CM_WARTOSCI_SIL = 52217;  // Widok, "&Wartości obciążeń"
+inline constexpr int CM_SKALA_PRZEM = 52218;   // Widok, "S&kala przemieszczeń..."
 // Load cases, combinations and which results are shown.
 inline constexpr int CM_PRZ_NOWY = 52401;         // Przypadki, "&Nowy przypadek..."
 inline constexpr int CM_PRZ_WLASCIWOSCI = 52402;  // "&Właściwości przypadku..."
@@ -135,6 +139,10 @@ class _OKNO_ {
     int ostatni_material = 1, ostatni_przekroj = 1;  // of the last bar "Dodaj → Pręt" added
     // Axial forces as the bars' labels; one of the four kinds of bar label, like p_n_ele.
     int p_n_sil = 0;
+    // Reactions as arrows at the supports, and each force's value by its arrow; 1 on.
+    int p_reakcje = 0, p_wartosci_sil = 0;
+    // The deformed shape's factor on the displacements; 0: chosen by the view. Kept between runs.
+    float skala_przem = 0.0f;
     // The units values are labelled with; kept between runs.
     UkladJednostek jednostki = UkladJednostek::brak;
     // The save dialog of the CSV export.
@@ -342,6 +350,12 @@ class _OKNO_ {
     void Cm_n_sil();
     void Ce_n_sil(TCommandEnabler& ce);
     void Cm_jednostki();
+    void Cm_reakcje();
+    void Ce_reakcje(TCommandEnabler& ce);
+    void Cm_wartosci_sil();
+    void Ce_wartosci_sil(TCommandEnabler& ce);
+    void Cm_skala_przem();
+    void Ce_skala_przem(TCommandEnabler& ce);
     void Cm_rysuj();
     void Ce_rysuj(TCommandEnabler& ce);
     // The change and delete commands after their number prompt, for entity n.
@@ -369,10 +383,18 @@ class _OKNO_ {
     void Ce_drukuj(TCommandEnabler& ce);
     // Asks for the size and the file, and writes the picture.
     void eksport_obrazu(FormatObrazu f);
-    // Paints the main view at a size of its own, for a picture or a page: a view the user has
-    // zoomed or moved shows what the window shows, scaled to the size. The mapping of the
-    // window's last paint, which the readout and picking use, stays as it was.
-    void Paint_obrazu(Powierzchnia& dc, int szerokosc, int wysokosc);
+    // Paints the main view at a size of its own, for a picture or a page: margins fitted to the
+    // symbols, and one scale for X and Y unless `proporcje` is off; a view the user has zoomed or
+    // moved shows what the window shows, scaled to the size. The mapping of the window's last
+    // paint, which the readout and picking use, stays as it was.
+    void Paint_obrazu(Powierzchnia& dc, int szerokosc, int wysokosc, bool proporcje = true);
+    // The height a picture `szerokosc` pixels wide needs for the whole truss at one scale.
+    int wysokosc_obrazu(Powierzchnia& dc, int szerokosc);
+    struct KadrObrazu {
+        bool proporcje;
+    };
+    // The paint behind Paint and Paint_obrazu: the window's framing, or a picture's.
+    void maluj(Powierzchnia& dc, int szerokosc, int wysokosc, const KadrObrazu* obraz);
     // Pomoc
     void Cm_POMOC();
     void Cm_opro();

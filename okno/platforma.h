@@ -61,8 +61,11 @@ enum class FormatObrazu { png, svg, pdf };
 // its rows split between pages.
 struct Wydruk {
     std::string nazwa;                // the project's file name, for the page headers
-    int szerokosc = 0, wysokosc = 0;  // the size the main view is drawn at, in pixels
+    int szerokosc = 0, wysokosc = 0;  // the window's size in pixels
     std::function<void(Powierzchnia&, int, int)> rysunek;  // draws the main view at a size
+    // The height the drawing needs at a width to show the whole truss at one scale; none: the
+    // window's proportions.
+    std::function<int(Powierzchnia&, int)> wysokosc_rysunku;
     std::vector<std::unique_ptr<OknoTabeli>> tabele;
 };
 

@@ -50,7 +50,7 @@ int wymiar(const char* pole) {
 
 }  // namespace
 
-void _OKNO_::Paint_obrazu(Powierzchnia& dc, int szerokosc, int wysokosc) {
+void _OKNO_::Paint_obrazu(Powierzchnia& dc, int szerokosc, int wysokosc, bool proporcje) {
     const StanWidoku widok_okna = widok;
     const float maxx_okna = maxx;
     const Model& m = model;
@@ -67,7 +67,8 @@ void _OKNO_::Paint_obrazu(Powierzchnia& dc, int szerokosc, int wysokosc) {
         o.px = o.px * f + (static_cast<float>(szerokosc) - static_cast<float>(w0) * f) * 0.5f;
         o.py = o.py * f + (static_cast<float>(wysokosc) - static_cast<float>(h0) * f) * 0.5f;
     }
-    Paint(dc, szerokosc, wysokosc);
+    const KadrObrazu kadr{proporcje};
+    maluj(dc, szerokosc, wysokosc, &kadr);
     widok = widok_okna;
     maxx = maxx_okna;
     model.ax = ax, model.aa = aa, model.x0 = x0, model.sx = sx, model.sa = sa;
@@ -83,6 +84,8 @@ void _OKNO_::eksport_obrazu(FormatObrazu f) {
     const std::string h0 = std::to_string(jest_okno ? std::min(widok.wysokosc, najwiekszy) : 800);
     std::snprintf(r.w, sizeof r.w, "%s", w0.c_str());
     std::snprintf(r.h, sizeof r.h, "%s", h0.c_str());
+    // A picture keeps the model's proportions unless the user says otherwise.
+    r.proporcje = 1;
     int w = 0, h = 0;
     for (;;) {
         if (port.Dialog(3120, &r, cyfry()) != 1) return;
@@ -110,8 +113,10 @@ void _OKNO_::eksport_obrazu(FormatObrazu f) {
     std::string plik;
     if (!nazwa_do_zapisu(s, plik)) return;
     std::string powod;
+    const bool proporcje = r.proporcje == 1;
     const bool zapisano = port.ZapiszObraz(
-        plik, f, w, h, [this, w, h](Powierzchnia& dc) { Paint_obrazu(dc, w, h); }, powod);
+        plik, f, w, h,
+        [this, w, h, proporcje](Powierzchnia& dc) { Paint_obrazu(dc, w, h, proporcje); }, powod);
     if (!zapisano) {
         port.MessageBox(
             powod.empty() ? "Nie można zapisać do pliku" : "Nie można zapisać do pliku\n" + powod,
@@ -138,11 +143,12 @@ void _OKNO_::Cm_drukuj() {
     if (model.Pusty != 0) return;
     Wydruk w;
     w.nazwa = plik_projektu.empty() ? "Beznazwy.V2D" : nazwa_pliku(plik_projektu);
-    // The drawing is the window's, at the window's size.
+    // The drawing is the window's at one scale for X and Y, as tall as the page's width makes it.
     const bool jest_okno = widok.szerokosc >= najmniejszy && widok.wysokosc >= najmniejszy;
     w.szerokosc = jest_okno ? widok.szerokosc : 1280;
     w.wysokosc = jest_okno ? widok.wysokosc : 800;
     w.rysunek = [this](Powierzchnia& dc, int s, int h) { Paint_obrazu(dc, s, h); };
+    w.wysokosc_rysunku = [this](Powierzchnia& dc, int s) { return wysokosc_obrazu(dc, s); };
     w.tabele.push_back(std::make_unique<_DANE_>(model, jednostki));
     if (model.obliczono == 1)
         w.tabele.push_back(std::make_unique<_WYNIKI_>(model, port, jednostki));

@@ -117,11 +117,20 @@ class Stopki {
     double x_daty_ = 0;
 };
 
-// The first page: the drawing at the window's size, scaled to the page's width, or to its height
-// when that is the tighter.
+// The first page: the drawing across the page's width, as tall as the truss at one scale needs
+// (the page's height at most).
 void rysunek(QPainter& p, const Strona& s, const Wydruk& w) {
-    const int szer = std::max(w.szerokosc, 1), wys = std::max(w.wysokosc, 1);
-    const double skala = std::min(s.tresc.width() / szer, s.tresc.height() / wys);
+    const double skala = mm_piksela_rysunku * s.mm;  // device pixels per drawing pixel
+    const int szer = std::max(160, static_cast<int>(s.tresc.width() / skala));
+    const int najwyzszy = std::max(160, static_cast<int>(s.tresc.height() / skala));
+    int wys = szer * std::max(w.wysokosc, 1) / std::max(w.szerokosc, 1);
+    if (w.wysokosc_rysunku) {
+        p.save();
+        PowierzchniaQt miara(p);
+        wys = w.wysokosc_rysunku(miara, szer);
+        p.restore();
+    }
+    wys = std::clamp(wys, 160, najwyzszy);
     const QRectF ramka(s.tresc.left() + (s.tresc.width() - szer * skala) / 2, s.tresc.top(),
                        szer * skala, wys * skala);
     if (w.rysunek) {

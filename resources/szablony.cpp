@@ -224,9 +224,20 @@ std::map<int, SzablonDialogu> zbuduj() {
     s[3120] = {3120,
                "Rozmiar obrazu",
                140,
-               50,
+               64,
                {cyfry(edycja(8500, "Szerokość w pikselach", 0, 0, VELKORA_POLE(d_rozmiar, w), 5)),
-                cyfry(edycja(8501, "Wysokość w pikselach", 1, 0, VELKORA_POLE(d_rozmiar, h), 5))}};
+                cyfry(edycja(8501, "Wysokość w pikselach", 1, 0, VELKORA_POLE(d_rozmiar, h), 5)),
+                stan(8502, Rodzaj::wybor, "Zachowaj proporcje", 2, 0,
+                     VELKORA_STAN(d_rozmiar, proporcje))}};
+    using SP = d_skala_przem;
+    s[3150] = {3150,
+               "Skala przemieszczeń",
+               170,
+               78,
+               {stan(8911, Rodzaj::radio, "automatyczna", 0, 0, VELKORA_STAN(SP, automatyczna)),
+                stan(8912, Rodzaj::radio, "podana", 1, 0, VELKORA_STAN(SP, podana)),
+                edycja(8500, "Współczynnik", 2, 0, VELKORA_POLE(SP, wsp), 12),
+                napis("Tyle razy powiększone są przemieszczenia na rysunku.", 3, 0)}};
     using J = d_jednostki;
     s[3140] = {3140,
                "Jednostki",
@@ -368,12 +379,15 @@ const std::vector<Podmenu>& menu_1000() {
          {{1120, "&Naprężenia normalne"},
           {},
           {1110, "&Przemieszczenia", false, true},
+          {52218, "S&kala przemieszczeń..."},
+          {52216, "&Reakcje"},
           {},
           {1200, "Numery &elmentów", false, true},
           {1220, "Numery &materiałów", false, true},
           {1230, "Numery pó&l", false, true},
           {52214, "S&iły osiowe"},
           {1210, "Numery wę&złów", false, true},
+          {52217, "&Wartości obciążeń"},
           {},
           {52211, "Zachowaj pr&oporcje"},
           {52212, "&Dopasuj widok"},

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -63,10 +64,18 @@ struct SzablonDialogu {
     bool anuluj = true;  // an "Anuluj" button beside OK
 };
 
-// The record of the picture-size dialog 3120: width and height in pixels.
+// The record of the picture-size dialog 3120: width and height in pixels, and whether the
+// drawing keeps the model's proportions within them.
 struct d_rozmiar {
     char w[6];
     char h[6];
+    std::int32_t proporcje;
+};
+
+// The record of the displacement-scale dialog 3150: chosen by the view, or the factor typed.
+struct d_skala_przem {
+    std::int32_t automatyczna, podana;
+    char wsp[13];
 };
 
 // The template of the given id; every id from 3000 to 3100 that the program uses is present.

@@ -1,6 +1,7 @@
 #include "tools/obrazy.h"
 
 #include <QGuiApplication>
+#include <QSettings>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
@@ -15,15 +16,25 @@ const char* const opis_obrazow =
     "          taki jak w oknie programu, bez ekranu (do raportów); opcje można łączyć;\n"
     "          gdy obliczenia się nie udadzą, rysunku nie ma\n"
     "  --rozmiar SZERxWYS\n"
-    "          rozmiar rysunku w pikselach, od 160 do 10000 (domyślnie 1600x1000)\n";
+    "          rozmiar rysunku w pikselach, od 160 do 10000 (domyślnie 1600x1000);\n"
+    "          kratownica zachowuje w nim swoje proporcje\n"
+    "  --rozciagniety\n"
+    "          kratownica wypełnia cały rysunek, każda oś w swojej skali\n"
+    "  --jednostki brak|kN_cm|kN_m|N_mm|N_m\n"
+    "          jednostki podpisów (domyślnie te, które wybrano w oknie programu)\n";
 
 int opcja_obrazu(int argc, char** argv, int& i, ZamowienieObrazow& z) {
     const char* a = argv[i];
+    if (std::strcmp(a, "--rozciagniety") == 0) {
+        z.proporcje = false;
+        return 1;
+    }
     const char* const formaty[] = {"--png", "--svg", "--pdf"};
     int format = -1;
     for (int f = 0; f < 3; ++f)
         if (std::strcmp(a, formaty[f]) == 0) format = f;
-    if (format < 0 && std::strcmp(a, "--rozmiar") != 0) return 0;
+    const bool jednostki = std::strcmp(a, "--jednostki") == 0;
+    if (format < 0 && !jednostki && std::strcmp(a, "--rozmiar") != 0) return 0;
     if (i + 1 >= argc) {
         std::fprintf(stderr, "Brak wartości opcji %s\n\n", a);
         return -1;
@@ -31,6 +42,14 @@ int opcja_obrazu(int argc, char** argv, int& i, ZamowienieObrazow& z) {
     const char* v = argv[++i];
     if (format >= 0) {
         z.pliki.push_back({format, v});
+        return 1;
+    }
+    if (jednostki) {
+        if (std::strcmp(v, "brak") != 0 && uklad_z_nazwy(v) == UkladJednostek::brak) {
+            std::fprintf(stderr, "Nieznane jednostki: %s\n\n", v);
+            return -1;
+        }
+        z.jednostki = v;
         return 1;
     }
     int w = 0, h = 0, n = 0;
@@ -64,12 +83,24 @@ int zapisz_obrazy(Model&& m, const ZamowienieObrazow& z) {
     _OKNO_ okno(port);
     okno.model = std::move(m);
     okno.model.p_napr = 1;  // stress colours and the scale bar; the other flags as a window starts
+    // The units the window names, kept where the program keeps its settings.
+    okno.jednostki = uklad_z_nazwy(
+        !z.jednostki.empty()
+            ? z.jednostki
+            : QSettings(QSettings::NativeFormat, QSettings::UserScope, "Velkora", "Velkora 2D")
+                  .value("widok/jednostki")
+                  .toString()
+                  .toStdString());
     const int w = z.szerokosc, h = z.wysokosc;
     for (const ZamowienieObrazow::Plik& p : z.pliki) {
         std::string powod;
         if (!zapisz_obraz(
                 p.sciezka, static_cast<FormatObrazu>(p.format), w, h,
-                [&](QPainter& malarz) { rysuj_widok(okno, malarz, w, h); }, powod)) {
+                [&](QPainter& malarz) {
+                    rysuj_na(malarz, w, h,
+                             [&](Powierzchnia& dc) { okno.Paint_obrazu(dc, w, h, z.proporcje); });
+                },
+                powod)) {
             std::fprintf(stderr, "Nie można zapisać rysunku %s: %s\n", p.sciezka.c_str(),
                          powod.c_str());
             return 2;

@@ -13,6 +13,11 @@ struct ZamowienieObrazow {
     };
     std::vector<Plik> pliki;
     int szerokosc = 1600, wysokosc = 1000;
+    // The drawing keeps the model's proportions within the picture, unless stretched over it.
+    bool proporcje = true;
+    // The units the values are labelled with, by their settings name ("kN_m", "brak"); empty:
+    // those the window names.
+    std::string jednostki;
 };
 
 // Takes the picture option at argv[i] and its value, moving i past them: 1 when it took one,

@@ -20,7 +20,8 @@ constexpr int kod_obliczenia = 3;  // the analysis stopped
 void uzycie(std::FILE* s) {
     std::fputs(
         "Użycie: velkora2d-oblicz [--csv] [--czasy] [--png|--svg|--pdf RYSUNEK]\n"
-        "                         [--rozmiar SZERxWYS] PLIK.V2D\n"
+        "                         [--rozmiar SZERxWYS] [--rozciagniety]\n"
+        "                         [--jednostki UKLAD] PLIK.V2D\n"
         "Oblicza kratownicę zapisaną w pliku PLIK.V2D i wypisuje naprężenia i siły osiowe\n"
         "w prętach, przemieszczenia węzłów i reakcje podpór.\n"
         "\n"

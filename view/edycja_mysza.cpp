@@ -164,4 +164,11 @@ void _OKNO_::wczytaj_ustawienia() {
     float k = 0.0f;
     if (liczba_rzeczywista(port.Ustawienie("widok/krok_siatki").c_str(), k) && k >= 0.0f)
         krok_siatki = k + 0.0f;
+    p_reakcje = port.Ustawienie("widok/reakcje") == "1";
+    p_wartosci_sil = port.Ustawienie("widok/wartosci_obciazen") == "1";
+    float s = 0.0f;
+    skala_przem =
+        liczba_rzeczywista(port.Ustawienie("widok/skala_przemieszczen").c_str(), s) && s > 0.0f
+            ? s
+            : 0.0f;
 }

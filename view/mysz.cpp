@@ -24,6 +24,7 @@ Odwzorowanie _OKNO_::odwzorowanie() const {
     // The fitted framing is the mapping state of the last paint, as the readout has always read it.
     Odwzorowanie o;
     o.ax = m.x0, o.aa = m.aa, o.kx = m.sx, o.ka = m.sa, o.h = maxx;
+    o.px = widok.px, o.py = widok.py;
     return o;
 }
 

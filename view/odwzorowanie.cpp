@@ -22,8 +22,9 @@ bool dodatnia(float s) {
 }
 }  // namespace
 
-Odwzorowanie kadr_proporcjonalny(float ax, float mx, float aa, float ma, float w, float h) {
-    const float szer = w - 50.0f, wys = h - 50.0f;
+Odwzorowanie kadr_proporcjonalny(float ax, float mx, float aa, float ma, float w, float h,
+                                 const Marginesy& m) {
+    const float szer = w - m.lewo - m.prawo, wys = h - m.gora - m.dol;
     float rx = mx - ax, ra = ma - aa;
     if (!std::isfinite(rx) || rx < 0.0f) rx = 0.0f;
     if (!std::isfinite(ra) || ra < 0.0f) ra = 0.0f;
@@ -39,8 +40,8 @@ Odwzorowanie kadr_proporcjonalny(float ax, float mx, float aa, float ma, float w
     if (!dodatnia(s)) s = 1.0f;
     Odwzorowanie o;
     o.ax = ax, o.aa = aa, o.kx = s, o.ka = s, o.h = h;
-    o.px = 25.0f + (szer - rx * s) * 0.5f;
-    o.py = 40.0f + (wys - ra * s) * 0.5f;
+    o.px = m.lewo + (szer - rx * s) * 0.5f;
+    o.py = m.dol + (wys - ra * s) * 0.5f;
     return o;
 }
 

@@ -25,11 +25,17 @@ struct Odwzorowanie {
     friend bool operator==(const Odwzorowanie&, const Odwzorowanie&) = default;
 };
 
+// The room left about the nodes' extents, in pixels; the window's fitted framing leaves 25 pixels
+// left and right, 10 above and 40 below, widened where the view shows more about the truss.
+struct Marginesy {
+    float lewo = 25.0f, prawo = 25.0f, gora = 10.0f, dol = 40.0f;
+};
+
 // The framing with one scale for X and Y, the smaller of the two the window allows, and the
-// nodes' extents (ax..mx, aa..ma) centred within the margins of the fitted framing (25 pixels
-// left and right, 40 below, 10 above). An axis along which every node lies at one coordinate
-// does not limit the scale, unless both do.
-Odwzorowanie kadr_proporcjonalny(float ax, float mx, float aa, float ma, float w, float h);
+// nodes' extents (ax..mx, aa..ma) centred within the margins. An axis along which every node
+// lies at one coordinate does not limit the scale, unless both do.
+Odwzorowanie kadr_proporcjonalny(float ax, float mx, float aa, float ma, float w, float h,
+                                 const Marginesy& m = {});
 
 // The framing of an open model with no node yet: the square of 10 model units from the origin at
 // one scale, the origin where the fitted framing puts the smallest coordinates. Drawing in a new
@@ -45,6 +51,7 @@ struct StanWidoku {
     Odwzorowanie swobodne;            // the free mapping; its h follows the window
     float powiekszenie = 1.0f;        // of the free mapping against the framing it started from
     Odwzorowanie kadr;                // the proportional framing of the last paint
+    float px = 25.0f, py = 40.0f;     // the fitted framing's offsets at the last paint
     int szerokosc = 0, wysokosc = 0;  // client size at the last paint
 
     // Makes the view free, starting from the mapping o, unless it is free already.

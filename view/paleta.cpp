@@ -1,5 +1,6 @@
 #include "view/paleta.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -46,29 +47,62 @@ const char* format_etykiety(float mn) {
     return "%1.5f";
 }
 
-void pasek_skali(Powierzchnia& dc, const Kolor* knapr, const ZakresNaprezen& z, float sp, float h,
-                 const char* jednostka) {
+UkladPaska uklad_paska(Powierzchnia& dc, const ZakresNaprezen& z, float w, float h,
+                       const char* jednostka) {
+    UkladPaska u;
+    u.sp = (w - 50.0f) * 0.005f;
+    u.h = h;
+    const char* format = format_etykiety(z.mn);
+    const int prawa = piksel(w) - 2;
+    int szer[UkladPaska::etykiet];
+    int x[UkladPaska::etykiet];
+    for (int k = 0; k < UkladPaska::etykiet; ++k) {
+        const int i = k == 0 ? 1 : 25 * k;
+        const float fi = static_cast<float>(i);
+        const float v = i == 1 ? z.an + 200.0f / z.ss : z.an + (200.0f - fi) / z.ss;
+        char bufor[64];
+        std::snprintf(bufor, sizeof bufor, format, static_cast<double>(v));
+        u.teksty[k] = bufor;
+        if (k == 0 && *jednostka) u.teksty[k] += std::string(" ") + jednostka;
+        szer[k] = dc.szerokosc_tekstu(u.teksty[k]);
+        // Over its segment, but never past either edge of the drawing.
+        x[k] = std::max(2, std::min(piksel(20.0f + (fi - 1.0f) * u.sp), prawa - szer[k]));
+    }
+    // A label held back from the right edge holds back those before it: they stay in order.
+    for (int k = UkladPaska::etykiet - 2; k >= 0; --k) x[k] = std::max(2, std::min(x[k], x[k + 1]));
+    // As few rows as keep 4 pixels between neighbours in a row; the first row lies lowest.
+    auto miesci_sie = [&](int wierszy) {
+        for (int k = wierszy; k < UkladPaska::etykiet; ++k)
+            if (x[k] < x[k - wierszy] + szer[k - wierszy] + 4) return false;
+        return true;
+    };
+    while (u.wierszy < UkladPaska::etykiet && !miesci_sie(u.wierszy)) ++u.wierszy;
+    for (int k = 0; k < UkladPaska::etykiet; ++k) {
+        const int y = piksel(h - 24.0f) - (k % u.wierszy) * (UkladPaska::wysokosc_tekstu + 1);
+        u.miejsca[k] = {x[k], y, x[k] + szer[k], y + UkladPaska::wysokosc_tekstu};
+    }
+    return u;
+}
+
+void pasek_skali(Powierzchnia& dc, const Kolor* knapr, const UkladPaska& u, float w) {
+    const float h = u.h, sp = u.sp;
+    // The band is the legend's own: a view moved under it does not show through.
+    dc.pioro(bialy, 1, StylPiora::ciagle);
+    dc.pedzel(bialy);
+    dc.prostokat(0, piksel(h) - u.wysokosc(), piksel(w), piksel(h));
     dc.pioro(czarny, 1, StylPiora::ciagle);
     const int prawo = piksel(25.0f + 200.0f * sp);
     const OdcinekEkranu rama[2] = {{25, piksel(h - 1.0f), prawo, piksel(h - 1.0f)},
                                    {25, piksel(h - 10.0f), prawo, piksel(h - 10.0f)}};
     dc.odcinki(rama, 2);
 
-    const char* format = format_etykiety(z.mn);
-    const int gora = piksel(h - 9.0f), dol = piksel(h - 2.0f), y_etykiety = piksel(h - 22.0f);
-    char bufor[64];
+    const int gora = piksel(h - 9.0f), dol = piksel(h - 2.0f);
     for (int i = 1; i <= 200; ++i) {
         const float fi = static_cast<float>(i);
         dc.pioro(knapr[i], 1, StylPiora::ciagle);
         dc.pedzel(knapr[i]);
         dc.prostokat(piksel(25.0f + (fi - 1.0f) * sp), gora, piksel(25.0f + fi * sp), dol);
-        if (i == 1 || i % 25 == 0) {
-            const float v = i == 1 ? z.an + 200.0f / z.ss : z.an + (200.0f - fi) / z.ss;
-            std::snprintf(bufor, sizeof bufor, format, static_cast<double>(v));
-            const int x = piksel(20.0f + (fi - 1.0f) * sp);
-            dc.tekst(x, y_etykiety, bufor);
-            if (i == 1 && *jednostka)
-                dc.tekst(x + dc.szerokosc_tekstu(std::string(bufor) + " "), y_etykiety, jednostka);
-        }
     }
+    for (int k = 0; k < UkladPaska::etykiet; ++k)
+        dc.tekst(u.miejsca[k].lewo, u.miejsca[k].gora, u.teksty[k]);
 }

@@ -1,6 +1,9 @@
 // The stress palette, the colour index of a bar and the colour scale bar of the main view.
 #pragma once
 
+#include <string>
+
+#include "view/etykiety.h"
 #include "view/powierzchnia.h"
 
 // Palette entry i (0..200): dark red for the largest stress through orange and green to blue for
@@ -21,8 +24,23 @@ int indeks_koloru(float s, const ZakresNaprezen& z);
 // Format of the scale bar's labels, chosen by the largest stress alone.
 const char* format_etykiety(float mn);
 
-// The scale bar along the bottom of a client area h pixels high, segments sp pixels wide; the
-// stresses' unit, when there is one, follows the first label. Expects the text colour and the
-// font to be selected.
-void pasek_skali(Powierzchnia& dc, const Kolor* knapr, const ZakresNaprezen& z, float sp, float h,
-                 const char* jednostka = "");
+// The scale bar along the bottom of a drawing w x h: its segments, sp pixels wide, span the
+// drawing less 25 pixels either side, and its nine labels stand above it, from the largest
+// stress on the left to the smallest on the right, each over its segment as far as the drawing's
+// edges allow. Labels too wide to stand side by side take turns in two rows or more, so that
+// every value shows whole. The stresses' unit, when there is one, follows the first label.
+struct UkladPaska {
+    static constexpr int etykiet = 9;
+    static constexpr int wysokosc_tekstu = 12;  // the view's font's cell
+    float sp = 0.0f, h = 0.0f;
+    std::string teksty[etykiet];
+    Pudelko miejsca[etykiet];
+    int wierszy = 1;
+    // The height the bar and its labels take from the drawing's bottom edge.
+    int wysokosc() const { return 24 + (wierszy - 1) * (wysokosc_tekstu + 1); }
+};
+UkladPaska uklad_paska(Powierzchnia& dc, const ZakresNaprezen& z, float w, float h,
+                       const char* jednostka = "");
+// Draws the bar and its labels over a white band. Expects the text colour and the font to be
+// selected.
+void pasek_skali(Powierzchnia& dc, const Kolor* knapr, const UkladPaska& u, float w);

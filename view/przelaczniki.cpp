@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <initializer_list>
 
+#include "editing/liczby.h"
 #include "okno/okno.h"
 
 namespace {
@@ -74,6 +75,51 @@ void _OKNO_::Ce_n_wez(TCommandEnabler& ce) {
 // The forces are drawn only from valid results.
 void _OKNO_::Ce_n_sil(TCommandEnabler& ce) {
     ustaw(ce, model.Pusty == 0 && model.obliczono == 1, p_n_sil);
+}
+
+// Reactions come from the results; the forces' values from the model.
+void _OKNO_::Cm_reakcje() {
+    przelacz(p_reakcje);
+    port.ZapiszUstawienie("widok/reakcje", p_reakcje == 1 ? "1" : "0");
+    port.Odswiez();
+}
+void _OKNO_::Ce_reakcje(TCommandEnabler& ce) {
+    ustaw(ce, model.Pusty == 0 && model.obliczono == 1, p_reakcje);
+}
+void _OKNO_::Cm_wartosci_sil() {
+    przelacz(p_wartosci_sil);
+    port.ZapiszUstawienie("widok/wartosci_obciazen", p_wartosci_sil == 1 ? "1" : "0");
+    port.Odswiez();
+}
+void _OKNO_::Ce_wartosci_sil(TCommandEnabler& ce) {
+    ustaw(ce, model.Pusty != 1, p_wartosci_sil);
+}
+
+// The deformed shape's factor: the view's own choice, or a positive number the user types.
+void _OKNO_::Cm_skala_przem() {
+    for (;;) {
+        d_skala_przem r{};
+        const bool podana = skala_przem > 0.0f;
+        r.automatyczna = podana ? 0 : 1;
+        r.podana = podana ? 1 : 0;
+        if (podana) wpisz_wartosc(r.wsp, "%g", skala_przem);
+        const d_skala_przem wpisany = r;
+        if (port.Dialog(3150, &r, cyfry()) != 1) return;
+        float k = 0.0f;
+        if (r.podana == 1 && !(wartosc_pola(r.wsp, wpisany.wsp, skala_przem, k) && k > 0.0f)) {
+            blad_danych("Skala przemieszczeń nie jest liczbą dodatnią");
+            continue;
+        }
+        skala_przem = r.podana == 1 ? k : 0.0f;
+        break;
+    }
+    char t[32] = "";
+    if (skala_przem > 0.0f) std::snprintf(t, sizeof t, "%.9g", static_cast<double>(skala_przem));
+    port.ZapiszUstawienie("widok/skala_przemieszczen", t);
+    port.Odswiez();
+}
+void _OKNO_::Ce_skala_przem(TCommandEnabler& ce) {
+    ce.Enable(true);
 }
 
 // The choice of units: only labels change, so the view and the tables are drawn again.

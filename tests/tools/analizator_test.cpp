@@ -317,6 +317,12 @@ TEST_F(Analizator, PicturesAreWrittenInTheirFormatOnlyAfterASuccessfulAnalysis) 
          "Zły rozmiar rysunku: 100x300",
          {}},
         {{"--png", png, "--rozmiar", "400x", dobry}, 2, false, "Zły rozmiar rysunku", {}},
+        {{"--png", png, "--rozciagniety", "--jednostki", "kN_m", dobry},
+         0,
+         true,
+         "",
+         {{png, "\x89PNG"}}},
+        {{"--png", png, "--jednostki", "kN", dobry}, 2, false, "Nieznane jednostki: kN", {}},
         {{dobry, "--png"}, 2, false, "Brak wartości opcji --png", {}},
         {{"--png", folder + "/brak/a.png", dobry}, 2, true, "Nie można zapisać rysunku", {}},
     };

@@ -58,9 +58,8 @@ struct Pasek : ::testing::Test {
         for (int i = 0; i <= 200; ++i) knapr[i] = kolor_palety(i);
     }
     std::vector<std::string> etykiety(std::vector<float> s) {
-        dc.wyczysc();
-        pasek_skali(dc, knapr, zakres(std::move(s)), 2.0f, 300.0f);
-        return dc.teksty();
+        const UkladPaska u = uklad_paska(dc, zakres(std::move(s)), 450.0f, 300.0f);
+        return std::vector<std::string>(std::begin(u.teksty), std::end(u.teksty));
     }
 };
 
@@ -75,11 +74,13 @@ TEST_F(Pasek, DziewiecEtykietOdNajwiekszegoDoNajmniejszegoWFormacieWedlugNajwiek
     // The largest stress is below 1, so large values keep five decimals.
     for (const std::string& t : etykiety({-3000, -50}))
         EXPECT_EQ(std::strlen(std::strchr(t.c_str(), '.')), 6u) << t;
-    EXPECT_EQ(dc.teksty().back(), "-3000.00000");
+    EXPECT_EQ(etykiety({-3000, -50}).back(), "-3000.00000");
 }
 
 TEST_F(Pasek, OdcinkiPoJednymPikseluNaSzerokosci250) {
-    pasek_skali(dc, knapr, zakres({-120, 80}), (250.0f - 50.0f) * 0.005f, 200.0f);
+    const UkladPaska u = uklad_paska(dc, zakres({-120, 80}), 250.0f, 200.0f);
+    dc.wyczysc();
+    pasek_skali(dc, knapr, u, 250.0f);
     const auto linie = dc.odcinki_piorem(czarny);
     ASSERT_EQ(linie.size(), 2u);
     EXPECT_EQ(std::tuple(linie[0].x1, linie[0].y1, linie[0].x2, linie[0].y2),
@@ -87,16 +88,57 @@ TEST_F(Pasek, OdcinkiPoJednymPikseluNaSzerokosci250) {
     EXPECT_EQ(std::tuple(linie[1].x1, linie[1].y1, linie[1].x2, linie[1].y2),
               std::tuple(25, 190, 225, 190));
     const auto prost = dc.wszystkie(Wywolanie::prostokat);
-    ASSERT_EQ(prost.size(), 200u);
+    ASSERT_EQ(prost.size(), 201u);  // the white band, then the segments
+    EXPECT_EQ(std::tuple(prost[0].x1, prost[0].y2, prost[0].x2, prost[0].stan.pedzel),
+              std::tuple(0, 200, 250, bialy));
+    EXPECT_EQ(prost[0].y1, 200 - u.wysokosc());
     for (int i = 1; i <= 200; ++i) {
-        const Operacja& r = prost[static_cast<size_t>(i - 1)];
+        const Operacja& r = prost[static_cast<size_t>(i)];
         EXPECT_EQ(std::tuple(r.x1, r.y1, r.x2, r.y2, r.stan.pedzel, r.stan.pioro),
                   std::tuple(24 + i, 191, 25 + i, 198, knapr[i], knapr[i]));
     }
-    const auto teksty = dc.wszystkie(Wywolanie::tekst);
-    ASSERT_EQ(teksty.size(), 9u);
-    EXPECT_EQ(std::pair(teksty[0].x1, teksty[0].y1), std::pair(20, 178));
-    EXPECT_EQ(std::pair(teksty[8].x1, teksty[8].y1), std::pair(219, 178));
+    EXPECT_EQ(dc.teksty().size(), 9u);
+}
+
+// Every value of the scale shows whole: labels stand over their segments where they can, but
+// never past the drawing's edges, and labels too wide to stand side by side take turns in more
+// rows, which the bar's height counts. Wide enough, they keep one row 24 pixels high.
+TEST_F(Pasek, KazdaWartoscWidacCalaWObrebieRysunku) {
+    const struct {
+        std::vector<float> naprezenia;
+        float w;
+        const char* jednostka;
+        int wierszy;
+    } przypadki[] = {
+        {{-120, 80}, 1600, "", 1},
+        {{-120, 80}, 1600, "kN/cm²", 1},
+        // All compressed: five decimals of a large stress, the last label against the edge.
+        {{-12061.23f, -3000}, 1280, "", 1},
+        {{-12061.23f, -3000}, 640, "kN/cm²", 2},
+        {{-120, 80}, 250, "", 4},
+        {{-12061.23f, -3000}, 160, "", 9},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.w);
+        const UkladPaska u = uklad_paska(dc, zakres(p.naprezenia), p.w, 500.0f, p.jednostka);
+        EXPECT_EQ(u.wierszy, p.wierszy);
+        EXPECT_EQ(u.wysokosc(), 24 + 13 * (p.wierszy - 1));
+        if (*p.jednostka) {
+            EXPECT_NE(u.teksty[0].find(p.jednostka), std::string::npos);
+        }
+        for (int k = 0; k < UkladPaska::etykiet; ++k) {
+            const Pudelko& b = u.miejsca[k];
+            EXPECT_EQ(b.szerokosc(), dc.szerokosc_tekstu(u.teksty[k])) << k;
+            EXPECT_GE(b.lewo, 0) << k;
+            EXPECT_LE(b.prawo, p.w) << k;
+            EXPECT_GE(b.gora, 500 - u.wysokosc()) << k;
+            EXPECT_LE(b.dol, 500 - 10) << k << ": over the bar";
+            for (int j = 0; j < k; ++j) EXPECT_FALSE(b.blisko(u.miejsca[j])) << j << " " << k;
+        }
+        // Left to right, largest to smallest, as the colours below them.
+        for (int k = 1; k < UkladPaska::etykiet; ++k)
+            EXPECT_LE(u.miejsca[k - 1].lewo, u.miejsca[k].lewo);
+    }
 }
 
 }  // namespace

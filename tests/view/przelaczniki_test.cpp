@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cstring>
+#include <map>
+#include <set>
+#include <string>
+
 #include "okno/okno.h"
 #include "tests/wspolne/atrapa.h"
 #include "tests/wspolne/kratownice.h"
@@ -95,3 +101,73 @@ TEST_F(Przelaczniki, OdczytOdwracaOdwzorowanieOstatniegoMalowania) {
 }
 
 }  // namespace
+
+// Reactions need valid results, the forces' values a model; both are remembered between runs as
+// soon as they change, as is the deformed shape's factor.
+TEST_F(Przelaczniki, ReakcjeIWartosciObciazenPrzelaczaneIZapamietywane) {
+    for (const auto& [pusty, obliczono, reakcje, wartosci] :
+         {std::tuple{1, 0, false, false}, {0, 0, false, true}, {0, 1, true, true}}) {
+        o.model.Pusty = pusty, o.model.obliczono = obliczono;
+        TCommandEnabler r, w;
+        o.Enable(CM_REAKCJE, r);
+        o.Enable(CM_WARTOSCI_SIL, w);
+        EXPECT_EQ(std::pair(r.wlaczone, w.wlaczone), std::pair(reakcje, wartosci));
+        EXPECT_EQ(std::pair(r.zaznaczenie, w.zaznaczenie), std::pair(0, 0));
+    }
+    const int odswiezenia = port.odswiezenia;
+    o.Find(CM_REAKCJE);
+    o.Find(CM_WARTOSCI_SIL);
+    EXPECT_EQ(std::pair(o.p_reakcje, o.p_wartosci_sil), std::pair(1, 1));
+    EXPECT_EQ(port.odswiezenia, odswiezenia + 2);
+    _OKNO_ nastepne(port);
+    nastepne.wczytaj_ustawienia();
+    EXPECT_EQ(std::pair(nastepne.p_reakcje, nastepne.p_wartosci_sil), std::pair(1, 1));
+    o.Find(CM_REAKCJE);
+    EXPECT_EQ(port.ustawienia["widok/reakcje"], "0");
+    EXPECT_EQ(port.ustawienia["widok/wartosci_obciazen"], "1");
+}
+
+// The factor is the view's own until a positive number is typed; anything else is refused and
+// asked for again; "automatyczna" gives the choice back to the view.
+TEST_F(Przelaczniki, SkalaPrzemieszczenAutomatycznaAlboPodanaDodatnia) {
+    o.model.Pusty = 0;
+    port.wpisy = {Wpis{{{8912, "1"}, {8500, "-2"}}}, Wpis{{{8912, "1"}, {8500, "abc"}}},
+                  Wpis{{{8912, "1"}, {8500, "250"}}}};
+    o.Find(CM_SKALA_PRZEM);
+    EXPECT_EQ(o.skala_przem, 250.0f);
+    EXPECT_EQ(port.teksty(),
+              (std::vector<std::string>(2, "Skala przemieszczeń nie jest liczbą dodatnią")));
+    ASSERT_EQ(port.pokazy.size(), 3u);
+    EXPECT_EQ(port.pokazy[0].przy_otwarciu,
+              (std::map<int, std::string>{{8911, "1"}, {8912, "0"}, {8500, ""}}));
+    EXPECT_EQ(port.ustawienia["widok/skala_przemieszczen"], "250");
+    _OKNO_ nastepne(port);
+    nastepne.wczytaj_ustawienia();
+    EXPECT_EQ(nastepne.skala_przem, 250.0f);
+
+    // Opened again it shows the factor; cancelled, nothing changes.
+    port.wpisy = {Wpis{{}, 2}, Wpis{{{8911, "1"}}}};
+    o.Find(CM_SKALA_PRZEM);
+    EXPECT_EQ(port.pokazy[3].przy_otwarciu,
+              (std::map<int, std::string>{{8911, "0"}, {8912, "1"}, {8500, "250"}}));
+    EXPECT_EQ(o.skala_przem, 250.0f);
+    o.Find(CM_SKALA_PRZEM);
+    EXPECT_EQ(o.skala_przem, 0.0f);
+    EXPECT_EQ(port.ustawienia["widok/skala_przemieszczen"], "");
+}
+
+// The view's menu gives each item a mnemonic of its own.
+TEST(MenuWidok, KazdaPozycjaMaWlasnyKlawiszSkrotu) {
+    for (const Podmenu& p : menu_1000()) {
+        if (std::string(p.etykieta) != "&Widok") continue;
+        std::set<char> litery;
+        for (const PozycjaMenu& poz : p.pozycje) {
+            if (poz.id == 0) continue;
+            const char* amp = std::strchr(poz.etykieta, '&');
+            ASSERT_NE(amp, nullptr) << poz.etykieta;
+            EXPECT_TRUE(litery.insert(static_cast<char>(std::tolower(amp[1]))).second)
+                << poz.etykieta;
+        }
+        EXPECT_EQ(litery.size(), 14u);
+    }
+}

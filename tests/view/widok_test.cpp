@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdio>
 #include <limits>
 #include <map>
 
@@ -11,7 +13,8 @@
 
 namespace {
 
-constexpr Kolor szary{128, 128, 128};
+constexpr Kolor fioletowy{150, 0, 190};
+constexpr Kolor jasny{180, 180, 180};
 constexpr Kolor niebieski{0, 0, 255};
 constexpr Kolor czerwony{255, 0, 0};
 constexpr Kolor pomaranczowy{255, 128, 0};
@@ -114,35 +117,39 @@ TEST_F(Widok, PodporyRysujaTrzySymbole) {
                                                {25, 174, 19, 178},
                                                {29, 174, 23, 178},
                                                {33, 174, 27, 178}});
-    const std::vector<std::pair<std::vector<std::pair<int, float>>, Kreski>> przypadki = {
-        {{{1, 0}, {2, 0}},
-         z(trojkat_pod, {{17, 170, 11, 174},
-                         {21, 170, 15, 174},
-                         {25, 170, 19, 174},
-                         {29, 170, 23, 174},
-                         {33, 170, 27, 174}})},
-        {{{2, 0.5f}}, przesuwna_y},
-        // Repeated entries and DOFs of no node draw the node's own symbol once.
-        {{{2, 0}, {2, 0}, {0, 0}, {3, 0}, {-1, 0}}, przesuwna_y},
-        {{{1, 0}},
-         {{29, 158, 37, 166},
-          {37, 166, 37, 150},
-          {37, 150, 29, 158},
-          {41, 150, 41, 166},
-          {41, 150, 45, 144},
-          {41, 154, 45, 148},
-          {41, 158, 45, 152},
-          {41, 162, 45, 156},
-          {41, 166, 45, 160}}},
-        {{}, {}},
-    };
-    for (const auto& [podpory, oczekiwane] : przypadki) {
+    // The node's number keeps clear of the symbol: above it, or left of a roller on the right.
+    const std::vector<std::tuple<std::vector<std::pair<int, float>>, Kreski, std::pair<int, int>>>
+        przypadki = {
+            {{{1, 0}, {2, 0}},
+             z(trojkat_pod, {{17, 170, 11, 174},
+                             {21, 170, 15, 174},
+                             {25, 170, 19, 174},
+                             {29, 170, 23, 174},
+                             {33, 170, 27, 174}}),
+             {30, 143}},
+            {{{2, 0.5f}}, przesuwna_y, {30, 143}},
+            // Repeated entries and DOFs of no node draw the node's own symbol once.
+            {{{2, 0}, {2, 0}, {0, 0}, {3, 0}, {-1, 0}}, przesuwna_y, {30, 143}},
+            {{{1, 0}},
+             {{29, 158, 37, 166},
+              {37, 166, 37, 150},
+              {37, 150, 29, 158},
+              {41, 150, 41, 166},
+              {41, 150, 45, 144},
+              {41, 154, 45, 148},
+              {41, 158, 45, 152},
+              {41, 162, 45, 156},
+              {41, 166, 45, 160}},
+             {13, 165}},
+            {{}, {}, {30, 165}},
+        };
+    for (const auto& [podpory, oczekiwane, numer] : przypadki) {
         zbuduj(o.model, Opis{.wezly = {{4, 4}}, .podpory = podpory});
         maluj(300, 200);
         EXPECT_EQ(kreski(czarny), oczekiwane) << podpory.size();
         EXPECT_EQ(dc.odcinki().size(), oczekiwane.size());
         EXPECT_TRUE(dc.wszystkie(Wywolanie::elipsa).empty());
-        EXPECT_EQ(gdzie("1"), std::pair(30, 165));
+        EXPECT_EQ(gdzie("1"), numer);
     }
 }
 
@@ -174,7 +181,8 @@ TEST_F(Widok, EtykietyPretaWJednymMiejscuWKolejnosciNumerPoleMaterial) {
          {std::tuple{1, 0, 0, 0, T{"1", "2"}},
           {0, 1, 0, 0, T{"34", "34"}},
           {0, 0, 1, 0, T{"12", "12"}},
-          {1, 1, 1, 0, T{"1", "34", "12", "2", "34", "12"}},
+          // Only a damaged setting turns on more than one kind: they share one label.
+          {1, 1, 1, 0, T{"1/34/12", "2/34/12"}},
           {0, 0, 0, 1, T{"1", "2", "3"}},
           {0, 0, 0, 0, T{}}}) {
         o.model.p_n_ele = ele, o.model.p_n_pola = pola, o.model.p_n_mat = mat;
@@ -192,8 +200,8 @@ TEST_F(Widok, EtykietyPretaWJednymMiejscuWKolejnosciNumerPoleMaterial) {
                   std::tuple("Arial", 12, 400));
 }
 
-// A number is left out where it could not be read: beside a bar shorter than itself, at a node
-// with such a bar, or over a number already drawn; elsewhere every number shows.
+// A number is left out where it could not be read: beside a bar shorter than itself, or at a node
+// with such a bar; a number that would cover another takes another place about its bar or node.
 TEST_F(Widok, NumeryPomijaneTylkoTamGdzieNieDaSieIchPrzeczytac) {
     using T = std::vector<std::string>;
     const struct {
@@ -204,12 +212,12 @@ TEST_F(Widok, NumeryPomijaneTylkoTamGdzieNieDaSieIchPrzeczytac) {
         {{.wezly = {{0, 0}, {1, 0}, {100, 0}}, .prety = {{1, 2, 1, 1}, {2, 3, 1, 1}}},
          T{"2"},
          T{"3"}},
-        // Two diagonals share their midpoint: the second label would cover the first.
+        // Two diagonals share their midpoint: the second label stands beside its own bar.
         {{.wezly = {{0, 0}, {10, 0}, {0, 10}, {10, 10}}, .prety = {{1, 4, 1, 1}, {2, 3, 1, 1}}},
-         T{"1"},
+         T{"1", "2"},
          T{"1", "2", "3", "4"}},
-        // Node 2 lies on node 1: its number would cover node 1's.
-        {{.wezly = {{0, 0}, {0, 0}, {10, 10}}, .prety = {{1, 3, 1, 1}}}, T{"1"}, T{"1", "3"}},
+        // Node 2 lies on node 1: its number stands at another corner.
+        {{.wezly = {{0, 0}, {0, 0}, {10, 10}}, .prety = {{1, 3, 1, 1}}}, T{"1"}, T{"1", "2", "3"}},
     };
     for (const auto& p : przypadki) {
         zbuduj(o.model, p.opis);
@@ -270,23 +278,63 @@ struct Przemieszczenia : Widok {
     }
 };
 
-TEST_F(Przemieszczenia, NajwiekszaSkladowaMa10PikseliAZnacznikPokazujeJejTrzykrotnosc) {
+// The deformed shape is a solid line of its own colour over a lighter truss. The view's own
+// factor is a round number that draws the largest displacement at most a twentieth of the
+// truss's size on screen and at least half that; the marker names it with what its 30 pixels
+// stand for. A factor typed in is taken as it is.
+TEST_F(Przemieszczenia, OdksztalconaLiniaCiaglaWSkaliOkraglejLubPodanej) {
     maluj(450, 250);
-    // sx = sa = 100: node 3 at (425, 210) is drawn 10 pixels lower and 4 right, less 1.
-    EXPECT_EQ(kreski(szary),
-              (Kreski{{24, 210, 226, 205}, {226, 205, 428, 220}, {428, 220, 424, 10}}));
-    for (const Odcinek& s : dc.odcinki_piorem(szary)) EXPECT_EQ(s.stan.styl, StylPiora::kropkowane);
+    const Odwzorowanie od = o.odwzorowanie();
+    // 400 pixels across: the largest displacement, 0.5 down at node 3, takes 10 to 20 pixels.
+    const float sa = od.ka;
+    ASSERT_EQ(od.kx, 100.0f);
+    EXPECT_LE(0.5f * sa * 0.5f, 20.0f);
+    EXPECT_GT(0.5f * sa * 0.5f, 10.0f);
+    auto punkt = [&](float X, float Y, float k, int n) {
+        return std::pair(static_cast<int>(od.ekran_x(X + k * o.model.f[2 * n - 1])),
+                         static_cast<int>(od.ekran_y(Y + k * o.model.f[2 * n])));
+    };
+    auto ksztalt = [&](float k) {
+        const std::pair<int, int> p[4] = {punkt(0, 0, k, 1), punkt(2, 0, k, 2), punkt(4, 0, k, 3),
+                                          punkt(4, 2, k, 4)};
+        Kreski w;
+        for (int b = 0; b < 3; ++b)
+            w.push_back({p[b].first, p[b].second, p[b + 1].first, p[b + 1].second});
+        return w;
+    };
+    EXPECT_EQ(kreski(fioletowy), ksztalt(0.5f));
+    for (const Odcinek& s : dc.odcinki_piorem(fioletowy))
+        EXPECT_EQ(std::pair(s.stan.styl, s.stan.szerokosc), std::pair(StylPiora::ciagle, 2));
+    EXPECT_EQ(kreski(jasny).size(), 3u) << "the undeformed truss under it, light";
+    EXPECT_TRUE(kreski(czarny).empty());
     EXPECT_EQ(kreski(pomaranczowy), (Kreski{{50, 10, 50, 40}, {48, 10, 52, 10}, {48, 40, 52, 40}}));
-    EXPECT_EQ(gdzie("1.500000"), std::pair(55, 25));
+    char znacznik[64];
+    std::snprintf(znacznik, sizeof znacznik, "%.4g, skala ×0.5", 30.0 / (0.5 * sa));
+    EXPECT_EQ(gdzie(znacznik), std::pair(55, 25));
 
-    for (int i = 1; i <= o.model.nq; ++i) o.model.f[i] = 0;
+    o.skala_przem = 2.0f;
     maluj(450, 250);
-    EXPECT_EQ(gdzie("30.000000"), std::pair(55, 25));
-    EXPECT_EQ(kreski(szary).front(), (std::array{24, 210, 224, 210}));
+    EXPECT_EQ(kreski(fioletowy), ksztalt(2.0f));
+    std::snprintf(znacznik, sizeof znacznik, "%.4g, skala ×2", 30.0 / (2.0 * sa));
+    EXPECT_NE(dc.znajdz_tekst(znacznik), nullptr);
+    o.skala_przem = 0.0f;
 
+    // No displacements (or round-off beside the truss's size): no deformed shape to cover the
+    // truss, which keeps its own colour; the marker names the factor 1.
+    for (int i = 1; i <= o.model.nq; ++i) o.model.f[i] = i == 6 ? 1e-9f : 0.0f;
+    maluj(450, 250);
+    const auto t = dc.teksty();
+    EXPECT_TRUE(std::any_of(t.begin(), t.end(), [](const std::string& s) {
+        return s.size() > 9 && s.substr(s.size() - 9) == "skala ×1";
+    }));
+    EXPECT_TRUE(kreski(fioletowy).empty());
+    EXPECT_EQ(kreski(czarny).size(), 3u);
+
+    o.model.f[6] = -0.5f;
     o.model.p_przem = 0;
     maluj(450, 250);
-    EXPECT_TRUE(kreski(szary).empty());
+    EXPECT_TRUE(kreski(fioletowy).empty());
+    EXPECT_EQ(kreski(czarny).size(), 3u);
 }
 
 TEST_F(Przemieszczenia, NaprezeniaKoloruJaPretyIRysujaSkaleTylkoZWynikami) {
@@ -296,17 +344,18 @@ TEST_F(Przemieszczenia, NaprezeniaKoloruJaPretyIRysujaSkaleTylkoZWynikami) {
     for (const Odcinek& s : dc.odcinki())
         if (s.stan.szerokosc == 2) kolory.push_back(s.stan.pioro);
     EXPECT_EQ(kolory, (std::vector<Kolor>{o.knapr[200], o.knapr[100], o.knapr[0]}));
-    EXPECT_EQ(dc.wszystkie(Wywolanie::prostokat).size(), 201u);  // clearing and 200 segments
+    // Clearing, the scale's white band and its 200 segments.
+    EXPECT_EQ(dc.wszystkie(Wywolanie::prostokat).size(), 202u);
     EXPECT_EQ(dc.teksty().front(), "3.000");
 
     o.model.obliczono = 0;
     maluj(450, 250);
     EXPECT_EQ(dc.wszystkie(Wywolanie::prostokat).size(), 1u);
     EXPECT_EQ(dc.odcinki().size(), dc.odcinki_piorem(czarny).size());
-    EXPECT_EQ(dc.znajdz_tekst("1.500000"), nullptr);
+    EXPECT_TRUE(kreski(pomaranczowy).empty()) << "no displacement marker";
 }
 
-TEST_F(Widok, KolejnoscRysowaniaSkalaZnacznikPretyPodporyNumerySily) {
+TEST_F(Widok, KolejnoscRysowaniaLinieSymboleLegendyTeksty) {
     zbuduj(o.model, Opis{.wezly = {{0, 0}, {1, 0}},
                          .prety = {{1, 2, 1, 1}},
                          .podpory = {{1, 0}, {2, 0}},
@@ -322,7 +371,7 @@ TEST_F(Widok, KolejnoscRysowaniaSkalaZnacznikPretyPodporyNumerySily) {
         if (op.rodzaj == Wywolanie::prostokat) return op.stan.pedzel == bialy ? "" : "skala";
         if (op.rodzaj != Wywolanie::linia_do) return "";
         if (op.stan.pioro == pomaranczowy) return "znacznik";
-        if (op.stan.pioro == szary) return "odksztalcony";
+        if (op.stan.pioro == fioletowy) return "odksztalcony";
         if (op.stan.pioro == czerwony) return "sily";
         if (op.stan.szerokosc == 2) return "prety";
         return op.y1 >= 290 ? "skala" : "podpory";  // the scale bar's frame lies at the bottom
@@ -330,8 +379,10 @@ TEST_F(Widok, KolejnoscRysowaniaSkalaZnacznikPretyPodporyNumerySily) {
     for (const Operacja& op : dc.operacje)
         if (const std::string e = etap(op); !e.empty() && (etapy.empty() || etapy.back() != e))
             etapy.push_back(e);
-    EXPECT_EQ(etapy, (std::vector<std::string>{"skala", "znacznik", "odksztalcony", "prety", "kola",
-                                               "etykiety", "podpory", "numery", "sily"}));
+    // Lines and symbols first, the deformed shape over the truss, the legends over bands of their
+    // own, and the texts last, where nothing is drawn over them.
+    EXPECT_EQ(etapy, (std::vector<std::string>{"prety", "kola", "odksztalcony", "podpory", "sily",
+                                               "skala", "znacznik", "etykiety", "numery"}));
     EXPECT_EQ(dc.operacje.front().rodzaj, Wywolanie::zachowaj);
     EXPECT_EQ(dc.operacje.back().rodzaj, Wywolanie::przywroc);
 }
