@@ -143,6 +143,8 @@ int main(int argc, char** argv) {
         m.Pusty = 0;
         projekt = std::move(z.p);
         pokaz = z.pokaz;
+        // A project names its units; the option still chooses others.
+        if (obrazy.jednostki.empty()) obrazy.jednostki = nazwa_ukladu(z.jednostki);
     } else if (!otworz_v2d(pliki[0], m, powod)) {
         std::fprintf(stderr, "Nie można otworzyć pliku %s: %s\n", pliki[0].c_str(), powod.c_str());
         return kod_plik;
@@ -230,5 +232,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "Błąd zapisu wyników\n");
         return kod_plik;
     }
-    return obrazy.pliki.empty() ? 0 : zapisz_obrazy(std::move(m), obrazy);
+    return obrazy.pliki.empty() ? 0
+                                : zapisz_obrazy(std::move(m), std::move(projekt), pokaz, obrazy);
 }
