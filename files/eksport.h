@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/model.h"
 #include "files/jednostki.h"
@@ -26,7 +27,13 @@ enum class DialektCsv {
 // then the nodes, bars, materials, cross-sections, supports, loads and temperature changes. Reals
 // are written in the shortest form that reads back as the same float. Expects a consistent store
 // (spojna(k, wyniki)).
-std::string tekst_csv(const Konstrukcja& k, bool wyniki, DialektCsv d, UkladJednostek u);
+// With `wymiar` (and the combinations it was made over) the design follows the results: the
+// sections' steel, each bar's checks, the SLS displacement.
+struct WynikWymiarowania;
+struct Kombinacja;
+std::string tekst_csv(const Konstrukcja& k, bool wyniki, DialektCsv d, UkladJednostek u,
+                      const WynikWymiarowania* wymiar = nullptr,
+                      const std::vector<Kombinacja>* kombinacje = nullptr);
 
 // Writes the text to a file, replacing it only once the new one is complete; false with a short
 // Polish reason.

@@ -151,7 +151,8 @@ void _OKNO_::Cm_drukuj() {
     w.wysokosc_rysunku = [this](Powierzchnia& dc, int s) { return wysokosc_obrazu(dc, s); };
     w.tabele.push_back(std::make_unique<_DANE_>(model, jednostki));
     if (model.obliczono == 1)
-        w.tabele.push_back(std::make_unique<_WYNIKI_>(model, port, jednostki));
+        w.tabele.push_back(
+            std::make_unique<_WYNIKI_>(model, port, jednostki, tabele_wymiarowania()));
     port.Drukuj(w);
 }
 void _OKNO_::Ce_drukuj(TCommandEnabler& ce) {
