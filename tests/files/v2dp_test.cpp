@@ -50,10 +50,13 @@ ZawartoscProjektu wzorcowa() {
     // out of plane at a length, an angle on two bolts; factors and the SLS limit changed.
     DaneWymiarowania& d = p.wymiarowanie;
     rozwin_wymiarowanie(d, 2, 4);
-    d.przekroje[0] = {.rodzina = "RO", .profil = "RO 114,3x5", .gatunek = "S355",
-                      .wsp_A_net = 0.85, .rodzina_doboru = "RK"};
-    d.przekroje[1] = {.gatunek = "S275", .szczelina = 12, .i_min = 0.0125, .krzywa = "c",
-                      .klasa_4 = true};
+    d.przekroje[0] = {.rodzina = "RO",
+                      .profil = "RO 114,3x5",
+                      .gatunek = "S355",
+                      .wsp_A_net = 0.85,
+                      .rodzina_doboru = "RK"};
+    d.przekroje[1] = {
+        .gatunek = "S275", .szczelina = 12, .i_min = 0.0125, .krzywa = "c", .klasa_4 = true};
     d.prety[1] = {.L_w = 0.9, .L_z = 3.5, .L_z_dlugosc = true, .polaczenie = 1};
     d.prety[3].polaczenie = 2;
     d.gamma_M0 = 1.05, d.gamma_M2 = 1.3, d.E = 205000;
