@@ -103,6 +103,22 @@ void wymiarowanie_wydruk(const Model& m, const Projekt& p, UkladJednostek u, boo
         "\nWymiarowanie prętów (PN-EN 1993-1-1): %d spełnia, %d nie spełnia, %d nie "
         "sprawdzono\n\n",
         w.spelnia, w.nie_spelnia, w.nie_sprawdzono);
+    // The sections first: the net-area ratio is said, whether the user gave it or not.
+    std::puts("Przekroje stalowe (A_net = A · A_net/A, domyślnie 1,0: bez osłabienia otworami)\n");
+    std::vector<std::vector<std::string>> przekroje = {
+        {"Przekrój", "Profil", "Gatunek", "Klasa", "f_y [MPa]", "A_net/A", "Krzywe / uwagi"}};
+    for (std::size_t n = 0; n < w.przekroje.size(); ++n) {
+        const PrzekrojDoSprawdzenia& s = w.przekroje[n];
+        std::string krzywe = s.krzywa_w + " / " + s.krzywa_z;
+        if (!s.krzywa_v.empty()) krzywe += " / " + s.krzywa_v;
+        przekroje.push_back(
+            {std::to_string(n + 1), s.nazwa, s.gatunek, s.klasa > 0 ? std::to_string(s.klasa) : "—",
+             s.f_y > 0 ? liczba(s.f_y, "%.0f") : "—",
+             liczba(s.wsp_A_net, "%.3g") + (s.wsp_A_net == 1.0 ? " (domyślny)" : ""),
+             s.powod.empty() ? krzywe : s.powod});
+    }
+    tabela(przekroje);
+    std::puts("");
     const char* sila = jednostka(u, Wielkosc::sila);
     std::vector<std::vector<std::string>> t = {
         {"Pręt", "Profil", std::string("N_Ed min [") + sila + "]",

@@ -440,6 +440,7 @@ TEST_F(Analizator, ProjektZPrzekrojamiStalowymiDajeWymiarowaniePretow) {
         std::string::npos)
         << t.wyjscie;
     EXPECT_NE(t.wyjscie.find("Największe przemieszczenie SGU"), std::string::npos);
+    EXPECT_NE(t.wyjscie.find("1 (domyślny)"), std::string::npos) << "the net-area ratio is said";
 
     ZadaniePrzypadkow z = zadanie_projektu(m, p);
     ASSERT_TRUE(obliczenia(m, Rozwiazanie::samo, &z).sukces());
