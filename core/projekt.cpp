@@ -25,6 +25,10 @@ std::size_t Projekt::bajty() const {
              bajty_wektora(o.nset) + bajty_wektora(o.temp);
     }
     for (const KombinacjaWlasna& k : wlasne) b += sizeof(k) + k.nazwa.size() + bajty_wektora(k.wsp);
+    b += bajty_wektora(wymiarowanie.prety) + bajty_wektora(wymiarowanie.przekroje);
+    for (const PrzekrojStalowy& s : wymiarowanie.przekroje)
+        b += s.rodzina.size() + s.profil.size() + s.gatunek.size() + s.krzywa.size() +
+             s.rodzina_doboru.size();
     return b;
 }
 
@@ -33,7 +37,41 @@ bool poza_v2d(const Projekt& p) {
     const bool gestosci =
         std::any_of(p.ciezar.begin(), p.ciezar.end(), [](float g) { return g != 0.0f; });
     return p.przypadki.size() > 1 || !p.wlasne.empty() || gestosci || c.ciezar_wlasny ||
-           !p.tytul.empty() || !p.autor.empty() || !p.opis.empty();
+           !p.tytul.empty() || !p.autor.empty() || !p.opis.empty() ||
+           jest_wymiarowanie(p.wymiarowanie);
+}
+
+const PrzekrojStalowy& przekroj_stalowy(const DaneWymiarowania& d, int n) {
+    static const PrzekrojStalowy domyslny;
+    return n >= 1 && n <= static_cast<int>(d.przekroje.size())
+               ? d.przekroje[static_cast<std::size_t>(n - 1)]
+               : domyslny;
+}
+
+const PretStalowy& pret_stalowy(const DaneWymiarowania& d, int b) {
+    static const PretStalowy domyslny;
+    return b >= 1 && b <= static_cast<int>(d.prety.size())
+               ? d.prety[static_cast<std::size_t>(b - 1)]
+               : domyslny;
+}
+
+bool jest_wymiarowanie(const DaneWymiarowania& d) {
+    const DaneWymiarowania pusty;
+    if (d.E != pusty.E || d.gamma_M0 != pusty.gamma_M0 || d.gamma_M1 != pusty.gamma_M1 ||
+        d.gamma_M2 != pusty.gamma_M2 || d.ugiecie_dlugosc != pusty.ugiecie_dlugosc ||
+        d.ugiecie != pusty.ugiecie)
+        return true;
+    const PrzekrojStalowy s0;
+    const PretStalowy p0;
+    return std::any_of(d.przekroje.begin(), d.przekroje.end(),
+                       [&](const PrzekrojStalowy& s) { return !(s == s0); }) ||
+           std::any_of(d.prety.begin(), d.prety.end(),
+                       [&](const PretStalowy& p) { return !(p == p0); });
+}
+
+void rozwin_wymiarowanie(DaneWymiarowania& d, int na, int ne) {
+    d.przekroje.resize(static_cast<std::size_t>(std::max(na, 0)));
+    d.prety.resize(static_cast<std::size_t>(std::max(ne, 0)));
 }
 
 ObciazeniaPrzypadku obciazenia_magazynu(const Konstrukcja& k) {
@@ -129,6 +167,8 @@ void uzgodnij(const Konstrukcja& k, Projekt& p) {
     p.ciezar.resize(static_cast<std::size_t>(std::max(k.nm, 0)), 0.0f);
     if (p.przypadki.empty()) p.przypadki.push_back(Projekt::nowy_przypadek(1));
     p.biezacy = std::clamp(p.biezacy, 0, static_cast<int>(p.przypadki.size()) - 1);
+    DaneWymiarowania& w = p.wymiarowanie;
+    if (!w.przekroje.empty() || !w.prety.empty()) rozwin_wymiarowanie(w, k.na, k.ne);
     if (p.przypadki.size() == 1) return;
     std::vector<char> trzymany(static_cast<std::size_t>(std::max(k.nq, 0)) + 1, 0);
     for (int i = 1; i <= k.nd; ++i)
@@ -174,6 +214,13 @@ void przenumeruj_po_wezle(Projekt& p, int n) {
 
 void przenumeruj_po_precie(Projekt& p, int n) {
     w_innych(p, [n](ObciazeniaPrzypadku& o) { przenumeruj(o.nset, o.temp, n, pret_po_usunieciu); });
+    std::vector<PretStalowy>& b = p.wymiarowanie.prety;
+    if (n >= 1 && n <= static_cast<int>(b.size())) b.erase(b.begin() + (n - 1));
+}
+
+void przenumeruj_po_przekroju(Projekt& p, int n) {
+    std::vector<PrzekrojStalowy>& s = p.wymiarowanie.przekroje;
+    if (n >= 1 && n <= static_cast<int>(s.size())) s.erase(s.begin() + (n - 1));
 }
 
 void przenumeruj_po_materiale(Projekt& p, int n) {

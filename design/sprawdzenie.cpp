@@ -73,6 +73,8 @@ WynikPreta sprawdz_pret(const DanePreta& d, std::span<const double> N_Ed) {
         w.powod = "brak kombinacji SGN";
         return w;
     }
+    // Tension, compression and an axis or three of buckling: one allocation per bar.
+    w.sprawdzenia.reserve(2 + d.osie.size());
     auto dodaj = [&](std::string nazwa, int k, double N_Rd) {
         const double n = N_Ed[k];
         w.sprawdzenia.push_back({std::move(nazwa), k, n, N_Rd, std::fabs(n) / N_Rd});

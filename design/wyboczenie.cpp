@@ -57,6 +57,7 @@ WyboczenieOsi wyboczenie_osi(const OsWyboczenia& os, double A, double f_y, doubl
 Wyboczenie wyboczenie_6_3_1(const std::vector<OsWyboczenia>& osie, double A, double f_y, double E,
                             double gamma_M1, double N_Ed, bool bb_1_2) {
     Wyboczenie w;
+    w.osie.reserve(osie.size());
     for (const OsWyboczenia& os : osie) {
         w.osie.push_back(wyboczenie_osi(os, A, f_y, E, gamma_M1, N_Ed, bb_1_2));
         if (w.decyduje < 0 || w.osie.back().N_b_Rd < w.N_b_Rd) {

@@ -91,6 +91,9 @@ struct d_stat {
     char ele[szer_numeru];
     char mnsil[szer_wartosci_stat];  // the axial force of largest magnitude
     char ele_sil[szer_numeru];       // and its bar
+    char mnu[szer_wartosci_stat];    // the greatest utilisation of the design
+    char ele_u[szer_numeru];         // and its bar
+    char wym[240];                   // its profile, forces, resistance, combination and check
 };
 // The units dialog: one radio button per system of units, in the order the dialog lists them.
 struct d_jednostki {

@@ -119,6 +119,7 @@ void _OKNO_::usun_przekroj(int n) {
             Przebudowa p(m);
             kompaktuj(m.area, m.na, m.na - 1, [n](int i) { return i != n; });
             --m.na;
+            przenumeruj_po_przekroju(projekt, n);
             obniz_w_pretach(m, 4, n);
         }
     }

@@ -9,10 +9,12 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <initializer_list>
 
 #include "files/v2d.h"
+#include "files/wymiarowanie_projektu.h"
 #include "files/wyniki_projektu.h"
 
 std::optional<float> sila_osiowa(const Konstrukcja& k, int b) {
@@ -37,6 +39,15 @@ class Csv {
         pole();
         char b[16];
         t_.append(b, std::to_chars(b, b + sizeof b, v).ptr);
+    }
+    void liczba(double v) {
+        pole();
+        char b[32];
+        char* koniec = std::to_chars(b, b + sizeof b, v).ptr;
+        if (przecinek_)
+            for (char* c = b; c != koniec; ++c)
+                if (*c == '.') *c = ',';
+        t_.append(b, koniec);
     }
     void liczba(float v) {
         pole();
@@ -207,10 +218,84 @@ void przypadki_csv(Csv& c, const Konstrukcja& k, const Projekt& p,
     }
 }
 
+const char* stan(StanSprawdzenia s) {
+    return s == StanSprawdzenia::spelnia       ? "spełnia"
+           : s == StanSprawdzenia::nie_spelnia ? "nie spełnia"
+                                               : "nie sprawdzono";
+}
+
+void wymiarowanie_csv(Csv& c, const WynikWymiarowania& w, const std::vector<Kombinacja>& k,
+                      UkladJednostek u) {
+    auto j = [u](const char* t, Wielkosc x) { return z_jednostka(t, x, u); };
+    using W = Wielkosc;
+    auto kombinacja = [&k](int i) {
+        return i >= 0 && i < static_cast<int>(k.size()) ? k[static_cast<std::size_t>(i)].nazwa
+                                                        : std::string();
+    };
+    auto liczba = [&c](double v) {
+        if (std::isfinite(v))
+            c.liczba(v);
+        else
+            c.napis("");
+    };
+    const Przelicznik p = przelicznik(u);
+    c.sekcja("Przekroje stalowe (A_net = A · A_net/A; 1 bez osłabienia otworami)",
+             {"Nr przekroju", "Profil", "Gatunek", j("Pole przekroju", W::pole), "Klasa",
+              "f_y [MPa]", "f_u [MPa]", "A_net/A", "Uwagi"});
+    for (std::size_t i = 0; i < w.przekroje.size(); ++i) {
+        const PrzekrojDoSprawdzenia& s = w.przekroje[i];
+        c.liczba(static_cast<int>(i) + 1);
+        c.napis(s.nazwa);
+        c.napis(s.gatunek);
+        liczba(s.A > 0 ? s.A / p.mm2() : NAN);
+        c.liczba(s.klasa);
+        liczba(s.f_y);
+        liczba(s.f_u);
+        c.liczba(s.wsp_A_net);
+        c.napis(s.powod);
+        c.koniec_wiersza();
+    }
+    c.sekcja("Wymiarowanie prętów (PN-EN 1993-1-1)",
+             {"Element", "Nr przekroju", "Profil", j("N_Ed min", W::sila), j("N_Ed max", W::sila),
+              j("N_Rd", W::sila), "chi", "U", "Kombinacja", "Sprawdzenie", "Stan", "Uwagi"});
+    for (std::size_t i = 0; i < w.prety.size(); ++i) {
+        const WymiarowaniePreta& b = w.prety[i];
+        const bool jest = b.kombinacja >= 0;
+        c.liczba(static_cast<int>(i) + 1);
+        c.liczba(b.przekroj);
+        c.napis(b.przekroj >= 1 && b.przekroj <= static_cast<int>(w.przekroje.size())
+                    ? w.przekroje[static_cast<std::size_t>(b.przekroj - 1)].nazwa
+                    : "");
+        c.liczba(b.N_min);
+        c.liczba(b.N_max);
+        liczba(jest ? b.N_Rd : NAN);
+        liczba(b.chi);
+        liczba(jest ? b.U : NAN);
+        c.napis(kombinacja(b.kombinacja));
+        c.napis(b.sprawdzenie);
+        c.napis(stan(b.stan));
+        c.napis(b.powod);
+        c.koniec_wiersza();
+    }
+    const SprawdzenieUgiecia& g = w.ugiecie;
+    c.sekcja("Największe przemieszczenie SGU (kombinacje charakterystyczne)",
+             {j("u max", W::dlugosc), j("u graniczne", W::dlugosc), "Węzeł", "Kombinacja", "Stan"});
+    liczba(g.sprawdzono ? g.u : NAN);
+    c.liczba(g.u_dop);
+    if (g.sprawdzono)
+        c.liczba(g.wezel);
+    else
+        c.napis("");
+    c.napis(kombinacja(g.kombinacja));
+    c.napis(!g.sprawdzono ? "nie sprawdzono: " + g.powod : g.spelnia() ? "spełnia" : "nie spełnia");
+    c.koniec_wiersza();
+}
+
 }  // namespace
 
 std::string tekst_csv(const Konstrukcja& k, bool wyniki, DialektCsv d, UkladJednostek u,
-                      const ProjektCsv* projekt) {
+                      const ProjektCsv* projekt, const WynikWymiarowania* wymiar,
+                      const std::vector<Kombinacja>* kombinacje_wymiaru) {
     Csv c(d);
     if (d == DialektCsv::arkusz) c.bom();
     // Some 40 characters a bar and as many a node cover most of what is written.
@@ -262,6 +347,8 @@ std::string tekst_csv(const Konstrukcja& k, bool wyniki, DialektCsv d, UkladJedn
             c.koniec_wiersza();
         }
     }
+    if (wyniki && wymiar && kombinacje_wymiaru)
+        wymiarowanie_csv(c, *wymiar, *kombinacje_wymiaru, u);
 
     c.sekcja("Węzły", {"Węzeł", j("Wsp. X", W::dlugosc), j("Wsp. Y", W::dlugosc)});
     for (int i = 1; i <= k.nn; ++i) {

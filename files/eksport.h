@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/model.h"
 #include "core/projekt.h"
@@ -31,12 +32,18 @@ enum class DialektCsv {
 // With `projekt` given and more than one case, or results that are not the current case's, the
 // text names what the results are and lists the cases, their loads and the combinations; the
 // envelope's results are each value's least and greatest with the combinations they come from.
+// With `wymiar` (and the combinations it was made over) the design follows the results: the
+// sections' steel, each bar's checks, the SLS displacement.
 struct ProjektCsv {
     const Projekt& p;
     PokazWynikow pokaz;
 };
+struct WynikWymiarowania;
+struct Kombinacja;
 std::string tekst_csv(const Konstrukcja& k, bool wyniki, DialektCsv d, UkladJednostek u,
-                      const ProjektCsv* projekt = nullptr);
+                      const ProjektCsv* projekt = nullptr,
+                      const WynikWymiarowania* wymiar = nullptr,
+                      const std::vector<Kombinacja>* kombinacje_wymiaru = nullptr);
 
 // Writes the text to a file, replacing it only once the new one is complete; false with a short
 // Polish reason.

@@ -6,15 +6,16 @@ struct Uklad {
     const char *sila, *dlugosc, *naprezenie, *pole;
     const char* nazwa;
     const char* ciezar;
+    double N, mm;  // the force unit in N, the length unit in mm
 };
 
 // Indexed by UkladJednostek.
 constexpr Uklad uklady[liczba_ukladow] = {
-    {"", "", "", "", "brak", ""},
-    {"kN", "cm", "kN/cm²", "cm²", "kN_cm", "kN/cm³"},
-    {"kN", "m", "kN/m²", "m²", "kN_m", "kN/m³"},
-    {"N", "mm", "N/mm²", "mm²", "N_mm", "N/mm³"},
-    {"N", "m", "N/m²", "m²", "N_m", "N/m³"},
+    {"", "", "", "", "brak", "", 0, 0},
+    {"kN", "cm", "kN/cm²", "cm²", "kN_cm", "kN/cm³", 1000, 10},
+    {"kN", "m", "kN/m²", "m²", "kN_m", "kN/m³", 1000, 1000},
+    {"N", "mm", "N/mm²", "mm²", "N_mm", "N/mm³", 1, 1},
+    {"N", "m", "N/m²", "m²", "N_m", "N/m³", 1, 1000},
 };
 
 const Uklad& uklad(UkladJednostek u) {
@@ -62,4 +63,9 @@ UkladJednostek uklad_z_nazwy(const std::string& nazwa) {
     for (int i = 0; i < liczba_ukladow; ++i)
         if (nazwa == uklady[i].nazwa) return static_cast<UkladJednostek>(i);
     return UkladJednostek::brak;
+}
+
+Przelicznik przelicznik(UkladJednostek u) {
+    const Uklad& j = uklad(u);
+    return {j.N, j.mm};
 }

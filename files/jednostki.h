@@ -1,6 +1,7 @@
 // Units the values are labelled with. The model has none of its own (neither has its file): the
 // user says which units the numbers were entered in, and every label, table header, scale and
-// export names them from here. Values are never converted.
+// export names them from here. Values of the model are never converted; member design alone works
+// in N and mm, and crosses over through `przelicznik`.
 #pragma once
 
 #include <string>
@@ -32,3 +33,13 @@ std::string z_jednostka(const char* tekst, Wielkosc w, UkladJednostek u);
 // How a system is kept in the settings ("kN_cm"), and back; an unknown text is no system.
 const char* nazwa_ukladu(UkladJednostek u);
 UkladJednostek uklad_z_nazwy(const std::string& nazwa);
+
+// How many N a force unit is and how many mm a length unit: the one place where the model's units
+// meet the design's N, mm and MPa (N/mm²). Zero without a system of units.
+struct Przelicznik {
+    double N = 0.0, mm = 0.0;
+    bool jest() const { return N > 0.0 && mm > 0.0; }
+    double mm2() const { return mm * mm; }    // an area unit in mm²
+    double MPa() const { return N / mm2(); }  // a stress unit in MPa
+};
+Przelicznik przelicznik(UkladJednostek u);

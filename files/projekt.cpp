@@ -6,6 +6,8 @@
 #include "files/eksport.h"
 #include "files/v2d.h"
 #include "files/v2dp.h"
+#include "files/wymiarowanie_projektu.h"
+#include "files/wyniki_projektu.h"
 #include "okno/okno.h"
 
 namespace {
@@ -47,6 +49,8 @@ std::string co_przepadnie(const Projekt& p) {
                     [](const PrzypadekObciazen& c) { return c.ciezar_wlasny; }))
         dodaj("ciężar własny");
     if (!p.tytul.empty() || !p.autor.empty() || !p.opis.empty()) dodaj("tytuł, autor i opis");
+    if (jest_wymiarowanie(p.wymiarowanie))
+        dodaj("dane wymiarowania (profile, gatunki stali, długości wyboczeniowe)");
     return t;
 }
 
@@ -160,6 +164,8 @@ bool _OKNO_::otworz_plik(const std::string& nazwa) {
         pokaz = z.pokaz;
         jednostki = z.jednostki;
         port.UstawJednostki(jednostki);
+        // A linked section's area is its profile's, whatever the file says.
+        pola_z_profili(model, projekt.wymiarowanie, jednostki);
     }
     // The dialogs offer this file and its folder next, as after choosing it in them.
     _plik_->nazwa = nazwa;
@@ -260,10 +266,15 @@ void _OKNO_::eksportuj_csv(DialektCsv d) {
     if (!nazwa_do_zapisu(_csv_, nazwa)) return;
     std::string powod;
     const ProjektCsv tabela_projektu{this->projekt, pokaz};
-    if (!spojna(model, false) || !zapisz_csv(nazwa,
-                                             tekst_csv(model, model.obliczono == 1 && spojna(model),
-                                                       d, jednostki, &tabela_projektu),
-                                             powod)) {
+    // With steel sections and their design, the design follows the results.
+    const Projekt& p = this->projekt;
+    const auto wymiar = ma_przekroje_stalowe(p.wymiarowanie) ? wymiarowanie() : nullptr;
+    const std::vector<Kombinacja> k = wymiar ? kombinacje_projektu(p) : std::vector<Kombinacja>{};
+    if (!spojna(model, false) ||
+        !zapisz_csv(nazwa,
+                    tekst_csv(model, model.obliczono == 1 && spojna(model), d, jednostki,
+                              &tabela_projektu, wymiar.get(), &k),
+                    powod)) {
         blad_dysku(port, "Nie można zapisać do pliku", powod);
         return;
     }

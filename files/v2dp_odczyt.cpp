@@ -11,6 +11,8 @@
 
 #include "core/tekst.h"
 #include "design/kombinacje.h"
+#include "design/przekroje.h"
+#include "design/stal.h"
 #include "files/v2d.h"
 #include "files/v2dp.h"
 
@@ -203,6 +205,179 @@ CzytanyPrzypadek przypadek(oj::value v, std::size_t nr) {
     return p;
 }
 
+// The design data as read; the numbers of sections and bars are checked once their counts are
+// known.
+struct CzytaneWymiarowanie {
+    DaneWymiarowania d;
+    std::vector<std::pair<int, PrzekrojStalowy>> przekroje;
+    std::vector<std::pair<int, PretStalowy>> prety;
+};
+
+double dodatnia(oj::value v, const Miejsce& m, const char* co) {
+    const double x = rzeczywista<double>(v, m);
+    if (!(x > 0)) m.odmow(std::string(co) + " musi być większy od zera");
+    return x;
+}
+
+// {"wspolczynnik": k} or {"dlugosc": L}.
+void dlugosc_wyboczeniowa(oj::value v, const Miejsce& m, double& wartosc, bool& dlugosc) {
+    int ile = 0;
+    pola(v, m, [&](const std::string& k, oj::value x) {
+        if (k != "wspolczynnik" && k != "dlugosc") nieznany(m, k);
+        wartosc = dodatnia(x, m, "długość wyboczeniowa");
+        dlugosc = k == "dlugosc";
+        ++ile;
+    });
+    if (ile != 1) m.odmow("długość wyboczeniowa: oczekiwano \"wspolczynnik\" albo \"dlugosc\"");
+}
+
+PrzekrojStalowy przekroj_stalowy_z(oj::value v, const Miejsce& m, int& nr) {
+    PrzekrojStalowy s;
+    nr = 0;
+    pola(v, m, [&](const std::string& k, oj::value x) {
+        if (k == "nr") {
+            nr = calkowita(x, m);
+        } else if (k == "rodzina") {
+            s.rodzina = tekst(x, m);
+        } else if (k == "profil") {
+            s.profil = tekst(x, m);
+        } else if (k == "gatunek") {
+            s.gatunek = tekst(x, m);
+            if (!wymiarowanie::gatunek(s.gatunek))
+                m.odmow("nieznany gatunek stali „" + s.gatunek + "”");
+        } else if (k == "wsp_A_net") {
+            s.wsp_A_net = rzeczywista<double>(x, m);
+            if (!(s.wsp_A_net > 0 && s.wsp_A_net <= 1))
+                m.odmow("stosunek A_net / A musi leżeć w przedziale (0; 1]");
+        } else if (k == "szczelina") {
+            s.szczelina = rzeczywista<double>(x, m);
+            if (!(s.szczelina >= 0 && s.szczelina <= 100))
+                m.odmow("szczelina między kątownikami musi leżeć w przedziale 0..100 mm");
+        } else if (k == "i_min") {
+            s.i_min = rzeczywista<double>(x, m);
+            if (s.i_min < 0) m.odmow("promień bezwładności nie może być ujemny");
+        } else if (k == "krzywa") {
+            s.krzywa = tekst(x, m);
+            if (!s.krzywa.empty() && s.krzywa != "a0" && s.krzywa != "a" && s.krzywa != "b" &&
+                s.krzywa != "c" && s.krzywa != "d")
+                m.odmow("nieznana krzywa wyboczeniowa „" + s.krzywa + "”");
+        } else if (k == "klasa_4") {
+            s.klasa_4 = logiczna(x, m);
+        } else if (k == "rodzina_doboru") {
+            s.rodzina_doboru = tekst(x, m);
+            if (!s.rodzina_doboru.empty() && !wymiarowanie::rodzina_z_klucza(s.rodzina_doboru))
+                m.odmow("nieznana rodzina profili „" + s.rodzina_doboru + "”");
+        } else {
+            nieznany(m, k);
+        }
+    });
+    if (s.rodzina.empty() != s.profil.empty())
+        m.odmow("profil wymaga rodziny i nazwy (\"rodzina\" i \"profil\")");
+    if (!s.rodzina.empty()) {
+        const auto r = wymiarowanie::rodzina_z_klucza(s.rodzina);
+        if (!r) m.odmow("nieznana rodzina profili „" + s.rodzina + "”");
+        const auto p = wymiarowanie::znajdz_profil(*r, s.profil);
+        if (!p) m.odmow("nieznany profil „" + s.profil + "” w rodzinie „" + s.rodzina + "”");
+        // Kept as the library names it, so that it compares with what sizing chooses.
+        s.profil = p->nazwa;
+    }
+    return s;
+}
+
+PretStalowy pret_stalowy_z(oj::value v, const Miejsce& m, int& nr) {
+    PretStalowy p;
+    nr = 0;
+    pola(v, m, [&](const std::string& k, oj::value x) {
+        if (k == "nr") {
+            nr = calkowita(x, m);
+        } else if (k == "w_plaszczyznie") {
+            dlugosc_wyboczeniowa(x, m, p.L_w, p.L_w_dlugosc);
+        } else if (k == "z_plaszczyzny") {
+            dlugosc_wyboczeniowa(x, m, p.L_z, p.L_z_dlugosc);
+        } else if (k == "polaczenie") {
+            const std::string t = tekst(x, m);
+            if (t == "brak")
+                p.polaczenie = 0;
+            else if (t == "BB.1.2")
+                p.polaczenie = 1;
+            else if (t == "jedna sruba")
+                p.polaczenie = 2;
+            else
+                m.odmow("połączenie musi być \"brak\", \"BB.1.2\" albo \"jedna sruba\"");
+        } else {
+            nieznany(m, k);
+        }
+    });
+    return p;
+}
+
+CzytaneWymiarowanie wymiarowanie_z(oj::value v) {
+    const Miejsce m{"wymiarowanie"};
+    CzytaneWymiarowanie c;
+    DaneWymiarowania& d = c.d;
+    pola(v, m, [&](const std::string& k, oj::value x) {
+        if (k == "E") {
+            d.E = dodatnia(x, m, "moduł sprężystości E");
+        } else if (k == "gamma_M0") {
+            d.gamma_M0 = dodatnia(x, m, "współczynnik γM0");
+        } else if (k == "gamma_M1") {
+            d.gamma_M1 = dodatnia(x, m, "współczynnik γM1");
+        } else if (k == "gamma_M2") {
+            d.gamma_M2 = dodatnia(x, m, "współczynnik γM2");
+        } else if (k == "ugiecie") {
+            const Miejsce mu{"wymiarowanie, ugięcie"};
+            int ile = 0;
+            pola(x, mu, [&](const std::string& k2, oj::value y) {
+                if (k2 != "rozpietosc_przez" && k2 != "dlugosc") nieznany(mu, k2);
+                d.ugiecie = dodatnia(y, mu, "graniczne przemieszczenie");
+                d.ugiecie_dlugosc = k2 == "dlugosc";
+                ++ile;
+            });
+            if (ile != 1) mu.odmow("oczekiwano \"rozpietosc_przez\" albo \"dlugosc\"");
+        } else if (k == "przekroje") {
+            kazdy(x, m, [&](oj::value r, std::size_t i) {
+                const Miejsce mi{sformatuj("wymiarowanie, przekrój stalowy %zu", i + 1)};
+                int nr = 0;
+                PrzekrojStalowy s = przekroj_stalowy_z(r, mi, nr);
+                c.przekroje.emplace_back(nr, std::move(s));
+            });
+        } else if (k == "prety") {
+            kazdy(x, m, [&](oj::value r, std::size_t i) {
+                const Miejsce mi{sformatuj("wymiarowanie, pręt stalowy %zu", i + 1)};
+                int nr = 0;
+                PretStalowy p = pret_stalowy_z(r, mi, nr);
+                c.prety.emplace_back(nr, p);
+            });
+        } else {
+            nieznany(m, k);
+        }
+    });
+    return c;
+}
+
+// The rows put in place by their numbers, which must name sections and bars of the store.
+void wstaw_wymiarowanie(CzytaneWymiarowanie& c, const Konstrukcja& k, DaneWymiarowania& d) {
+    d = std::move(c.d);
+    if (c.przekroje.empty() && c.prety.empty()) return;
+    rozwin_wymiarowanie(d, k.na, k.ne);
+    std::vector<char> byl(static_cast<std::size_t>(std::max(k.na, k.ne)) + 1, 0);
+    for (auto& [nr, s] : c.przekroje) {
+        const Miejsce m{sformatuj("wymiarowanie, przekrój stalowy nr %d", nr)};
+        if (nr < 1 || nr > k.na) m.odmow(sformatuj("przekrój spoza zakresu 1..%d", k.na));
+        if (byl[static_cast<std::size_t>(nr)]) m.odmow("przekrój podany dwa razy");
+        byl[static_cast<std::size_t>(nr)] = 1;
+        d.przekroje[static_cast<std::size_t>(nr - 1)] = std::move(s);
+    }
+    std::fill(byl.begin(), byl.end(), 0);
+    for (const auto& [nr, p] : c.prety) {
+        const Miejsce m{sformatuj("wymiarowanie, pręt stalowy nr %d", nr)};
+        if (nr < 1 || nr > k.ne) m.odmow(sformatuj("pręt spoza zakresu 1..%d", k.ne));
+        if (byl[static_cast<std::size_t>(nr)]) m.odmow("pręt podany dwa razy");
+        byl[static_cast<std::size_t>(nr)] = 1;
+        d.prety[static_cast<std::size_t>(nr - 1)] = p;
+    }
+}
+
 // The whole file, checked; throws Odmowa.
 ZawartoscProjektu czytaj(oj::document& doc) {
     const Miejsce m{};
@@ -212,6 +387,7 @@ ZawartoscProjektu czytaj(oj::document& doc) {
     std::vector<int> noc;                 // four per bar
     std::vector<WierszDof> podpory;
     std::vector<CzytanyPrzypadek> przypadki;
+    CzytaneWymiarowanie wymiar;
     int biezacy = 1;
     bool format = false, wersja = false;
 
@@ -339,6 +515,8 @@ ZawartoscProjektu czytaj(oj::document& doc) {
                     nieznany(mk, kk);
                 }
             });
+        } else if (k == "wymiarowanie") {
+            wymiar = wymiarowanie_z(w);
         } else if (k == "widok") {
             const Miejsce mw{"widok"};
             pola(w, mw, [&](const std::string& kk, oj::value v) {
@@ -444,6 +622,7 @@ ZawartoscProjektu czytaj(oj::document& doc) {
     b = {};
     std::string powod;
     if (!sprawdz_konstrukcje(k, powod)) throw Odmowa{powod};
+    wstaw_wymiarowanie(wymiar, k, pr.wymiarowanie);
     if (k.nn > 0) k.f = wektor(1, k.nq);
     if (k.ne > 0) k.stressp = wektor(1, k.ne);
     if (k.nd > 0) k.react = wektor(1, k.nd);

@@ -129,12 +129,98 @@ void przypadek(Pisarz& p, const PrzypadekObciazen& c, const ObciazeniaPrzypadku&
     p << "    }";
 }
 
+const char* polaczenie(int p) {
+    return p == 1 ? "BB.1.2" : p == 2 ? "jedna sruba" : "brak";
+}
+
+// A buckling length: a factor of the bar's length or a length.
+void dlugosc_wyboczeniowa(Pisarz& p, double v, bool dlugosc) {
+    p << (dlugosc ? "{\"dlugosc\": " : "{\"wspolczynnik\": ");
+    p.liczba(v) << "}";
+}
+
+// The design data: the factors, the SLS limit, then only the sections and bars that differ from
+// the defaults, each by its number.
+void wymiarowanie(Pisarz& p, const DaneWymiarowania& d) {
+    p.klucz("wymiarowanie") << "{\n";
+    p.klucz("E", 4).liczba(d.E) << ",\n";
+    p.klucz("gamma_M0", 4).liczba(d.gamma_M0) << ",\n";
+    p.klucz("gamma_M1", 4).liczba(d.gamma_M1) << ",\n";
+    p.klucz("gamma_M2", 4).liczba(d.gamma_M2) << ",\n";
+    p.klucz("ugiecie", 4) << (d.ugiecie_dlugosc ? "{\"dlugosc\": " : "{\"rozpietosc_przez\": ");
+    p.liczba(d.ugiecie) << "},\n";
+    std::vector<std::size_t> s, b;
+    for (std::size_t i = 0; i < d.przekroje.size(); ++i)
+        if (!(d.przekroje[i] == PrzekrojStalowy{})) s.push_back(i);
+    for (std::size_t i = 0; i < d.prety.size(); ++i)
+        if (!(d.prety[i] == PretStalowy{})) b.push_back(i);
+    p.klucz("przekroje", 4);
+    wiersze(p, s.size(), 4, [&](std::size_t j) {
+        const PrzekrojStalowy& x = d.przekroje[s[j]];
+        p << "{\"nr\": ";
+        p.liczba(static_cast<int>(s[j]) + 1);
+        if (powiazany(x)) {
+            p << ", \"rodzina\": ";
+            p.tekst(x.rodzina) << ", \"profil\": ";
+            p.tekst(x.profil);
+        }
+        p << ", \"gatunek\": ";
+        p.tekst(x.gatunek) << ", \"wsp_A_net\": ";
+        p.liczba(x.wsp_A_net) << ", \"szczelina\": ";
+        p.liczba(x.szczelina);
+        if (x.i_min != 0 || !x.krzywa.empty() || x.klasa_4) {
+            p << ", \"i_min\": ";
+            p.liczba(x.i_min) << ", \"krzywa\": ";
+            p.tekst(x.krzywa) << ", \"klasa_4\": " << (x.klasa_4 ? "true" : "false");
+        }
+        if (!x.rodzina_doboru.empty()) {
+            p << ", \"rodzina_doboru\": ";
+            p.tekst(x.rodzina_doboru);
+        }
+        p << "}";
+    });
+    p << ",\n";
+    p.klucz("prety", 4);
+    wiersze(p, b.size(), 4, [&](std::size_t j) {
+        const PretStalowy& x = d.prety[b[j]];
+        p << "{\"nr\": ";
+        p.liczba(static_cast<int>(b[j]) + 1) << ", \"w_plaszczyznie\": ";
+        dlugosc_wyboczeniowa(p, x.L_w, x.L_w_dlugosc);
+        p << ", \"z_plaszczyzny\": ";
+        dlugosc_wyboczeniowa(p, x.L_z, x.L_z_dlugosc);
+        p << ", \"polaczenie\": ";
+        p.tekst(polaczenie(x.polaczenie)) << "}";
+    });
+    p << "\n  },\n";
+}
+
 // The index of the first value that is not finite, or -1.
 template <class T>
 long long nieskonczona(const T* v, long long n) {
     for (long long i = 0; i < n; ++i)
         if (!std::isfinite(v[i])) return i;
     return -1;
+}
+
+bool wymiarowanie_skonczone(const DaneWymiarowania& d, std::string& powod) {
+    for (const double v : {d.E, d.gamma_M0, d.gamma_M1, d.gamma_M2, d.ugiecie})
+        if (!std::isfinite(v)) {
+            powod = "współczynnik wymiarowania nie jest liczbą skończoną";
+            return false;
+        }
+    for (std::size_t i = 0; i < d.przekroje.size(); ++i) {
+        const PrzekrojStalowy& s = d.przekroje[i];
+        if (!std::isfinite(s.wsp_A_net) || !std::isfinite(s.szczelina) || !std::isfinite(s.i_min)) {
+            powod = sformatuj("dane stalowe przekroju %zu nie są liczbami skończonymi", i + 1);
+            return false;
+        }
+    }
+    for (std::size_t i = 0; i < d.prety.size(); ++i)
+        if (!std::isfinite(d.prety[i].L_w) || !std::isfinite(d.prety[i].L_z)) {
+            powod = sformatuj("długość wyboczeniowa pręta %zu nie jest liczbą skończoną", i + 1);
+            return false;
+        }
+    return true;
 }
 
 bool sprawdz_skonczone(const ZapisProjektu& z, std::string& powod) {
@@ -154,6 +240,8 @@ bool sprawdz_skonczone(const ZapisProjektu& z, std::string& powod) {
         powod = sformatuj("zmiana temperatury %lld nie jest liczbą skończoną", i + 1);
     else if ((i = nieskonczona(z.p.ciezar.data(), static_cast<long long>(z.p.ciezar.size()))) >= 0)
         powod = sformatuj("ciężar materiału %lld nie jest liczbą skończoną", i + 1);
+    else if (!wymiarowanie_skonczone(z.p.wymiarowanie, powod))
+        return false;
     else
         return true;
     return false;
@@ -247,6 +335,7 @@ bool tekst_projektu(const ZapisProjektu& z, std::string& tekst, std::string& pow
         p << "]}";
     });
     p << "\n  },\n";
+    if (jest_wymiarowanie(pr.wymiarowanie)) wymiarowanie(p, pr.wymiarowanie);
 
     p.klucz("widok") << "{\"wyniki\": ";
     switch (z.pokaz.rodzaj) {

@@ -9,6 +9,7 @@
 #include "view/tabela_tekstowa.h"
 
 void _OKNO_::obliczenia() {
+    ++licznik_obliczen;
     const ZadaniePrzypadkow z = zadanie_projektu(model, projekt);
     const WynikObliczen w = ::obliczenia(model, Rozwiazanie::samo, &z);
     for (const std::string& k : komunikaty_obliczen(w))
@@ -22,6 +23,7 @@ void _OKNO_::Cm_ODSWIEZ() {
 }
 
 void _OKNO_::pokaz_wyniki() {
+    ++licznik_obliczen;
     if (model.obliczono != 1) return;
     const std::vector<Kombinacja> k = kombinacje_projektu(projekt);
     // A combination that no longer exists (the cases changed) gives way to the current case.
@@ -168,8 +170,8 @@ std::unique_ptr<OknoTabeli> _OKNO_::tabela_obwiedni() {
                                             liczba(o->r_max[j]), nazwa(o->kr_min[j]),
                                             nazwa(o->kr_max[j])};
         }};
-    return std::make_unique<TabelaTekstowa>(
-        "Wyniki obliczeń — obwiednia",
-        std::vector<SekcjaTabeli>{std::move(s), std::move(w), std::move(r)},
-        [this] { model.iw = 0; });
+    std::vector<SekcjaTabeli> sekcje{std::move(s), std::move(w), std::move(r)};
+    for (SekcjaTabeli& t : sekcje_wymiarowania_teraz()) sekcje.push_back(std::move(t));
+    return std::make_unique<TabelaTekstowa>("Wyniki obliczeń — obwiednia", std::move(sekcje),
+                                            [this] { model.iw = 0; });
 }

@@ -137,6 +137,16 @@ const std::vector<Polecenie>& tablica_polecen() {
         {CM_REAKCJE, &O::Cm_reakcje, &O::Ce_reakcje},
         {CM_WARTOSCI_SIL, &O::Cm_wartosci_sil, &O::Ce_wartosci_sil},
         {CM_SKALA_PRZEM, &O::Cm_skala_przem, &O::Ce_skala_przem},
+        {CM_WYM_PRZEKROJ, &O::Cm_wym_przekroj, &O::Ce_wym,
+         [](K o) { return krok("przekrój stalowy", o.danenr.i); }},
+        {CM_WYM_PRETY, &O::Cm_wym_prety, &O::Ce_wym,
+         [](K) { return std::string("długości wyboczeniowe prętów"); }},
+        {CM_WYM_USTAWIENIA, &O::Cm_wym_ustawienia, &O::Ce_wym,
+         [](K) { return std::string("współczynniki wymiarowania"); }},
+        {CM_WYM_SPRAWDZ, &O::Cm_wym_sprawdz, &O::Ce_wym},
+        {CM_WYM_DOBIERZ, &O::Cm_wym_dobierz, &O::Ce_wym,
+         [](K) { return std::string("dobór przekrojów"); }},
+        {CM_WYTEZENIE, &O::Cm_wytezenie, &O::Ce_wytezenie},
         {51700, &O::Cm_POMOC, nullptr},
         {1240, &O::Cm_opro, nullptr},
     };
@@ -180,6 +190,10 @@ void _OKNO_::wykonaj_krok(const std::string& nazwa, const std::function<void()>&
     uzgodnij(model, projekt);
     // Only what the user authored counts: a command that ended without a change leaves no step.
     if (model.Pusty == przed.Pusty && te_same_dane(model, przed.k) && projekt == przed.p) return;
+    if (!pilnuj_pol_profili(przed)) {
+        przywroc(std::move(przed));
+        return;
+    }
     historia.dodaj(nazwij ? nazwij(*this) : nazwa, std::move(przed));
     wersja = ++ostatnia_wersja;
 }

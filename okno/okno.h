@@ -64,6 +64,13 @@ inline constexpr int CM_KOMB_WLASNA = 52411;      // "Kombinacja wł&asna..."
 inline constexpr int CM_KOMB_USUN = 52412;        // "Usuń kombinac&ję własną..."
 inline constexpr int CM_KOMB_LISTA = 52413;       // "&Lista kombinacji"
 inline constexpr int CM_POKAZ_WYNIKI = 52414;     // "P&okaż wyniki..."
+// Member design to PN-EN 1993-1-1 (editing/wymiarowanie.cpp).
+inline constexpr int CM_WYM_PRZEKROJ = 52501;    // Wymiarowanie, "&Przekrój stalowy..."
+inline constexpr int CM_WYM_PRETY = 52502;       // "Długości wy&boczeniowe..."
+inline constexpr int CM_WYM_USTAWIENIA = 52503;  // "Współczynniki i &ugięcie..."
+inline constexpr int CM_WYM_SPRAWDZ = 52504;     // "&Sprawdź pręty"
+inline constexpr int CM_WYM_DOBIERZ = 52505;     // "&Dobierz przekroje..."
+inline constexpr int CM_WYTEZENIE = 52506;       // Widok, "W&ytężenie"
 // Keys the main view answers.
 inline constexpr int VK_ESCAPE = 0x1B;
 inline constexpr int VK_R = 0x52;
@@ -72,6 +79,10 @@ inline constexpr int VK_R = 0x52;
 struct _WSP_ {
     std::string xx = "x=0,       y=0";
 };
+
+struct WynikWymiarowania;
+class TabelaTekstowa;
+struct SekcjaTabeli;
 
 class _OKNO_ {
   public:
@@ -83,6 +94,7 @@ class _OKNO_ {
     UchwytOkna dd = 0;  // the latest input-data window, valid while model.id is 1
     UchwytOkna oo = 0;  // the latest results window, valid while model.iw is 1
     UchwytOkna kk = 0;  // the list of combinations, 0 while none is open
+    UchwytOkna ww = 0;  // the table of the bars' checks, 0 while none is open
     std::unique_ptr<_WSP_> wsp;
     Kolor knapr[201];             // stress palette
     std::string pokazany_tytul_;  // the caption last given to the frame
@@ -209,6 +221,14 @@ class _OKNO_ {
     std::unique_ptr<OknoTabeli> tabela_obwiedni();
     void Pasek_kol();
 
+    // The cached design and what it was worked out for.
+    struct PamiecWymiarowania {
+        std::uint64_t wersja = 0, obliczenia = 0;
+        UkladJednostek jednostki = UkladJednostek::brak;
+        std::shared_ptr<const WynikWymiarowania> wynik;
+    };
+    mutable PamiecWymiarowania wymiar_;
+
     // Sets the frame caption.
     void ustaw_caption(const std::string& c) {
         model.caption = c;
@@ -221,6 +241,8 @@ class _OKNO_ {
         if (model.id == 1) port.ZniszczOknoTabeli(dd);
         if (kk != 0) port.ZniszczOknoTabeli(kk);
         kk = 0;
+        if (ww != 0) port.ZniszczOknoTabeli(ww);
+        ww = 0;
     }
     // Digits of the model's largest count: entity-number fields accept that many.
     int cyfry() const;
@@ -359,6 +381,34 @@ class _OKNO_ {
     void Ce_skala_przem(TCommandEnabler& ce);
     void Cm_rysuj();
     void Ce_rysuj(TCommandEnabler& ce);
+    // Wymiarowanie (editing/wymiarowanie.cpp)
+    void Cm_wym_przekroj();
+    void Cm_wym_prety();
+    void Cm_wym_ustawienia();
+    void Cm_wym_sprawdz();
+    void Cm_wym_dobierz();
+    void Ce_wym(TCommandEnabler& ce);
+    void Cm_wytezenie();
+    void Ce_wytezenie(TCommandEnabler& ce);
+    // Bars coloured and labelled by their utilisation in the view.
+    int p_wytezenie = 0;
+    // The design as the last analysis gives it, worked out once for each state of the project
+    // and its results; null without valid results of every case.
+    std::shared_ptr<const WynikWymiarowania> wymiarowanie() const;
+    // The design's tables for the results window and print: none while the project has no
+    // steel sections or no valid results; the same tables while the design stays the same.
+    std::function<std::shared_ptr<TabelaTekstowa>()> tabele_wymiarowania();
+    // The same tables as they stand, for a window of their own or the envelope's.
+    std::vector<SekcjaTabeli> sekcje_wymiarowania_teraz();
+    // Analyses counted, so that the design follows new results.
+    std::uint64_t licznik_obliczen = 0;
+    // Without units the design commands say what is missing and do nothing: false then.
+    bool jednostki_wymiarowania();
+    // After a command: a section linked to a profile whose area the command changed is unlinked
+    // if the user agrees, or the command is undone. False when it was undone.
+    bool pilnuj_pol_profili(const StanModelu& przed);
+    // Linked sections' areas made their profiles' in the units now chosen, as one step.
+    void pola_profili_w_jednostkach();
     // The change and delete commands after their number prompt, for entity n.
     void zmien_material(int n);
     void zmien_przekroj(int n);

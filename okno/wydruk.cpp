@@ -155,7 +155,8 @@ void _OKNO_::Cm_drukuj() {
         model.wyniki.size() == projekt.przypadki.size())
         w.tabele.push_back(tabela_obwiedni());
     else if (model.obliczono == 1)
-        w.tabele.push_back(std::make_unique<_WYNIKI_>(model, port, jednostki));
+        w.tabele.push_back(
+            std::make_unique<_WYNIKI_>(model, port, jednostki, tabele_wymiarowania()));
     port.Drukuj(w);
 }
 void _OKNO_::Ce_drukuj(TCommandEnabler& ce) {

@@ -14,6 +14,7 @@
 #include "files/v2dp.h"
 #include "files/wyniki_projektu.h"
 #include "tools/obrazy.h"
+#include "tools/wymiarowanie_wydruk.h"
 #include "tools/wyniki_wydruk.h"
 
 namespace {
@@ -56,6 +57,7 @@ void uzycie(std::FILE* s) {
         "                   wiersz zaczyna się od P<n>, albo K<n>, (przypadek, kombinacja)\n"
         "  --lista          wypisuje przypadki P1.. i kombinacje K1.. ze współczynnikami\n",
         s);
+    std::fputs(opis_wymiarowania, s);
     std::fputs(opis_obrazow, s);
     std::fputs(
         "  --help  ten opis\n"
@@ -131,6 +133,7 @@ int main(int argc, char** argv) {
     Model m;
     Projekt projekt;
     PokazWynikow pokaz;
+    UkladJednostek jednostki = UkladJednostek::brak;
     std::string powod;
     if (nazwa_projektu_v2dp(pliki[0])) {
         ZawartoscProjektu z;
@@ -143,7 +146,8 @@ int main(int argc, char** argv) {
         m.Pusty = 0;
         projekt = std::move(z.p);
         pokaz = z.pokaz;
-        // A project names its units; the option still chooses others.
+        // A project names its units; the option still chooses others for the pictures.
+        jednostki = z.jednostki;
         if (obrazy.jednostki.empty()) obrazy.jednostki = nazwa_ukladu(z.jednostki);
     } else if (!otworz_v2d(pliki[0], m, powod)) {
         std::fprintf(stderr, "Nie można otworzyć pliku %s: %s\n", pliki[0].c_str(), powod.c_str());
@@ -227,6 +231,7 @@ int main(int argc, char** argv) {
         else
             wyniki_tabele(m);
     }
+    wymiarowanie_wydruk(m, projekt, jednostki, csv);
     // Results cut short by a full disk or a closed pipe must not look complete.
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         std::fprintf(stderr, "Błąd zapisu wyników\n");

@@ -135,6 +135,8 @@ void _OKNO_::Cm_jednostki() {
     jednostki = wybrany;
     port.ZapiszUstawienie("widok/jednostki", nazwa_ukladu(jednostki));
     port.UstawJednostki(jednostki);
+    // Areas linked to profiles are the profiles' in the units now named.
+    pola_profili_w_jednostkach();
     port.Odswiez();
     port.OdswiezTabele();
 }

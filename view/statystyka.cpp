@@ -1,13 +1,18 @@
 // The statistics dialog: the model's counts and its largest displacements, stress and axial force.
 #include <cmath>
 
+#include "files/wyniki_projektu.h"
 #include "okno/okno.h"
+#include "view/tabela_wymiarowania.h"
 
 void _OKNO_::Cm_stat() {
     const Model& m = model;
     d_stat d{};
     for (char* p : {d.w1, d.w2, d.ele, d.ele_sil}) std::snprintf(p, szer_numeru, " ");
-    for (char* p : {d.mnx, d.mny, d.mnap, d.mnsil}) std::snprintf(p, szer_wartosci_stat, " ");
+    for (char* p : {d.mnx, d.mny, d.mnap, d.mnsil, d.mnu})
+        std::snprintf(p, szer_wartosci_stat, " ");
+    std::snprintf(d.ele_u, szer_numeru, " ");
+    std::snprintf(d.wym, sizeof d.wym, " ");
     wpisz(d.nn, "%d", m.nn);
     wpisz(d.ne, "%d", m.ne);
     wpisz(d.nl, "%d", m.nl);
@@ -45,6 +50,22 @@ void _OKNO_::Cm_stat() {
                 wpisz(d.ele_sil, "%d", ele_sil);
             }
         }
+    }
+    // The bar of the greatest utilisation, where the project has steel sections.
+    if (const auto w = ma_przekroje_stalowe(projekt.wymiarowanie) ? wymiarowanie() : nullptr;
+        w && w->najwieksze > 0) {
+        const WymiarowaniePreta& p = w->prety[static_cast<std::size_t>(w->najwieksze - 1)];
+        const std::vector<Kombinacja> k = kombinacje_projektu(projekt);
+        const char* sila = jednostka(jednostki, Wielkosc::sila);
+        wpisz(d.mnu, "%.3f", p.U);
+        wpisz(d.ele_u, "%d", w->najwieksze);
+        const std::string t = w->przekroje[static_cast<std::size_t>(p.przekroj - 1)].nazwa +
+                              "; N_Ed " + liczba_wymiarowania(p.N_min) + " … " +
+                              liczba_wymiarowania(p.N_max) + " " + sila + "; N_Rd " +
+                              liczba_wymiarowania(p.N_Rd) + " " + sila + "; χ " +
+                              liczba_wymiarowania(p.chi) + "; " +
+                              nazwa_kombinacji(k, p.kombinacja) + "; " + p.sprawdzenie;
+        std::snprintf(d.wym, sizeof d.wym, "%s", t.c_str());
     }
     port.Dialog(3080, &d, cyfry());
 }

@@ -16,7 +16,7 @@ TabelaTekstowa::TabelaTekstowa(std::string tytul, std::vector<SekcjaTabeli> sekc
 
 std::vector<long long> TabelaTekstowa::poczatki() const {
     std::vector<long long> p;
-    long long y = 5;
+    long long y = od_;
     for (const SekcjaTabeli& s : sekcje_) {
         if (!s.tytul.empty()) y += tabele::wiersz;
         p.push_back(y);

@@ -30,6 +30,8 @@ class TabelaTekstowa : public OknoTabeli {
     int wysokosc_tresci() const override;
     void Paint(Powierzchnia& dc, int od_y, int do_y) override;
     bool CanClose() override;
+    // Where the first section starts: below another window's own tables when painted under them.
+    void od(long long y) { od_ = y; }
 
   private:
     // Where each section's header row lies.
@@ -39,4 +41,5 @@ class TabelaTekstowa : public OknoTabeli {
     std::function<void()> zamknieta_;
     std::vector<std::vector<int>> kolumny_;  // x of each column, measured at the first paint
     int prawo_ = 0;
+    long long od_ = 5;
 };

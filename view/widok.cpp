@@ -18,6 +18,7 @@
 #include "view/paleta.h"
 #include "view/piksel.h"
 #include "view/symbole.h"
+#include "view/wytezenie.h"
 
 namespace {
 
@@ -187,6 +188,8 @@ struct Plan {
     int nn = 0, ne = 0, nd = 0, nl = 0;
     bool wyniki = false, kolory = false, przemieszczenia = false, sily = false;
     bool numery_pretow = false, numery_wezlow = false, wartosci_sil = false;
+    // Bars coloured and labelled by their utilisation, from this design.
+    std::shared_ptr<const WynikWymiarowania> wytezenie;
     float mx = 0.0f, ma = 0.0f, ax = 0.0f, aa = 0.0f;  // the nodes' extents
     float ux = 0.0f, uy = 0.0f;  // the largest displacement along X and along Y
     // What the framing takes in: the nodes, and in a picture the deformed shape too.
@@ -214,7 +217,13 @@ Plan planuj(const _OKNO_& o, Powierzchnia& dc, float w, float h, bool obraz) {
     p.przemieszczenia = p.wyniki && m.p_przem == 1;
     // Axial forces come from the results, and take the place of the bar numbers.
     p.sily = p.wyniki && o.p_n_sil == 1;
-    p.numery_pretow = m.p_n_ele == 1 || m.p_n_pola == 1 || m.p_n_mat == 1 || p.sily;
+    if (p.wyniki && o.p_wytezenie == 1) {
+        p.wytezenie = o.wymiarowanie();
+        if (p.wytezenie && p.wytezenie->prety.size() < static_cast<std::size_t>(p.ne))
+            p.wytezenie.reset();
+    }
+    p.numery_pretow =
+        m.p_n_ele == 1 || m.p_n_pola == 1 || m.p_n_mat == 1 || p.sily || p.wytezenie != nullptr;
     p.numery_wezlow = m.p_n_wezl == 1;
     p.wartosci_sil = o.p_wartosci_sil == 1;
 
@@ -248,7 +257,8 @@ Plan planuj(const _OKNO_& o, Powierzchnia& dc, float w, float h, bool obraz) {
             p.kma = std::max(p.kma, Y), p.kaa = std::min(p.kaa, Y);
         }
     }
-    if (p.kolory && p.ne > 0)
+    // Utilisation takes the bars' colours, and the legend's band, from the stresses.
+    if (p.kolory && p.ne > 0 && !p.wytezenie)
         p.pasek = uklad_paska(dc, p.zakres, w, h, jednostka(o.jednostki, Wielkosc::naprezenie));
 
     // Supports: one pass over the constrained DOFs marks each node.
@@ -328,6 +338,8 @@ Plan planuj(const _OKNO_& o, Powierzchnia& dc, float w, float h, bool obraz) {
     }
     // The legends take bands of their own, with the symbols' reach beside them.
     if (p.pasek) mg.dol = std::max(mg.dol, static_cast<float>(p.pasek->wysokosc()) + 4 + z.dol);
+    if (p.wytezenie)
+        mg.dol = std::max(mg.dol, static_cast<float>(wysokosc_legendy_wytezenia) + 4 + z.dol);
     if (p.wyniki) mg.gora = std::max(mg.gora, pas_znacznika + 2 + z.gora);
     // However small the drawing, a third of it is left to the truss.
     const float poziomo = mg.lewo + mg.prawo, pionowo = mg.gora + mg.dol;
@@ -437,7 +449,10 @@ void _OKNO_::maluj(Powierzchnia& dc, int szerokosc, int wysokosc, const KadrObra
         // The view's own factor keeps the shape of the nodes in view within the drawing, above
         // the scale bar (10 pixels of room it always takes).
         const float x0 = 2.0f, x1 = w - 2.0f, y0 = 2.0f;
-        const float y1 = h - 6.0f - (p.pasek ? static_cast<float>(p.pasek->wysokosc()) : 0.0f);
+        const float y1 = h - 6.0f -
+                         (p.pasek       ? static_cast<float>(p.pasek->wysokosc())
+                          : p.wytezenie ? static_cast<float>(wysokosc_legendy_wytezenia)
+                                        : 0.0f);
         double najwiekszy = std::numeric_limits<double>::infinity();
         auto miejsce = [&](float zapas, float piksele) {
             if (piksele > 0.0f)
@@ -468,7 +483,7 @@ void _OKNO_::maluj(Powierzchnia& dc, int szerokosc, int wysokosc, const KadrObra
     // A deformed shape that moves no point by half a pixel would only cover the truss.
     const bool przemieszczenia =
         p.przemieszczenia && czynnik * std::max(p.ux * std::fabs(sx), p.uy * std::fabs(sa)) >= 0.5f;
-    const bool kolory = p.kolory;
+    const bool kolory = p.kolory || p.wytezenie;
     const Kolor kolor_kratownicy = przemieszczenia ? jasna_kratownica : czarny;
     // A node circle covers every pixel that an earlier circle at the same node covered, so only
     // the last bar at each node needs to draw it: the picture is the same, with a fraction of the
@@ -512,7 +527,10 @@ void _OKNO_::maluj(Powierzchnia& dc, int szerokosc, int wysokosc, const KadrObra
         if (A < 1 || A > nn || B < 1 || B > nn) continue;
         const float xA = sX(A), yA = sY(A), xB = sX(B), yB = sY(B);
         if (!(linie && linie->zasloniety(linia(A, B), b))) {
-            if (kolory)
+            if (p.wytezenie)
+                kreski.pioro(kolor_wytezenia(p.wytezenie->prety[static_cast<std::size_t>(b - 1)]),
+                             2, StylPiora::ciagle);
+            else if (kolory)
                 kreski.pioro(knapr[indeks_koloru(m.stressp[b], p.zakres)], 2, StylPiora::ciagle);
             else
                 kreski.pioro(kolor_kratownicy, 1, StylPiora::ciagle);
@@ -586,6 +604,12 @@ void _OKNO_::maluj(Powierzchnia& dc, int szerokosc, int wysokosc, const KadrObra
         dc.kolor_tekstu(czarny);
         pasek_skali(dc, knapr, *p.pasek, w);
         etykiety.przeszkoda({0, piksel(h) - p.pasek->wysokosc(), szerokosc, wysokosc});
+        kreski.zapomnij_pioro();
+    }
+    if (p.wytezenie) {
+        dc.kolor_tekstu(czarny);
+        legenda_wytezenia(dc, w, h);
+        etykiety.przeszkoda({0, piksel(h) - wysokosc_legendy_wytezenia, szerokosc, wysokosc});
         kreski.zapomnij_pioro();
     }
     std::string tekst_znacznika;
@@ -692,7 +716,12 @@ void _OKNO_::maluj(Powierzchnia& dc, int szerokosc, int wysokosc, const KadrObra
             if (m.p_n_pola == 1) liczby[ile++] = m.noc[b][4];
             if (m.p_n_mat == 1) liczby[ile++] = m.noc[b][3];
             char sila_preta[32] = "";
-            if (p.sily)
+            if (p.wytezenie)
+                std::snprintf(
+                    sila_preta, sizeof sila_preta, "%s",
+                    etykieta_wytezenia(p.wytezenie->prety[static_cast<std::size_t>(b - 1)])
+                        .c_str());
+            else if (p.sily)
                 if (const auto n = sila_osiowa(m, b))
                     std::snprintf(sila_preta, sizeof sila_preta, "%g",
                                   std::fabs(*n) <= zero_sil ? 0.0 : static_cast<double>(*n));

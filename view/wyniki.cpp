@@ -8,6 +8,7 @@
 #include "okno/okno.h"
 #include "view/dane.h"
 #include "view/kolumny.h"
+#include "view/tabela_tekstowa.h"
 
 namespace {
 
@@ -59,17 +60,31 @@ Kolumny kolumny(const Model& m, Powierzchnia& dc, const Naglowki& n) {
 
 }  // namespace
 
+std::shared_ptr<TabelaTekstowa> _WYNIKI_::dalsze() const {
+    if (!dalsze_ || m_.Pusty != 0 || m_.obliczono != 1) return nullptr;
+    return dalsze_();
+}
+
+long long _WYNIKI_::koniec_wlasnych() const {
+    // Down to the last reaction row and a row's margin under it, whatever the counts.
+    const std::int64_t ne = std::max(m_.ne, 0), nn = std::max(m_.nn, 0), nd = std::max(m_.nd, 0);
+    return 20 * (ne + nn) + 20 * nd + 155 + 2 * tabele::wiersz;
+}
+
 int _WYNIKI_::szerokosc_tresci() const {
     // The first client width and 30 units of 10 pixels beyond it, or as far as the widest
     // text of the last paint reaches.
-    return std::max(szerokosc() + 300, prawo_);
+    const auto d = dalsze();
+    return std::max({szerokosc() + 300, prawo_, d ? d->szerokosc_tresci() : 0});
 }
 
 int _WYNIKI_::wysokosc_tresci() const {
     if (m_.Pusty != 0) return 0;
-    // Down to the last reaction row and a row's margin under it, whatever the counts.
-    const std::int64_t ne = std::max(m_.ne, 0), nn = std::max(m_.nn, 0), nd = std::max(m_.nd, 0);
-    return tabele::ograniczony(20 * (ne + nn) + 20 * nd + 155 + 2 * tabele::wiersz);
+    if (const auto d = dalsze()) {
+        d->od(koniec_wlasnych() + tabele::wiersz);
+        return d->wysokosc_tresci();
+    }
+    return tabele::ograniczony(koniec_wlasnych());
 }
 
 void _WYNIKI_::przed_odswiezeniem() {
@@ -141,6 +156,10 @@ void _WYNIKI_::Paint(Powierzchnia& dc, int od_y, int do_y) {
         }
     }
     dc.przywroc();
+    if (const auto d = dalsze()) {
+        d->od(koniec_wlasnych() + tabele::wiersz);
+        d->Paint(dc, od_y, do_y);
+    }
 }
 
 bool _WYNIKI_::CanClose() {
@@ -156,5 +175,6 @@ void _OKNO_::Cm_Wyniki() {
         model.wyniki.size() == projekt.przypadki.size())
         oo = port.UtworzOknoTabeli(tabela_obwiedni());
     else
-        oo = port.UtworzOknoTabeli(std::make_unique<_WYNIKI_>(model, port, jednostki));
+        oo = port.UtworzOknoTabeli(
+            std::make_unique<_WYNIKI_>(model, port, jednostki, tabele_wymiarowania()));
 }

@@ -2,6 +2,8 @@
 // reactions.
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "core/model.h"
@@ -11,11 +13,16 @@
 
 // Read afresh from the store at each repaint. A top-level window of its own, so it can stay open
 // after the model it showed is gone; it then says so once per repaint request.
+class TabelaTekstowa;
+
 class _WYNIKI_ : public OknoTabeli {
   public:
+    // Tables drawn under the reactions, asked for at each repaint (the design's); none: nothing.
+    using Dalsze = std::function<std::shared_ptr<TabelaTekstowa>()>;
     // The headers name the units `jednostki` holds at each repaint.
-    _WYNIKI_(Model& m, Platforma& port, const UkladJednostek& jednostki = bez_jednostek)
-        : m_(m), port_(port), jednostki_(jednostki) {}
+    _WYNIKI_(Model& m, Platforma& port, const UkladJednostek& jednostki = bez_jednostek,
+             Dalsze dalsze = {})
+        : m_(m), port_(port), jednostki_(jednostki), dalsze_(std::move(dalsze)) {}
 
     std::string tytul() const override { return "Wyniki obliczeń"; }
     int szerokosc() const override { return 400; }
@@ -31,6 +38,10 @@ class _WYNIKI_ : public OknoTabeli {
     Model& m_;
     Platforma& port_;
     const UkladJednostek& jednostki_;
+    Dalsze dalsze_;
+    std::shared_ptr<TabelaTekstowa> dalsze() const;
+    // Where the window's own tables end.
+    long long koniec_wlasnych() const;
     bool pyta_ = false;  // the empty-model box is up
     int prawo_ = 0;      // where the widest text of the last paint ends, with a gap
 };

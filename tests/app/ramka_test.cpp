@@ -65,17 +65,20 @@ TEST(Menu, ThePopUpsCarryTheTemplatesItemsIdsSeparatorsAndInitialStates) {
          "52413 &Lista kombinacji", "-", "52414 P&okaż wyniki..."},
         {"1010 &Oblicz", "-", "51699 &Statystyka", "-", "1130 &Wyniki obliczeń (off)",
          "1140 &Dane obliczeniowe"},
-        {"1120 &Naprężenia normalne", "-", "1110 &Przemieszczenia (v)",
+        {"52501 &Przekrój stalowy...", "52502 Długości wy&boczeniowe...",
+         "52503 Współczynniki i &ugięcie...", "-", "52504 &Sprawdź pręty",
+         "52505 &Dobierz przekroje..."},
+        {"1120 &Naprężenia normalne", "52506 W&ytężenie", "-", "1110 &Przemieszczenia (v)",
          "52218 S&kala przemieszczeń...", "52216 &Reakcje", "-", "1200 Numery &elmentów (v)",
          "1220 Numery &materiałów (v)", "1230 Numery pó&l (v)", "52214 S&iły osiowe",
          "1210 Numery wę&złów (v)", "52217 &Wartości obciążeń", "-", "52211 Zachowaj pr&oporcje",
          "52212 &Dopasuj widok\tHome", "52213 Krok &siatki...", "-", "52215 &Jednostki..."},
         {"51700 &Pomoc", "-", "1240 &O programie..."},
     };
-    const char* tytuly[] = {"&Plik",      "&Edycja",     "&Dodaj", "&Zmień", "&Usuń",
-                            "P&rzypadki", "&Obliczenia", "&Widok", "P&omoc"};
-    ASSERT_EQ(pasek.actions().size(), 9);
-    for (int i = 0; i < 9; ++i) {
+    const char* tytuly[] = {"&Plik",      "&Edycja",     "&Dodaj",        "&Zmień", "&Usuń",
+                            "P&rzypadki", "&Obliczenia", "W&ymiarowanie", "&Widok", "P&omoc"};
+    ASSERT_EQ(pasek.actions().size(), 10);
+    for (int i = 0; i < 10; ++i) {
         EXPECT_EQ(pasek.actions().at(i)->text().toStdString(), tytuly[i]);
         EXPECT_EQ(pozycje(podmenu(pasek, i)), oczekiwane[i]) << tytuly[i];
     }
@@ -101,7 +104,8 @@ TEST(Menu, ItemsFollowTheirEnablersEachTimeAMenuOpens) {
     EXPECT_TRUE(wlaczone(pasek, 2).empty());
     EXPECT_TRUE(wlaczone(pasek, 5).empty()) << "no load cases without a model";
     EXPECT_EQ(wlaczone(pasek, 6), (std::vector<int>{1010, 51699}));
-    EXPECT_EQ(wlaczone(pasek, 8), (std::vector<int>{51700, 1240}));
+    EXPECT_TRUE(wlaczone(pasek, 7).empty()) << "no design without a model";
+    EXPECT_EQ(wlaczone(pasek, 9), (std::vector<int>{51700, 1240}));
 
     widok.okno().Cm_Nowy();  // an empty model
     // The pictures' pop-up (no id) and print, with a model to show.
@@ -120,7 +124,7 @@ TEST(Menu, CheckMarksAreReadBackFromTheViewFlags) {
     m.p_n_ele = 0;
     m.p_n_pola = 1;
     m.p_napr = 1;
-    QMenu* menu = podmenu(pasek, 7);
+    QMenu* menu = podmenu(pasek, 8);
     for (QAction* a : menu->actions()) {
         const int id = a->data().toInt();
         const bool przelacznik =
@@ -143,7 +147,7 @@ TEST(Ramka, OpensAsVelkora2DWithItsIconMenuAndReadout) {
     EXPECT_EQ(r.windowTitle(), "Velkora 2D");
     EXPECT_FALSE(r.windowIcon().isNull());
     EXPECT_EQ(r.windowIcon().availableSizes().value(0), QSize(32, 32));
-    EXPECT_EQ(r.menuBar()->actions().size(), 9);
+    EXPECT_EQ(r.menuBar()->actions().size(), 10);
     EXPECT_EQ(r.centralWidget(), &r.widok());
     OknoWsp* wsp = r.widok().wsp();
     EXPECT_EQ(wsp->geometry(), QRect(400, 10, 110, 100));

@@ -46,6 +46,21 @@ ZawartoscProjektu wzorcowa() {
     p.tytul = "Wiązar dachowy W-1";
     p.autor = "J. Kowalski";
     p.opis = "Hala magazynowa,\tosie A–B";
+    // Design: a linked section with its grade and holes, one of the user's own; a bar braced
+    // out of plane at a length, an angle on two bolts; factors and the SLS limit changed.
+    DaneWymiarowania& d = p.wymiarowanie;
+    rozwin_wymiarowanie(d, 2, 4);
+    d.przekroje[0] = {.rodzina = "RO",
+                      .profil = "RO 114,3x5",
+                      .gatunek = "S355",
+                      .wsp_A_net = 0.85,
+                      .rodzina_doboru = "RK"};
+    d.przekroje[1] = {
+        .gatunek = "S275", .szczelina = 12, .i_min = 0.0125, .krzywa = "c", .klasa_4 = true};
+    d.prety[1] = {.L_w = 0.9, .L_z = 3.5, .L_z_dlugosc = true, .polaczenie = 1};
+    d.prety[3].polaczenie = 2;
+    d.gamma_M0 = 1.05, d.gamma_M2 = 1.3, d.E = 205000;
+    d.ugiecie_dlugosc = true, d.ugiecie = 0.025;
     z.jednostki = UkladJednostek::kN_m;
     z.pokaz = {PokazWynikow::kombinacja, 3};
     return z;
@@ -116,6 +131,21 @@ TEST(FormatProjektu, UszkodzonyLubObcyTekstJestOdrzucanyZPowodem) {
                 "\"Montaż\", \"wspolczynniki\": [1, 0.3, 1, 1]"),
          "więcej współczynników"},
         {zamien("\"Śnieg\"", "\"\xC5\""), "UTF-8"},
+        {zamien("\"rodzina\": \"RO\"", "\"rodzina\": \"XY\""),
+         "przekrój stalowy 1: nieznana rodzina profili „XY”"},
+        {zamien("\"RO 114,3x5\"", "\"RO 114,3x7\""), "nieznany profil „RO 114,3x7”"},
+        {zamien("\"S355\"", "\"S999\""), "nieznany gatunek stali „S999”"},
+        {zamien("\"wsp_A_net\": 0.85", "\"wsp_A_net\": 1.2"), "A_net / A"},
+        {zamien("\"krzywa\": \"c\"", "\"krzywa\": \"e\""), "nieznana krzywa wyboczeniowa"},
+        {zamien("{\"nr\": 2, \"gatunek\"", "{\"nr\": 3, \"gatunek\""),
+         "przekrój stalowy nr 3: przekrój spoza zakresu 1..2"},
+        {zamien("{\"nr\": 2, \"gatunek\"", "{\"nr\": 1, \"gatunek\""), "przekrój podany dwa razy"},
+        {zamien("{\"nr\": 4, ", "{\"nr\": 5, "), "pręt stalowy nr 5: pręt spoza zakresu 1..4"},
+        {zamien("{\"dlugosc\": 3.5}", "{\"dlugosc\": -3.5}"), "musi być większy od zera"},
+        {zamien("\"polaczenie\": \"BB.1.2\"", "\"polaczenie\": \"nity\""), "połączenie musi"},
+        {zamien("\"gamma_M1\": 1", "\"gamma_M1\": 0"), "współczynnik γM1 musi być"},
+        {zamien("{\"dlugosc\": 0.025}", "{\"strzalka\": 0.025}"),
+         "wymiarowanie, ugięcie: nieznany klucz „strzalka”"},
     };
     for (const auto& c : przypadki) {
         SCOPED_TRACE(c.powod);

@@ -14,6 +14,7 @@
 #include "core/analiza.h"
 #include "files/v2d.h"
 #include "files/v2dp.h"
+#include "files/wymiarowanie_projektu.h"
 #include "files/wyniki_projektu.h"
 #include "tests/wspolne/kratownice.h"
 
@@ -414,4 +415,53 @@ TEST_F(Analizator, ProjektZPrzypadkamiDajePrzypadekKombinacjeIObwiednie) {
         EXPECT_FLOAT_EQ(std::stof(l.at(3)), static_cast<float>(o.s_max[e - 1]));
         EXPECT_EQ(std::stoi(l.at(7)), o.ks_max[e - 1] + 1);
     }
+}
+
+// A project with steel sections gets its design after the results, as the window works it out.
+TEST_F(Analizator, ProjektZPrzekrojamiStalowymiDajeWymiarowaniePretow) {
+    Model m;
+    zbuduj(m, {.wezly = {{0, 0}, {3, 1}, {6, 0}, {3, 0}},
+               .prety = {{1, 2, 1, 1}, {2, 3, 1, 1}, {1, 4, 1, 2}, {4, 3, 1, 2}, {2, 4, 1, 2}},
+               .pola = {0.001f, 0.001f},
+               .podpory = {{1, 0}, {2, 0}, {6, 0}},
+               .sily = {{4, -60}}});
+    Projekt p;
+    rozwin_wymiarowanie(p.wymiarowanie, 2, 5);
+    p.wymiarowanie.przekroje[0] = {.rodzina = "RO", .profil = "RO 114,3x3,6"};
+    const std::string plik = folder + "/stal.v2dp";
+    std::string powod;
+    ASSERT_TRUE(zapisz_projekt(plik, {m, p, UkladJednostek::kN_m, {}}, powod)) << powod;
+
+    const Przebieg t = uruchom({plik});
+    EXPECT_EQ(t.kod, 0) << t.bledy;
+    EXPECT_NE(
+        t.wyjscie.find("Wymiarowanie prętów (PN-EN 1993-1-1): 2 spełnia, 0 nie spełnia, 3 nie "
+                       "sprawdzono"),
+        std::string::npos)
+        << t.wyjscie;
+    EXPECT_NE(t.wyjscie.find("Największe przemieszczenie SGU"), std::string::npos);
+    EXPECT_NE(t.wyjscie.find("1 (domyślny)"), std::string::npos) << "the net-area ratio is said";
+
+    ZadaniePrzypadkow z = zadanie_projektu(m, p);
+    ASSERT_TRUE(obliczenia(m, Rozwiazanie::samo, &z).sukces());
+    const WynikWymiarowania w = wymiaruj(m, p, UkladJednostek::kN_m, kombinacje_projektu(p));
+    std::vector<std::string> l;
+    for (const std::string& s : linie(uruchom({"--csv", plik}).wyjscie))
+        if (s.rfind("wymiarowanie,", 0) == 0) l.push_back(s);
+    ASSERT_EQ(l.size(), 5u);
+    EXPECT_NE(l[0].find(",\"RO 114,3x3,6\","), std::string::npos) << l[0];
+    EXPECT_NE(l[0].find("spelnia"), std::string::npos) << l[0];
+    EXPECT_NE(l[2].find("nie_sprawdzono"), std::string::npos) << l[2];
+    for (int b : {0, 1}) {
+        // The U column: the fifth field after the quoted profile.
+        const std::string& s = l[static_cast<std::size_t>(b)];
+        const std::size_t za_profilem = s.find("\",") + 2;
+        const std::vector<std::string> f = pola(s.substr(za_profilem));
+        EXPECT_NEAR(std::stod(f.at(4)), w.prety[b].U, 1e-5) << s;  // six digits printed
+    }
+    // Without units the design says what it lacks; the results are printed all the same.
+    ASSERT_TRUE(zapisz_projekt(plik, {m, p, UkladJednostek::brak, {}}, powod)) << powod;
+    const Przebieg b = uruchom({plik});
+    EXPECT_EQ(b.kod, 0);
+    EXPECT_NE(b.bledy.find("Widok → Jednostki"), std::string::npos) << b.bledy;
 }
