@@ -230,8 +230,14 @@ std::string ArkuszDanych::czytaj(Zakladka z, int kolumna, const std::string& tek
         f = o.wartosc;
     else if (std::string u = komunikat_jednostki(o, gdzie, k.wielkosc); !u.empty())
         return u;
-    else if (!liczba_rzeczywista(t.c_str(), f))
-        return k.komunikat;
+    else if (!liczba_rzeczywista(t.c_str(), f)) {
+        // Text pasted from elsewhere is told apart from a value the column does not take.
+        double d = 0.0;
+        if (t.empty()) return k.komunikat;
+        return "„" + t +
+               (liczba_rzeczywista(t.c_str(), d) ? "” jest poza zakresem liczb programu."
+                                                 : "” nie jest liczbą.");
+    }
     const bool dobra = k.warunek == Wa::nieujemna   ? f >= 0.0f
                        : k.warunek == Wa::dodatnia  ? f > 0.0f
                        : k.warunek == Wa::niezerowa ? f != 0.0f
@@ -493,27 +499,30 @@ void ArkuszDanych::usun_wiersze(Zakladka z, std::vector<int> wiersze) {
     std::vector<int> numery;
     for (int w : wiersze) numery.push_back(w + 1);
     // Materials, sections and nodes that a bar names stay, as the delete commands keep them.
-    auto uzywany = [&](int kolumna, int numer, int& pret) {
-        for (int b = 1; b <= m.ne; ++b)
-            if (m.noc[b][kolumna] == numer) {
-                pret = b;
-                return true;
-            }
-        return false;
-    };
-    int pret = 0;
+    // The first bar naming each row, found in one pass: many rows of a large model stay quick.
+    std::vector<int> pierwszy(static_cast<std::size_t>(n) + 1, 0);
+    const int kolumny_pretow[2] = {z == Zakladka::wezly       ? 1
+                                   : z == Zakladka::materialy ? 3
+                                                              : 4,
+                                   z == Zakladka::wezly ? 2 : 0};
+    if (z == Zakladka::wezly || z == Zakladka::materialy || z == Zakladka::przekroje)
+        for (int b = m.ne; b >= 1; --b)
+            for (int kolumna : kolumny_pretow)
+                if (kolumna != 0 && m.noc[b][kolumna] >= 1 && m.noc[b][kolumna] <= n)
+                    pierwszy[static_cast<std::size_t>(m.noc[b][kolumna])] = b;
     for (int x : numery) {
-        if (z == Zakladka::materialy && uzywany(3, x, pret)) {
+        const int pret = pierwszy[static_cast<std::size_t>(x)];
+        if (z == Zakladka::materialy && pret != 0) {
             o_.port.MessageBox("Materiał jest używany przez element", "Usuwanie materiału",
                                Ikona::stop, Przyciski::ok);
             return;
         }
-        if (z == Zakladka::przekroje && uzywany(4, x, pret)) {
+        if (z == Zakladka::przekroje && pret != 0) {
             o_.port.MessageBox("Pole przekroju używane jest przez element",
                                "Usuwanie pola przekroju", Ikona::stop, Przyciski::ok);
             return;
         }
-        if (z == Zakladka::wezly && (uzywany(1, x, pret) || uzywany(2, x, pret))) {
+        if (z == Zakladka::wezly && pret != 0) {
             o_.port.MessageBox("Węzeł " + std::to_string(x) + " jest końcem pręta " +
                                    std::to_string(pret) +
                                    ": usuń najpierw pręty, które się w nim łączą.",

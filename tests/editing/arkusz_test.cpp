@@ -57,7 +57,7 @@ TEST_F(Arkusz, KomorkaSprawdzanaJakWDialoguIZmienianaJednymKrokiem) {
         const char* komunikat;
     } odrzucone[] = {
         {Z::wezly, 0, 0, "-1", "Współrzędna X<0"},
-        {Z::wezly, 0, 1, "abc", "Współrzędna Y<0"},
+        {Z::wezly, 0, 1, "abc", "„abc” nie jest liczbą."},
         {Z::prety, 0, 1, "1", "Zły numer węzła 1"},  // a bar from node 1 to node 1
         {Z::prety, 0, 0, "9", "Zły numer węzła 1"},
         {Z::prety, 0, 1, "1.5", "Zły numer węzła 2"},
@@ -187,6 +187,11 @@ TEST_F(Arkusz, WklejenieBlokuZArkuszaJednymKrokiemAlboWcale) {
          "Wiersz 4, kolumna „Kierunek”: Ten węzeł jest już "
          "utwierdzony..."},
         {Z::sily, 0, 1, "Z", "Wiersz 1, kolumna „Kierunek”: Kierunek siły to X albo Y"},
+        {Z::wezly, 1, 0, "1;2\n3;x\n", "Wiersz 3, kolumna „Y”: „x” nie jest liczbą."},
+        // A tab makes the row tab-separated: the semicolon stays inside the cell.
+        {Z::wezly, 0, 0, "1\t2,5;3\n", "Wiersz 1, kolumna „Y”: „2,5;3” nie jest liczbą."},
+        {Z::materialy, 0, 0, "1e99\n",
+         "Wiersz 1, kolumna „Moduł Younga”: „1e99” jest poza zakresem liczb programu."},
         {Z::przekroje, 2, 0, "15 cm2",
          "Wiersz 3, kolumna „Pole przekroju”: projekt nie ma jednostek (Widok → Jednostki...), "
          "więc wartość wpisuje się bez jednostki."},
