@@ -153,6 +153,26 @@ TEST_F(Zaznaczone, KazdePolecenieJednymKrokiemCofanymDoKonca) {
     EXPECT_EQ(a.pokazy.back().przy_otwarciu.at(8620), "1");
 }
 
+// After undo the selection names the same entities or none: kept when the counts stay, cleared
+// when they change, for the numbers then name other nodes.
+TEST_F(Zaznaczone, CofniecieZostawiaZaznaczenieTylkoGdyNumeryNazywajaToSamo) {
+    zaznacz({1}, {2});
+    dialog(ok({{8500, "1"}}));
+    o.Find(CM_PRZESUN);
+    o.Find(52011);
+    EXPECT_EQ(o.zaznaczenie.wezly(), std::vector<int>{1});
+    EXPECT_EQ(o.zaznaczenie.prety(), std::vector<int>{2});
+
+    zaznacz({2}, {});
+    a.odpowiedzi.push_back(IDYES);
+    o.Find(CM_USUN_ZAZNACZONE);
+    ASSERT_EQ(m.nn, 3);
+    zaznacz({2}, {});  // the node that was 3
+    o.Find(52011);
+    ASSERT_EQ(m.nn, 4);
+    EXPECT_TRUE(o.zaznaczenie.puste());
+}
+
 // A move or a copy that would put a node below 0 is refused as the node dialog refuses it; a
 // question answered "Anuluj" deletes nothing; none of these leaves a step.
 TEST_F(Zaznaczone, OdmowyIRezygnacjeNieZostawiajaKroku) {
