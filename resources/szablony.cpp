@@ -253,7 +253,7 @@ std::map<int, SzablonDialogu> zbuduj() {
                 stan(8903, Rodzaj::radio, "kN i m", 2, 0, VELKORA_STAN(J, kn_m)),
                 stan(8904, Rodzaj::radio, "N i mm", 3, 0, VELKORA_STAN(J, n_mm)),
                 stan(8905, Rodzaj::radio, "N i m", 4, 0, VELKORA_STAN(J, n_m)),
-                napis("Wartości nie są przeliczane.", 5, 0)}};
+                napis("Program zapyta, czy przeliczyć wartości.", 5, 0)}};
     // Moving and copying the selection, and supports and forces at the selected nodes.
     using PR = d_przesuniecie;
     s[3500] = {3500,
