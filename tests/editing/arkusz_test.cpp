@@ -123,6 +123,7 @@ TEST_F(Arkusz, KomorkaSprawdzanaJakWDialoguIZmienianaJednymKrokiem) {
 // The row after the last gathers the cells typed into it and becomes an entity when its last
 // required cell is given; the others take their defaults.
 TEST_F(Arkusz, NowyWierszDodajeEncjeGdyWymaganeKomorkiSaPodane) {
+    const std::string przed = stan();
     EXPECT_EQ(ark.wiersze(Z::wezly), 5);
     EXPECT_EQ(ark.ustaw(Z::wezly, 5, 0, "10"), "");
     EXPECT_EQ(m.nn, 5) << "Y is still missing";
@@ -150,6 +151,10 @@ TEST_F(Arkusz, NowyWierszDodajeEncjeGdyWymaganeKomorkiSaPodane) {
     EXPECT_EQ(m.pm[3][2], 1.2e-5f);
     EXPECT_EQ(o.projekt.ciezar.at(2), 0.0f);
     EXPECT_TRUE(niezmienniki(m));
+    // Each new entity is one step: three undos give the model back.
+    for (int i = 0; i < 3; ++i) o.Find(52011);
+    EXPECT_EQ(stan(), przed);
+    EXPECT_FALSE(o.historia.moze_cofnac());
 }
 
 // A block from a spreadsheet: either dialect, rows past the last added, one undo step; a bad cell
