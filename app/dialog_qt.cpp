@@ -94,9 +94,10 @@ void do_pola(char* pole, int szerokosc, const std::string& tekst) {
 
 DialogSzablonu::DialogSzablonu(QWidget* rodzic, const SzablonDialogu& s, void* rekord, int cyfry,
                                UkladJednostek jednostki)
-    : QDialog(rodzic), s_(s), rekord_(rekord) {
+    : QDialog(rodzic), s_(s), rekord_(rekord), jednostki_(jednostki) {
     auto etykieta = [jednostki](const Kontrolka& k) {
-        return z_utf8(z_jednostka(k.tekst, k.wielkosc, jednostki));
+        return z_utf8(
+            z_jednostka(k.tekst, k.jednostka_w_naglowku ? Wielkosc::brak : k.wielkosc, jednostki));
     };
     setWindowTitle(QString::fromUtf8(s.tytul));
     auto* siatka = new QGridLayout;
@@ -215,8 +216,28 @@ int DialogSzablonu::wykonaj() {
 }
 
 void DialogSzablonu::done(int r) {
+    if (r == QDialog::Accepted && !przelicz_jednostki()) return;
     if (r == QDialog::Accepted) przepisz_do_rekordu();
     QDialog::done(r);
+}
+
+bool DialogSzablonu::przelicz_jednostki() {
+    for (const Wiazanie& b : wiazania_) {
+        const Kontrolka& k = *b.k;
+        if (k.rodzaj != Rodzaj::edycja || k.wielkosc == Wielkosc::brak || k.tylko_odczyt) continue;
+        auto* e = static_cast<QLineEdit*>(b.w);
+        std::string wynik, komunikat;
+        if (!tekst_w_ukladzie(e->text().toStdString(), k.wielkosc, jednostki_, nazwa_pola(k), wynik,
+                              komunikat)) {
+            // The dialog stays open at the field, as it was typed.
+            okno_komunikatu(this, komunikat, "Błąd danych", Ikona::stop, Przyciski::ok);
+            e->setFocus();
+            e->selectAll();
+            return false;
+        }
+        if (z_utf8(wynik) != e->text()) e->setText(z_utf8(wynik));
+    }
+    return true;
 }
 
 void DialogSzablonu::przepisz_do_rekordu() {

@@ -32,9 +32,13 @@ class DialogSzablonu : public QDialog {
         QWidget* w;
     };
     void przepisz_do_rekordu();
+    // Values typed with a unit become numbers in the project's units; false, with a message and
+    // the dialog still open, for a unit of another quantity.
+    bool przelicz_jednostki();
 
     const SzablonDialogu& s_;
     void* rekord_;
+    UkladJednostek jednostki_;
     std::vector<Wiazanie> wiazania_;
 };
 

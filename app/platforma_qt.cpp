@@ -89,6 +89,7 @@ PlatformaQt::PlatformaQt(QWidget& widok)
       widok_(widok) {}
 
 PlatformaQt::~PlatformaQt() {
+    delete arkusz_.data();
     for (auto& [h, w] : tabele_) delete w.data();
 }
 
@@ -163,13 +164,39 @@ bool PlatformaQt::OknoZapisz(UstawieniaPliku& s) {
 
 void PlatformaQt::Odswiez() {
     widok_.update();
-    if (po_odswiezeniu && !czeka_odswiezenie_) {
+    po_zmianie();
+}
+
+void PlatformaQt::po_zmianie() {
+    if ((po_odswiezeniu || arkusz_) && !czeka_odswiezenie_) {
         czeka_odswiezenie_ = true;
         QTimer::singleShot(0, &kontekst_, [this] {
             czeka_odswiezenie_ = false;
+            if (arkusz_) arkusz_->odswiez();
             if (po_odswiezeniu) po_odswiezeniu();
         });
     }
+}
+
+void PlatformaQt::PokazArkusz(ArkuszDanych& a) {
+    if (!arkusz_) {
+        // A window of its own that stays with the frame and closes with it.
+        arkusz_ = new OknoArkusza(a.okno(), a, ramka());
+        arkusz_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    arkusz_->show();
+    arkusz_->raise();
+    arkusz_->activateWindow();
+}
+
+void PlatformaQt::ZamknijArkusz() {
+    delete arkusz_.data();
+}
+
+void PlatformaQt::ZmianaZaznaczenia() {
+    if (arkusz_) arkusz_->pokaz_zaznaczenie();
+    // The items that act on the selection follow it, with their shortcuts.
+    po_zmianie();
 }
 
 void PlatformaQt::UstawTytul(const std::string& tytul) {

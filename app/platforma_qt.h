@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 
+#include "app/arkusz_qt.h"
 #include "app/tabela_qt.h"
 #include "okno/platforma.h"
 
@@ -57,6 +58,11 @@ class PlatformaQt : public Platforma {
     void Drukuj(const Wydruk& w) override;
     void UstawJednostki(UkladJednostek u) override { jednostki_ = u; }
     void OdswiezTabele() override;
+    void PokazArkusz(ArkuszDanych& a) override;
+    void ZamknijArkusz() override;
+    void ZmianaZaznaczenia() override;
+    // The data sheet while it is open, or null.
+    OknoArkusza* arkusz() const { return arkusz_.data(); }
 
   private:
     QWidget* ramka() const;
@@ -64,6 +70,9 @@ class PlatformaQt : public Platforma {
 
     QWidget& widok_;
     QPointer<QLabel> wsp_;
+    QPointer<OknoArkusza> arkusz_;
+    // The repaint requests' follow-up (menus, the data sheet), once the event loop is free.
+    void po_zmianie();
     std::map<UchwytOkna, QPointer<OknoTabeliQt>> tabele_;
     UchwytOkna nastepny_ = 1;
     bool czeka_odswiezenie_ = false;

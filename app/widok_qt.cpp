@@ -252,13 +252,18 @@ void WidokGlowny::mousePressEvent(QMouseEvent* e) {
         przesuwa_ = true;
         chwyt_ = p;
     } else if (e->button() == Qt::LeftButton) {
-        okno_->EvLButtonDown(p.x(), p.y());
+        okno_->EvLButtonDown(p.x(), p.y(), (e->modifiers() & Qt::ShiftModifier) != 0);
     } else if (e->button() == Qt::RightButton) {
         okno_->EvRButtonDown(p.x(), p.y());
     }
 }
 
 void WidokGlowny::mouseReleaseEvent(QMouseEvent* e) {
+    if (okno_ && e->button() == Qt::LeftButton) {
+        const QPoint p = e->position().toPoint();
+        okno_->EvLButtonUp(p.x(), p.y());
+        return;
+    }
     if (e->button() != Qt::MiddleButton || !przesuwa_) return;
     przesuwa_ = false;
     // The readout and the highlight caught up with the cursor where the drag ended.

@@ -17,6 +17,7 @@ struct StanModelu {
     Konstrukcja k;
     Projekt p;
     int Pusty = 1, obliczono = 0, nbw = 0;
+    int jednostki = 0;  // the units the values are in (UkladJednostek), which a conversion changes
     std::uint64_t wersja = 0;  // which state of the model this is; saving remembers it
     std::size_t bajty() const { return ::bajty(k) + p.bajty() + sizeof(*this); }
 };

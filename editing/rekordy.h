@@ -100,6 +100,22 @@ struct d_jednostki {
     std::int32_t brak, kn_cm, kn_m, n_mm, n_m;
 };
 
+// Moving or copying the selection: the vector, and for a copy how many copies one after another.
+struct d_przesuniecie {
+    char dx[szer_liczby];
+    char dy[szer_liczby];
+    char ile[szer_numeru];
+};
+// The supports added at the selected nodes: which way they hold, one radio button on.
+struct d_podpory_wezlow {
+    std::int32_t x, y, xy;
+};
+// The force added at each selected node, and its direction.
+struct d_sila_wezlow {
+    char f[szer_liczby];
+    std::int32_t xf, yf;
+};
+
 // Writes formatted text into a field. Text that does not fit is never cut, for a cut number
 // reads as another number: the field is left empty, which no command takes for a number.
 template <std::size_t W, class... A>

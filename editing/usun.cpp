@@ -129,41 +129,88 @@ void _OKNO_::usun_przekroj(int n) {
 void _OKNO_::usun_wezel(int n) {
     Model& m = model;
     // A node at the end of a bar stays, without a message.
-    if (m.Pusty == 0 && n >= 1 && n <= m.nn && !uzywany(m, 1, n) && !uzywany(m, 2, n)) {
-        zamknij_tabele();
-        Przebudowa p(m);
-        kompaktuj(m.x, m.nn, m.nn - 1, 2, [n](int i) { return i != n; });
-        --m.nn;
-        m.nq = 2 * m.nn;
-        utworz_na_nowo(m.f, m.nq);
-        obniz_w_pretach(m, 1, n);
-        obniz_w_pretach(m, 2, n);
-        przenumeruj_po_wezle(projekt, n);
-        // The node's supports and forces go with it.
-        m.nd = usun_z_wezla(m.nu, m.u, m.nd, n, true);
-        utworz_na_nowo(m.react, m.nd);
-        m.nl = usun_z_wezla(m.ild, m.al, m.nl, n, true);
-        m.obliczono = 0;
-    }
+    if (m.Pusty == 0 && n >= 1 && n <= m.nn && !uzywany(m, 1, n) && !uzywany(m, 2, n))
+        usun_wezly({n});
     port.Odswiez();
+}
+
+void _OKNO_::usun_wezly(const std::vector<int>& wezly) {
+    Model& m = model;
+    if (m.Pusty != 0 || wezly.empty()) return;
+    // The new number of each node, 0 for those that go.
+    std::vector<int> nowy(static_cast<std::size_t>(m.nn) + 1, 0);
+    for (int n : wezly) nowy[static_cast<std::size_t>(n)] = -1;
+    int j = 0;
+    for (int i = 1; i <= m.nn; ++i) nowy[i] = nowy[i] == -1 ? 0 : ++j;
+    zamknij_tabele();
+    Przebudowa p(m);
+    kompaktuj(m.x, m.nn, j, 2, [&](int i) { return nowy[i] != 0; });
+    const int nn = m.nn;
+    m.nn = j;
+    m.nq = 2 * m.nn;
+    utworz_na_nowo(m.f, m.nq);
+    // Numbers in bars follow; numbers beyond the nodes, which name nothing, move down as far.
+    auto numer = [&](int n) {
+        if (n >= 1 && n <= nn) return nowy[n];
+        return n > nn ? n - static_cast<int>(wezly.size()) : n;
+    };
+    for (int b = 1; b <= m.ne; ++b)
+        m.noc[b][1] = numer(m.noc[b][1]), m.noc[b][2] = numer(m.noc[b][2]);
+    // The other cases' loads, highest node first so that each number still names its node.
+    for (auto i = wezly.rbegin(); i != wezly.rend(); ++i) przenumeruj_po_wezle(projekt, *i);
+    // The nodes' supports and forces go with them; the others follow their nodes.
+    auto przenumeruj = [&](Wektor<int>& dof, auto& wartosc, int ile) {
+        std::vector<char> zostaje(static_cast<std::size_t>(ile) + 1, 0);
+        int nowe = 0;
+        for (int i = 1; i <= ile; ++i) {
+            const int w = dof[i] >= 1 ? dof[i] / 2 + dof[i] % 2 : 0;
+            zostaje[i] = !(w >= 1 && w <= nn && nowy[w] == 0);
+            nowe += zostaje[i];
+        }
+        if (nowe < ile) {
+            auto z = [&](int i) { return zostaje[i] != 0; };
+            kompaktuj(wartosc, ile, nowe, z);
+            kompaktuj(dof, ile, nowe, z);
+        }
+        for (int i = 1; i <= nowe; ++i)
+            if (dof[i] >= 1) dof[i] = 2 * numer(dof[i] / 2 + dof[i] % 2) - dof[i] % 2;
+        return nowe;
+    };
+    m.nd = przenumeruj(m.nu, m.u, m.nd);
+    utworz_na_nowo(m.react, m.nd);
+    m.nl = przenumeruj(m.ild, m.al, m.nl);
+    m.obliczono = 0;
 }
 
 void _OKNO_::usun_pret(int n) {
     Model& m = model;
-    if (m.Pusty == 0 && n >= 1 && n <= m.ne) {
-        zamknij_tabele();
-        Przebudowa p(m);
-        kompaktuj(m.noc, m.ne, m.ne - 1, 4, [n](int i) { return i != n; });
-        --m.ne;
-        utworz_na_nowo(m.stressp, m.ne);
-        // The bar's temperature changes go with it; later bars move down by one.
-        usun_temperatury_preta(m, n);
-        for (int i = 1; i <= m.ntel; ++i)
-            if (m.nset[i] > n) --m.nset[i];
-        przenumeruj_po_precie(projekt, n);
-        m.obliczono = 0;
-    }
+    if (m.Pusty == 0 && n >= 1 && n <= m.ne) usun_prety({n});
     port.Odswiez();
+}
+
+void _OKNO_::usun_prety(const std::vector<int>& prety) {
+    Model& m = model;
+    if (m.Pusty != 0 || prety.empty()) return;
+    std::vector<int> nowy(static_cast<std::size_t>(m.ne) + 1, 0);
+    for (int n : prety) nowy[static_cast<std::size_t>(n)] = -1;
+    int j = 0;
+    for (int i = 1; i <= m.ne; ++i) nowy[i] = nowy[i] == -1 ? 0 : ++j;
+    zamknij_tabele();
+    Przebudowa p(m);
+    const int ne = m.ne;
+    kompaktuj(m.noc, m.ne, j, 4, [&](int i) { return nowy[i] != 0; });
+    m.ne = j;
+    utworz_na_nowo(m.stressp, m.ne);
+    // The bars' temperature changes go with them; later bars' entries follow their bars.
+    for (auto i = prety.rbegin(); i != prety.rend(); ++i) {
+        usun_temperatury_preta(m, *i);
+        przenumeruj_po_precie(projekt, *i);
+    }
+    for (int i = 1; i <= m.ntel; ++i) {
+        const int b = m.nset[i];
+        m.nset[i] = b >= 1 && b <= ne ? nowy[b] : b > ne ? b - static_cast<int>(prety.size()) : b;
+    }
+    m.obliczono = 0;
 }
 
 void _OKNO_::usun_podpore(int n) {

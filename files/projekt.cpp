@@ -89,6 +89,9 @@ void _OKNO_::Zwol_pam() {
 
 void _OKNO_::nowy_dokument(bool zapisany) {
     historia.wyczysc();
+    // Another project: nothing of it is selected.
+    zaznaczenie.wyczysc();
+    port.ZmianaZaznaczenia();
     wersja = ++ostatnia_wersja;
     wersja_zapisana = zapisany ? wersja : 0;
 }

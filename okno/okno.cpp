@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <string>
 
+#include "editing/arkusz.h"
+#include "files/wymiarowanie_projektu.h"
+
 _OKNO_::_OKNO_(Platforma& p) : port(p) {
     for (Kolor& k : knapr) k = Kolor{};
     _plik_ = std::make_unique<UstawieniaPliku>();
@@ -13,6 +16,8 @@ _OKNO_::_OKNO_(Platforma& p) : port(p) {
 }
 
 _OKNO_::~_OKNO_() {
+    // The sheet reads the model to its end: it goes first.
+    port.ZamknijArkusz();
     if (model.Pusty == 0) Zwol_pam();
     if (model.iw == 1) port.ZniszczOknoTabeli(oo);
     if (model.id == 1) port.ZniszczOknoTabeli(dd);
@@ -133,7 +138,8 @@ const std::vector<Polecenie>& tablica_polecen() {
         {CM_DOPASUJ, &O::Cm_dopasuj, &O::Ce_dopasuj},
         {CM_KROK_SIATKI, &O::Cm_krok_siatki, nullptr},
         {CM_N_SIL, &O::Cm_n_sil, &O::Ce_n_sil},
-        {CM_JEDNOSTKI, &O::Cm_jednostki, nullptr},
+        {CM_JEDNOSTKI, &O::Cm_jednostki, nullptr,
+         [](K o) { return std::string("jednostki: ") + opis_ukladu(o.jednostki); }},
         {CM_REAKCJE, &O::Cm_reakcje, &O::Ce_reakcje},
         {CM_WARTOSCI_SIL, &O::Cm_wartosci_sil, &O::Ce_wartosci_sil},
         {CM_SKALA_PRZEM, &O::Cm_skala_przem, &O::Ce_skala_przem},
@@ -147,6 +153,22 @@ const std::vector<Polecenie>& tablica_polecen() {
         {CM_WYM_DOBIERZ, &O::Cm_wym_dobierz, &O::Ce_wym,
          [](K) { return std::string("dobór przekrojów"); }},
         {CM_WYTEZENIE, &O::Cm_wytezenie, &O::Ce_wytezenie},
+        // The data sheet, the selection in the view and what is done to it.
+        {CM_ARKUSZ, &O::Cm_arkusz, &O::Ce_arkusz},
+        {CM_ZMIEN_WSKAZANY, &O::Cm_zmien_wskazany, &O::Ce_zmien_wskazany},
+        {CM_ZAZNACZ_WSZYSTKO, &O::Cm_zaznacz_wszystko, &O::Ce_zaznacz_wszystko},
+        {CM_USUN_ZAZNACZONE, &O::Cm_usun_zaznaczone, &O::Ce_zaznaczone,
+         [](K) { return std::string("usunięcie zaznaczonych"); }},
+        {CM_PRZESUN, &O::Cm_przesun_zaznaczone, &O::Ce_zaznaczone,
+         [](K) { return std::string("przesunięcie zaznaczonych"); }},
+        {CM_KOPIUJ_PRZESUN, &O::Cm_kopiuj_zaznaczone, &O::Ce_zaznaczone,
+         [](K) { return std::string("kopia z przesunięciem"); }},
+        {CM_MATERIAL_PRETOW, &O::Cm_material_pretow, &O::Ce_zaznaczone_prety,
+         [](K) { return std::string("materiał i przekrój prętów"); }},
+        {CM_PODPORY_WEZLOW, &O::Cm_podpory_wezlow, &O::Ce_zaznaczone_wezly,
+         [](K) { return std::string("podpory w zaznaczonych węzłach"); }},
+        {CM_SILY_WEZLOW, &O::Cm_sily_wezlow, &O::Ce_zaznaczone_wezly,
+         [](K) { return std::string("siły w zaznaczonych węzłach"); }},
         {51700, &O::Cm_POMOC, nullptr},
         {1240, &O::Cm_opro, nullptr},
     };
@@ -183,19 +205,40 @@ void _OKNO_::wykonaj_krok(const std::string& nazwa, const std::function<void()>&
 
 void _OKNO_::wykonaj_krok(const std::string& nazwa, const std::function<void()>& zmiana,
                           std::string (*nazwij)(const _OKNO_&)) {
+    StanModelu przed = poczatek_kroku();
+    zmiana();
+    koniec_kroku(nazwij ? std::string() : nazwa, std::move(przed), nazwij);
+}
+
+StanModelu _OKNO_::poczatek_kroku() {
     // The record follows the store before and after, so that only the command's change counts.
     uzgodnij(model, projekt);
-    StanModelu przed = stan();
-    zmiana();
+    return stan();
+}
+
+bool _OKNO_::koniec_kroku(const std::string& nazwa, StanModelu przed,
+                          std::string (*nazwij)(const _OKNO_&)) {
     uzgodnij(model, projekt);
     // Only what the user authored counts: a command that ended without a change leaves no step.
-    if (model.Pusty == przed.Pusty && te_same_dane(model, przed.k) && projekt == przed.p) return;
-    if (!pilnuj_pol_profili(przed)) {
+    // Units count only with a model: without one there is nothing in them.
+    const bool te_same_jednostki =
+        static_cast<int>(jednostki) == przed.jednostki || model.Pusty != 0;
+    if (model.Pusty == przed.Pusty && te_same_dane(model, przed.k) && projekt == przed.p &&
+        te_same_jednostki)
+        return false;
+    // A conversion of the model leaves linked areas their profiles' in the new units; any other
+    // change of a linked area unlinks it or is undone.
+    if (!te_same_jednostki) {
+        pola_z_profili(model, projekt.wymiarowanie, jednostki);
+    } else if (!pilnuj_pol_profili(przed)) {
         przywroc(std::move(przed));
-        return;
+        return false;
     }
     historia.dodaj(nazwij ? nazwij(*this) : nazwa, std::move(przed));
     wersja = ++ostatnia_wersja;
+    // Numbers of entities that are gone name nothing.
+    zaznaczenie.przytnij(model.nn, model.ne);
+    return true;
 }
 
 StanModelu _OKNO_::stan() const {
@@ -203,6 +246,7 @@ StanModelu _OKNO_::stan() const {
     s.k = kopia(model, model.obliczono == 1);
     s.p = projekt;
     s.Pusty = model.Pusty, s.obliczono = model.obliczono, s.nbw = model.nbw;
+    s.jednostki = static_cast<int>(jednostki);
     s.wersja = wersja;
     return s;
 }
@@ -210,12 +254,19 @@ StanModelu _OKNO_::stan() const {
 void _OKNO_::przywroc(StanModelu s) {
     // The table windows showed the model that goes; they close as they do before any edit.
     zamknij_tabele();
+    const int nn = model.nn, ne = model.ne;
     przejmij_konstrukcje(model, std::move(s.k));
     projekt = std::move(s.p);
     model.Pusty = s.Pusty, model.obliczono = s.obliczono, model.nbw = s.nbw;
     wersja = s.wersja;
+    // The selection still names the same entities when their counts did not change.
+    if (model.nn != nn || model.ne != ne) zaznaczenie.wyczysc();
+    zaznaczenie.przytnij(model.nn, model.ne);
+    const auto u = static_cast<UkladJednostek>(s.jednostki);
+    if (u != jednostki) ustaw_jednostki(u);
     odswiez_tytul();
     port.Odswiez();
+    port.ZmianaZaznaczenia();
 }
 
 void _OKNO_::Cm_cofnij() {

@@ -19,6 +19,9 @@
 #include "view/odwzorowanie.h"
 #include "view/powierzchnia.h"
 #include "view/wybor.h"
+#include "view/zaznaczenie.h"
+
+class ArkuszDanych;
 
 // The command enabler of one menu item: an enabler enables or greys it and may tick it.
 struct TCommandEnabler {
@@ -71,6 +74,16 @@ inline constexpr int CM_WYM_USTAWIENIA = 52503;  // "Współczynniki i &ugięcie
 inline constexpr int CM_WYM_SPRAWDZ = 52504;     // "&Sprawdź pręty"
 inline constexpr int CM_WYM_DOBIERZ = 52505;     // "&Dobierz przekroje..."
 inline constexpr int CM_WYTEZENIE = 52506;       // Widok, "W&ytężenie"
+// The data sheet, the selection in the view and what is done to it.
+inline constexpr int CM_ARKUSZ = 52701;            // Widok, "&Arkusz danych"
+inline constexpr int CM_ZMIEN_WSKAZANY = 52702;    // Edycja, "&Zmień element pod kursorem" (F2)
+inline constexpr int CM_ZAZNACZ_WSZYSTKO = 52703;  // Edycja, "Zaznacz &wszystko"
+inline constexpr int CM_USUN_ZAZNACZONE = 52704;   // Edycja, "&Usuń zaznaczone" (Delete)
+inline constexpr int CM_PRZESUN = 52705;           // Edycja, "Prze&suń zaznaczone..."
+inline constexpr int CM_KOPIUJ_PRZESUN = 52706;    // Edycja, "&Kopiuj z przesunięciem..."
+inline constexpr int CM_MATERIAL_PRETOW = 52707;   // Edycja, "&Materiał i przekrój prętów..."
+inline constexpr int CM_PODPORY_WEZLOW = 52708;    // Edycja, "Po&dpory w zaznaczonych węzłach..."
+inline constexpr int CM_SILY_WEZLOW = 52709;       // Edycja, "S&iły w zaznaczonych węzłach..."
 // Keys the main view answers.
 inline constexpr int VK_ESCAPE = 0x1B;
 inline constexpr int VK_R = 0x52;
@@ -157,6 +170,25 @@ class _OKNO_ {
     float skala_przem = 0.0f;
     // The units values are labelled with; kept between runs.
     UkladJednostek jednostki = UkladJednostek::brak;
+    // Names the units from now on: the dialogs, tables and view, and the settings, follow.
+    void ustaw_jednostki(UkladJednostek u);
+    // Nodes and bars selected in the view or the data sheet, and the left button's drag.
+    Zaznaczenie zaznaczenie;
+    Przeciaganie przeciaganie;
+    // The selection changed: the highlight is drawn again and the data sheet follows.
+    void zmiana_zaznaczenia();
+    // The nodes that moving or copying the selection takes: those selected and the ends of the
+    // bars selected, ascending.
+    std::vector<int> wezly_do_przesuniecia() const;
+    // Moves the nodes of the drag to their places at its start shifted by (dx, dy). The one place
+    // where a drag changes the model, on every mouse move; the drag's undo step is made when
+    // the button is released.
+    void przesun_przeciagane_wezly(float dx, float dy);
+    // The force the last "Siły w zaznaczonych węzłach" added, offered again.
+    float ostatnia_sila = 0.0f;
+    int ostatni_kierunek_sily = 1;  // 1 X, 2 Y
+    // The data sheet's logic, made when the sheet is first opened.
+    std::unique_ptr<ArkuszDanych> arkusz;
     // The save dialog of the CSV export.
     UstawieniaPliku _csv_{"Pliki CSV (*.csv)|*.csv|", "csv", "", false, ""};
 
@@ -174,6 +206,11 @@ class _OKNO_ {
     // The same with the name read after the change, when `nazwij` is given.
     void wykonaj_krok(const std::string& nazwa, const std::function<void()>& zmiana,
                       std::string (*nazwij)(const _OKNO_&));
+    // The two halves of wykonaj_krok, for a step that spans several events (a drag): the state
+    // before it, and the step recorded when the model changed since. True when it did.
+    StanModelu poczatek_kroku();
+    bool koniec_kroku(const std::string& nazwa, StanModelu przed,
+                      std::string (*nazwij)(const _OKNO_&) = nullptr);
     // Runs the enabler of a menu item; an item without one stays enabled.
     void Enable(int id, TCommandEnabler& ce);
 
@@ -183,13 +220,19 @@ class _OKNO_ {
     Wskazanie wybierz(int x, int y);
     // Picks again at the cursor (the model or the view may have changed) and tells the frame.
     void odswiez_wskazanie();
-    // Draws the highlight of what lies under the cursor over the view's picture.
+    // Draws the highlight of what lies under the cursor over the view's picture, and the
+    // selection with the rubber band beneath it.
     void RysujWskazanie(Powierzchnia& dc);
+    void RysujZaznaczenie(Powierzchnia& dc);
+    // The left button's drag over the view, and its end without a change (Escape).
+    void przeciagnij_do(int x, int y);
+    void anuluj_przeciaganie();
     // The mouse and the keys over the main view; the wheel turns by 120 a notch.
     void EvMouseLeave();
     void EvMouseWheel(int x, int y, int obrot);
     void przesun_widok(int dx, int dy);
-    void EvLButtonDown(int x, int y);
+    void EvLButtonDown(int x, int y, bool shift = false);
+    void EvLButtonUp(int x, int y);
     void EvLButtonDblClk(int x, int y);
     void EvRButtonDown(int x, int y);
     bool EvKeyDown(int klawisz);
@@ -409,6 +452,22 @@ class _OKNO_ {
     bool pilnuj_pol_profili(const StanModelu& przed);
     // Linked sections' areas made their profiles' in the units now chosen, as one step.
     void pola_profili_w_jednostkach();
+    // The data sheet and the selection (editing/zaznaczone.cpp, editing/arkusz.cpp)
+    void Cm_arkusz();
+    void Ce_arkusz(TCommandEnabler& ce);
+    void Cm_zmien_wskazany();
+    void Ce_zmien_wskazany(TCommandEnabler& ce);
+    void Cm_zaznacz_wszystko();
+    void Ce_zaznacz_wszystko(TCommandEnabler& ce);
+    void Cm_usun_zaznaczone();
+    void Cm_przesun_zaznaczone();
+    void Cm_kopiuj_zaznaczone();
+    void Ce_zaznaczone(TCommandEnabler& ce);
+    void Cm_material_pretow();
+    void Ce_zaznaczone_prety(TCommandEnabler& ce);
+    void Cm_podpory_wezlow();
+    void Cm_sily_wezlow();
+    void Ce_zaznaczone_wezly(TCommandEnabler& ce);
     // The change and delete commands after their number prompt, for entity n.
     void zmien_material(int n);
     void zmien_przekroj(int n);
@@ -422,6 +481,10 @@ class _OKNO_ {
     void usun_pret(int n);
     void usun_podpore(int n);
     void usun_sile(int n);
+    // Several nodes or bars at once, with the renumbering of one at a time: numbers ascending,
+    // each valid; the nodes no bar's end (the caller sees to it).
+    void usun_prety(const std::vector<int>& prety);
+    void usun_wezly(const std::vector<int>& wezly);
     // Adding a node or a bar with the checks of its dialog; false, with the messages, if refused.
     bool dodaj_wezel(float x, float y);
     bool dodaj_pret(const d_dane_przek& r);

@@ -11,6 +11,8 @@
 #include "resources/szablony.h"
 #include "view/powierzchnia.h"
 
+class ArkuszDanych;
+
 enum class Ikona { stop, pytajnik, wykrzyknik };
 enum class Przyciski { ok, tak_nie, tak_nie_anuluj };
 // Message box answers.
@@ -132,4 +134,10 @@ class Platforma {
     virtual void UstawJednostki(UkladJednostek) {}
     // Repaints the open table windows, whose headers may name other units now.
     virtual void OdswiezTabele() {}
+    // The data sheet over `arkusz`: opened, or brought to the front when it is open. It follows
+    // the model at each repaint request (Odswiez) and the selection at ZmianaZaznaczenia.
+    virtual void PokazArkusz(ArkuszDanych&) {}
+    virtual void ZamknijArkusz() {}
+    // The selection of nodes and bars changed.
+    virtual void ZmianaZaznaczenia() {}
 };

@@ -85,6 +85,11 @@ void z_jednostkami(std::map<int, SzablonDialogu>& s) {
         {3200, "Pole przekroju słupków", W::pole},
         {3200, "Pole przekroju krzyżulców", W::pole},
         {3200, "Siła w węźle (dodatnia w dół)", W::sila},
+        {3500, "Przesunięcie X", W::dlugosc},
+        {3500, "Przesunięcie Y", W::dlugosc},
+        {3501, "Przesunięcie X", W::dlugosc},
+        {3501, "Przesunięcie Y", W::dlugosc},
+        {3504, "Wartość siły", W::sila},
     };
     for (const auto& j : t)
         for (Kontrolka& k : s.at(j.szablon).kontrolki)
@@ -251,8 +256,47 @@ std::map<int, SzablonDialogu> zbuduj() {
                 stan(8903, Rodzaj::radio, "kN i m", 2, 0, VELKORA_STAN(J, kn_m)),
                 stan(8904, Rodzaj::radio, "N i mm", 3, 0, VELKORA_STAN(J, n_mm)),
                 stan(8905, Rodzaj::radio, "N i m", 4, 0, VELKORA_STAN(J, n_m)),
-                napis("Wartości nie są przeliczane.", 5, 0)}};
+                napis("Program zapyta, czy przeliczyć wartości.", 5, 0)}};
+    // Moving and copying the selection, and supports and forces at the selected nodes.
+    using PR = d_przesuniecie;
+    s[3500] = {3500,
+               "Przesuń zaznaczone",
+               150,
+               64,
+               {rzeczywista(8500, "Przesunięcie X", 0, 0, VELKORA_POLE(PR, dx)),
+                rzeczywista(8501, "Przesunięcie Y", 1, 0, VELKORA_POLE(PR, dy))}};
+    s[3501] = {
+        3501,
+        "Kopiuj z przesunięciem",
+        220,
+        90,
+        {rzeczywista(8500, "Przesunięcie X", 0, 0, VELKORA_POLE(PR, dx)),
+         rzeczywista(8501, "Przesunięcie Y", 1, 0, VELKORA_POLE(PR, dy)),
+         cyfry(edycja(8502, "Liczba kopii", 2, 0, VELKORA_POLE(PR, ile), 4)),
+         napis("Węzły kopii, które wypadną na istniejących węzłach, połączą się z nimi.", 3, 0)}};
+    using PW = d_podpory_wezlow;
+    s[3503] = {3503,
+               "Podpory w zaznaczonych węzłach",
+               170,
+               80,
+               {napis("Utwierdzenie", 0, 0),
+                stan(8600, Rodzaj::radio, "w kierunku X", 1, 0, VELKORA_STAN(PW, x)),
+                stan(8610, Rodzaj::radio, "w kierunku Y", 2, 0, VELKORA_STAN(PW, y)),
+                stan(8611, Rodzaj::radio, "w obu kierunkach", 3, 0, VELKORA_STAN(PW, xy))}};
+    using SW = d_sila_wezlow;
+    s[3504] = {
+        3504,
+        "Siły w zaznaczonych węzłach",
+        190,
+        70,
+        {rzeczywista(8500, "Wartość siły", 0, 0, VELKORA_POLE(SW, f)), napis("Siła działa", 0, 2),
+         stan(8620, Rodzaj::radio, "w kierunku X", 1, 2, VELKORA_STAN(SW, xf)),
+         stan(8630, Rodzaj::radio, "w kierunku Y", 2, 2, VELKORA_STAN(SW, yf))}};
     z_jednostkami(s);
+    // The forced displacements' heading names their unit; what is typed into them is a length.
+    for (Kontrolka& k : s.at(3030).kontrolki)
+        if (k.rodzaj == Rodzaj::edycja && k.rzeczywista)
+            k.wielkosc = Wielkosc::dlugosc, k.jednostka_w_naglowku = true;
     return s;
 }
 
@@ -299,11 +343,15 @@ std::string tekst_do_rekordu(const Kontrolka& k, const std::string& tekst) {
     return tekst;
 }
 
+std::string nazwa_pola(const Kontrolka& k) {
+    return std::string("Pole „") + k.tekst + "”";
+}
+
 const std::vector<Podmenu>& menu_1000() {
     static const std::vector<Podmenu> m = {
         {"&Plik",
-         {{1070, "&Nowy"},
-          {1020, "&Otwórz"},
+         {{1070, "&Nowy", false, false, "Ctrl+N"},
+          {1020, "&Otwórz", false, false, "Ctrl+O"},
           {52001, "&Zapisz", false, false, "Ctrl+S"},
           {1060, "Zapisz &Jako"},
           {51698, "Zamk&nij"},
@@ -318,7 +366,7 @@ const std::vector<Podmenu>& menu_1000() {
             {52601, "Obraz &PNG..."},
             {52602, "Obraz &SVG..."},
             {52603, "Obraz P&DF..."}}},
-          {52604, "&Drukuj..."},
+          {52604, "&Drukuj...", false, false, "Ctrl+P"},
           {},
           {51697, "&Kreator"},
           {52301, "&Szablon kratownicy..."},
@@ -326,7 +374,18 @@ const std::vector<Podmenu>& menu_1000() {
           {1040, "&Koniec"}}},
         {"&Edycja",
          {{52011, "&Cofnij", true, false, "Ctrl+Z"},
-          {52012, "&Ponów", true, false, "Ctrl+Y;Ctrl+Shift+Z"}}},
+          {52012, "&Ponów", true, false, "Ctrl+Y;Ctrl+Shift+Z"},
+          // The selection in the view and what is done to it.
+          {},
+          {52702, "&Zmień element pod kursorem", true, false, "F2"},
+          {52703, "Zaznacz &wszystko", true, false, "Ctrl+A"},
+          {52704, "&Usuń zaznaczone", true, false, "Del"},
+          {},
+          {52705, "Prze&suń zaznaczone...", true},
+          {52706, "&Kopiuj z przesunięciem...", true},
+          {52707, "&Materiał i przekrój prętów...", true},
+          {52708, "Po&dpory w zaznaczonych węzłach...", true},
+          {52709, "S&iły w zaznaczonych węzłach...", true}}},
         {"&Dodaj",
          {{51684, "&Materiał"},
           {51685, "P&ole przekroju"},
@@ -372,7 +431,7 @@ const std::vector<Podmenu>& menu_1000() {
           {},
           {52414, "P&okaż wyniki..."}}},
         {"&Obliczenia",
-         {{1010, "&Oblicz"},
+         {{1010, "&Oblicz", false, false, "F5"},
           {},
           {51699, "&Statystyka"},
           {},
@@ -404,7 +463,8 @@ const std::vector<Podmenu>& menu_1000() {
           {52212, "&Dopasuj widok"},
           {52213, "Krok &siatki..."},
           {},
-          {52215, "&Jednostki..."}}},
+          {52215, "&Jednostki..."},
+          {52701, "&Arkusz danych"}}},
         {"P&omoc", {{51700, "&Pomoc", false, false, "F1"}, {}, {1240, "&O programie..."}}},
     };
     return m;

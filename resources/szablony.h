@@ -49,8 +49,11 @@ struct Kontrolka {
     // whole when the dialog closes (see tekst_do_rekordu), never cut into another number.
     bool rzeczywista = false;
     const char* pozycje = "";  // a list's items, '|' between them
-    // What the value measures: its label names the unit of the chosen system.
+    // What the value measures: its label names the unit of the chosen system, and a value typed
+    // with a unit of it is converted to that system.
     Wielkosc wielkosc = Wielkosc::brak;
+    // A heading above names the unit, so the label does not.
+    bool jednostka_w_naglowku = false;
 };
 
 // The items of a list control, from its '|'-separated text.
@@ -89,6 +92,9 @@ int limit_kontrolki(const Kontrolka& k, int cyfry);
 // real number longer than its field holds, the empty text, which every command refuses with the
 // field's message.
 std::string tekst_do_rekordu(const Kontrolka& k, const std::string& tekst);
+
+// How a message names the field of an edit: "Pole „Współrzędna X”".
+std::string nazwa_pola(const Kontrolka& k);
 
 struct PozycjaMenu {
     int id = 0;  // 0 for a separator, or for a pop-up of its own with `pozycje`

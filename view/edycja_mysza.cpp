@@ -54,6 +54,23 @@ void _OKNO_::EvRButtonDown(int x, int y) {
     const Wskazanie w = wybierz(x, y);
     const int n = w.numer;
     const bool wezel = w.rodzaj == Wskazanie::Rodzaj::wezel;
+    // Over the selection, or beside everything, what can be done to the selection.
+    const bool w_zaznaczeniu = (wezel && zaznaczenie.wezel(n)) ||
+                               (w.rodzaj == Wskazanie::Rodzaj::pret && zaznaczenie.pret(n));
+    if (!zaznaczenie.puste() && (w.rodzaj == Wskazanie::Rodzaj::nic || w_zaznaczeniu)) {
+        const bool prety = zaznaczenie.ile_pretow() > 0, wezly = zaznaczenie.ile_wezlow() > 0;
+        static constexpr int polecenia[] = {CM_USUN_ZAZNACZONE, CM_PRZESUN,
+                                            CM_KOPIUJ_PRZESUN,  CM_MATERIAL_PRETOW,
+                                            CM_PODPORY_WEZLOW,  CM_SILY_WEZLOW};
+        const int wybor = port.MenuKontekstowe({{"&Usuń zaznaczone", true},
+                                                {"Prze&suń zaznaczone...", true},
+                                                {"&Kopiuj z przesunięciem...", true},
+                                                {"&Materiał i przekrój prętów...", prety},
+                                                {"Po&dpory w zaznaczonych węzłach...", wezly},
+                                                {"S&iły w zaznaczonych węzłach...", wezly}});
+        if (wybor >= 1 && wybor <= 6) Find(polecenia[wybor - 1]);
+        return;
+    }
     if (w.rodzaj == Wskazanie::Rodzaj::nic) return;
     // A node at the end of a bar cannot go; the item says so rather than do nothing.
     const int wybor =
@@ -66,9 +83,18 @@ void _OKNO_::EvRButtonDown(int x, int y) {
         wykonaj_krok(nazwa("usunięcie pręta", n), [this, n] { usun_pret(n); });
 }
 
-void _OKNO_::EvLButtonDown(int x, int y) {
-    if (!rysowanie) return;
+void _OKNO_::EvLButtonDown(int x, int y, bool shift) {
     Model& m = model;
+    if (!rysowanie) {
+        // Selecting or dragging: what it is shows as the mouse moves, or at the release.
+        if (m.Pusty != 0) return;
+        przeciaganie = Przeciaganie{};
+        przeciaganie.rodzaj = Przeciaganie::Rodzaj::klik;
+        przeciaganie.x0 = przeciaganie.x = x, przeciaganie.y0 = przeciaganie.y = y;
+        przeciaganie.shift = shift;
+        przeciaganie.pod = wybierz(x, y);
+        return;
+    }
     if (m.Pusty != 0) {
         nowy_widok();
         return;
@@ -114,12 +140,21 @@ void _OKNO_::EvLButtonDown(int x, int y) {
 }
 
 bool _OKNO_::EvKeyDown(int klawisz) {
+    if (klawisz == VK_ESCAPE && przeciaganie.rodzaj != Przeciaganie::Rodzaj::nic) {
+        anuluj_przeciaganie();
+        return true;
+    }
     if (klawisz == VK_R && model.Pusty == 0) {
         Cm_rysuj();
         return true;
     }
     if (klawisz == VK_ESCAPE && rysowanie) {
         Cm_rysuj();
+        return true;
+    }
+    if (klawisz == VK_ESCAPE && !zaznaczenie.puste()) {
+        zaznaczenie.wyczysc();
+        zmiana_zaznaczenia();
         return true;
     }
     return false;

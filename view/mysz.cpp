@@ -69,6 +69,7 @@ void _OKNO_::RysujWskazanie(Powierzchnia& dc) {
         dc.pedzel(k);
         dc.elipsa(piksel(x - 5), piksel(y - 5), piksel(x + 5), piksel(y + 5));
     };
+    RysujZaznaczenie(dc);
     dc.zachowaj();
     if (rysowanie && wezel(pierwszy_wezel)) krazek(pierwszy_wezel, zielony);
     const int n = wskazanie.numer;

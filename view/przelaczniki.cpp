@@ -122,7 +122,8 @@ void _OKNO_::Ce_skala_przem(TCommandEnabler& ce) {
     ce.Enable(true);
 }
 
-// The choice of units: only labels change, so the view and the tables are drawn again.
+// The choice of units. With a model in other units, the question whether its values are
+// converted or only named anew; either is one undo step (the command table makes it).
 void _OKNO_::Cm_jednostki() {
     d_jednostki d{};
     std::int32_t* const wybory[liczba_ukladow] = {&d.brak, &d.kn_cm, &d.kn_m, &d.n_mm, &d.n_m};
@@ -132,7 +133,28 @@ void _OKNO_::Cm_jednostki() {
     for (int i = 0; i < liczba_ukladow; ++i)
         if (*wybory[i] == 1) wybrany = static_cast<UkladJednostek>(i);
     if (wybrany == jednostki) return;
-    jednostki = wybrany;
+    const Model& m = model;
+    const bool sa_wartosci = m.Pusty == 0 && m.nn + m.nm + m.na + m.nl + m.nd > 0;
+    if (sa_wartosci && jednostki != UkladJednostek::brak && wybrany != UkladJednostek::brak) {
+        const int odp = port.MessageBox(
+            std::string("Przeliczyć wartości modelu z jednostek ") + opis_ukladu(jednostki) +
+                " na " + opis_ukladu(wybrany) +
+                "?\n\nTak – współrzędne, moduły Younga, pola przekrojów, siły, przemieszczenia "
+                "podpór i ciężary objętościowe zostaną przeliczone we wszystkich przypadkach.\n"
+                "Nie – liczby zostaną takie, jakie są; zmienią się tylko nazwy jednostek.",
+            "Velkora 2D", Ikona::pytajnik, Przyciski::tak_nie_anuluj);
+        if (odp != IDYES && odp != IDNO) return;
+        if (odp == IDYES) {
+            przelicz_model(model, projekt, jednostki, wybrany);
+            uniewaznij_wyniki();
+            widok.dopasuj();
+        }
+    }
+    ustaw_jednostki(wybrany);
+}
+
+void _OKNO_::ustaw_jednostki(UkladJednostek u) {
+    jednostki = u;
     port.ZapiszUstawienie("widok/jednostki", nazwa_ukladu(jednostki));
     port.UstawJednostki(jednostki);
     // Areas linked to profiles are the profiles' in the units now named.
@@ -153,6 +175,7 @@ void _OKNO_::EvSize(int, int) {
 // Inverts the view's mapping; negative model coordinates show the blank text. Then what lies
 // under the cursor is picked for the highlight and the status bar.
 void _OKNO_::EvMouseMove(int x, int y) {
+    if (przeciaganie.rodzaj != Przeciaganie::Rodzaj::nic) przeciagnij_do(x, y);
     const Odwzorowanie o = odwzorowanie();
     const float wx = o.model_x(static_cast<float>(x));
     const float wy = o.model_y(static_cast<float>(y));

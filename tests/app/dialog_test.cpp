@@ -61,7 +61,7 @@ W* kontrolka(QWidget* d, int id) {
 TEST(Dialogi, EachTemplateBuildsItsControlsLimitsAndBindings) {
     ASSERT_EQ(identyfikatory_szablonow(),
               (std::vector<int>{3000, 3010, 3020, 3030, 3040, 3050, 3060, 3070, 3080, 3100, 3110,
-                                3120, 3140, 3150, 3200}));
+                                3120, 3140, 3150, 3200, 3500, 3501, 3503, 3504}));
     for (int id : identyfikatory_szablonow()) {
         SCOPED_TRACE(id);
         const SzablonDialogu& s = szablon(id);
@@ -117,7 +117,10 @@ TEST(Dialogi, LabelsOfValuesNameTheUnitsChosen) {
         for (QLabel* l : d.findChildren<QLabel*>()) etykiety << l->text();
         for (const Kontrolka& k : szablon(id).kontrolki) {
             if (k.rodzaj == Rodzaj::statyczny || !*k.tekst) continue;
-            const std::string t = ::z_jednostka(k.tekst, k.wielkosc, UkladJednostek::kN_cm);
+            // A heading names the unit of the values beneath it.
+            const std::string t = k.jednostka_w_naglowku
+                                      ? std::string(k.tekst)
+                                      : ::z_jednostka(k.tekst, k.wielkosc, UkladJednostek::kN_cm);
             z_jednostka += t != k.tekst;
             if (k.rodzaj == Rodzaj::edycja || k.rodzaj == Rodzaj::napis) {
                 EXPECT_TRUE(etykiety.contains(QString::fromStdString(t))) << id << " " << t;
@@ -126,8 +129,9 @@ TEST(Dialogi, LabelsOfValuesNameTheUnitsChosen) {
     }
     // Coordinates and the grid step, the forced displacement's heading, force, modulus, thermal
     // coefficient, area, temperature change, the four maxima of the statistics, and the truss
-    // template's span, height, material, three areas and load.
-    EXPECT_EQ(z_jednostka, 21);
+    // template's span, height, material, three areas and load, the two vectors of moving and of
+    // copying the selection, and the force at the selected nodes.
+    EXPECT_EQ(z_jednostka, 26);
     Rekord r;
     DialogSzablonu d(nullptr, szablon(3080), r.b.data(), 3, UkladJednostek::kN_cm);
     QStringList etykiety;

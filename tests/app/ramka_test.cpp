@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <functional>
+#include <map>
 
 #include <QAction>
 #include <QMenu>
@@ -51,7 +53,12 @@ TEST(Menu, ThePopUpsCarryTheTemplatesItemsIdsSeparatorsAndInitialStates) {
          "> 52601 Obraz &PNG...", "> 52602 Obraz &SVG...", "> 52603 Obraz P&DF...",
          "52604 &Drukuj...", "-", "51697 &Kreator", "52301 &Szablon kratownicy...", "-",
          "1040 &Koniec"},
-        {"52011 &Cofnij (off)", "52012 &Ponów (off)"},
+        {"52011 &Cofnij (off)", "52012 &Ponów (off)", "-",
+         "52702 &Zmień element pod kursorem (off)", "52703 Zaznacz &wszystko (off)",
+         "52704 &Usuń zaznaczone (off)", "-", "52705 Prze&suń zaznaczone... (off)",
+         "52706 &Kopiuj z przesunięciem... (off)", "52707 &Materiał i przekrój prętów... (off)",
+         "52708 Po&dpory w zaznaczonych węzłach... (off)",
+         "52709 S&iły w zaznaczonych węzłach... (off)"},
         {"51684 &Materiał", "51685 P&ole przekroju", "51682 &Węzeł", "51683 &Pręt",
          "51686 Po&dpore", "51687 &Siłe", "52101 &Temperaturę", "-", "52201 &Rysuj"},
         {"1150 &Materiał", "1160 P&ole przekroju", "51690 &Węzeł", "1170 &Pręt", "51688 Po&dpore",
@@ -72,7 +79,8 @@ TEST(Menu, ThePopUpsCarryTheTemplatesItemsIdsSeparatorsAndInitialStates) {
          "52218 S&kala przemieszczeń...", "52216 &Reakcje", "-", "1200 Numery &elmentów (v)",
          "1220 Numery &materiałów (v)", "1230 Numery pó&l (v)", "52214 S&iły osiowe",
          "1210 Numery wę&złów (v)", "52217 &Wartości obciążeń", "-", "52211 Zachowaj pr&oporcje",
-         "52212 &Dopasuj widok\tHome", "52213 Krok &siatki...", "-", "52215 &Jednostki..."},
+         "52212 &Dopasuj widok\tHome", "52213 Krok &siatki...", "-", "52215 &Jednostki...",
+         "52701 &Arkusz danych"},
         {"51700 &Pomoc", "-", "1240 &O programie..."},
     };
     const char* tytuly[] = {"&Plik",      "&Edycja",     "&Dodaj",        "&Zmień", "&Usuń",
@@ -82,6 +90,51 @@ TEST(Menu, ThePopUpsCarryTheTemplatesItemsIdsSeparatorsAndInitialStates) {
         EXPECT_EQ(pasek.actions().at(i)->text().toStdString(), tytuly[i]);
         EXPECT_EQ(pozycje(podmenu(pasek, i)), oczekiwane[i]) << tytuly[i];
     }
+}
+
+// The keys users look for, on the items they look for them on; no two items share a key, and
+// the new items share no mnemonic within their pop-up.
+TEST(Menu, ShortcutsWhereUsersLookForThemAndNewMnemonicsUnique) {
+    WidokGlowny widok;
+    QMenuBar pasek;
+    zbuduj_menu(pasek, widok.okno());
+    std::map<int, QKeySequence> skroty;
+    std::map<QString, int> uzyte;
+    std::function<void(QMenu*)> przejdz = [&](QMenu* m) {
+        for (QAction* a : m->actions()) {
+            if (a->isSeparator()) continue;
+            if (a->menu()) {
+                przejdz(a->menu());
+                continue;
+            }
+            for (const QKeySequence& k : a->shortcuts()) {
+                EXPECT_TRUE(uzyte.emplace(k.toString(), a->data().toInt()).second)
+                    << k.toString().toStdString();
+            }
+            skroty[a->data().toInt()] = a->shortcut();
+        }
+    };
+    for (QAction* a : pasek.actions()) przejdz(a->menu());
+    // The items added with the data sheet and the selection take no pop-up's mnemonic.
+    for (QAction* p : pasek.actions()) {
+        std::map<QChar, int> ile;
+        for (QAction* a : p->menu()->actions()) {
+            const qsizetype i = a->text().indexOf('&');
+            if (!a->isSeparator() && i >= 0) ++ile[a->text()[i + 1].toLower()];
+        }
+        for (QAction* a : p->menu()->actions()) {
+            const int id = a->data().toInt();
+            const qsizetype i = a->text().indexOf('&');
+            if (id >= 52701 && id <= 52749 && i >= 0) {
+                EXPECT_EQ(ile[a->text()[i + 1].toLower()], 1) << a->text().toStdString();
+            }
+        }
+    }
+    const std::pair<int, const char*> oczekiwane[] = {
+        {1070, "Ctrl+N"}, {1020, "Ctrl+O"}, {52001, "Ctrl+S"}, {52604, "Ctrl+P"}, {1010, "F5"},
+        {52704, "Del"},   {52702, "F2"},    {52703, "Ctrl+A"}, {52011, "Ctrl+Z"}, {51700, "F1"},
+    };
+    for (const auto& [id, k] : oczekiwane) EXPECT_EQ(skroty[id], QKeySequence(k)) << id;
 }
 
 // The enabled items of a pop-up once it is about to show.
@@ -127,8 +180,8 @@ TEST(Menu, CheckMarksAreReadBackFromTheViewFlags) {
     QMenu* menu = podmenu(pasek, 8);
     for (QAction* a : menu->actions()) {
         const int id = a->data().toInt();
-        const bool przelacznik =
-            !a->isSeparator() && id != 52212 && id != 52213 && id != 52215 && id != 52218;
+        const bool przelacznik = !a->isSeparator() && id != 52212 && id != 52213 && id != 52215 &&
+                                 id != 52218 && id != 52701;
         EXPECT_EQ(a->isCheckable(), przelacznik) << "every view toggle, from the start";
     }
     EXPECT_FALSE(podmenu(pasek, 0)->actions().at(0)->isCheckable());

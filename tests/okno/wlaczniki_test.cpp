@@ -37,6 +37,8 @@ TEST(Wlaczniki, KazdaRegulaDostepnosciPolecen) {
     auto oraz = [&](std::set<int> s) {
         s.insert(zawsze.begin(), zawsze.end());
         if (o.model.Pusty == 0) s.insert(przypadki.begin(), przypadki.end());
+        // With a node: change what is under the cursor, select everything.
+        if (o.model.Pusty == 0 && o.model.nn > 0) s.insert({52702, 52703});
         return s;
     };
     EXPECT_EQ(wlaczone(o), oraz({51697}));
@@ -84,6 +86,16 @@ TEST(Wlaczniki, KazdaRegulaDostepnosciPolecen) {
     TCommandEnabler zapis_bez_menu;
     o.Enable(1030, zapis_bez_menu);
     EXPECT_TRUE(zapis_bez_menu.wlaczone);
+
+    // What acts on the selection, while there is one: on nodes, supports and forces; on bars,
+    // their material.
+    o.zaznaczenie.ustaw_wezel(2, true);
+    pelny.insert({52704, 52705, 52706, 52708, 52709});
+    EXPECT_EQ(wlaczone(o), pelny);
+    o.zaznaczenie.wyczysc();
+    o.zaznaczenie.ustaw_pret(3, true);
+    pelny.erase(52708), pelny.erase(52709), pelny.insert(52707);
+    EXPECT_EQ(wlaczone(o), pelny);
 }
 
 TEST(Wlaczniki, PretWymagaDwochWezlowMaterialuIPrzekroju) {

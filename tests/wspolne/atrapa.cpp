@@ -89,51 +89,73 @@ int Atrapa::DialogZSzablonu(const SzablonDialogu& s, void* rekord, int cyfry) {
             p.przy_otwarciu[k.id] = t;
         }
     }
-    if (wpisy.empty()) {
-        ADD_FAILURE() << "no scripted entry for dialog " << id;
-        ++bledy_skryptu;
-        pokazy.push_back(p);
-        return 2;
-    }
-    const Wpis w = wpisy.front();
-    wpisy.pop_front();
-    for (const auto& [cid, tekst] : w.pola) {
-        const Kontrolka* k = nullptr;
-        for (const Kontrolka& c : s.kontrolki)
-            if (c.id == cid && c.pole.szerokosc > 0) k = &c;
-        if (!k) {
-            ADD_FAILURE() << "dialog " << id << " has no control " << cid;
+    Wpis w;
+    for (bool otwarty = true; otwarty;) {
+        if (wpisy.empty()) {
+            ADD_FAILURE() << "no scripted entry for dialog " << id;
             ++bledy_skryptu;
-            continue;
+            pokazy.push_back(p);
+            return 2;
         }
-        if (k->rodzaj == Rodzaj::wybor) {
-            stany[cid] = tekst == "1";
-        } else if (k->rodzaj == Rodzaj::radio) {
+        w = wpisy.front();
+        wpisy.pop_front();
+        for (const auto& [cid, tekst] : w.pola) {
+            const Kontrolka* k = nullptr;
             for (const Kontrolka& c : s.kontrolki)
-                if (c.rodzaj == Rodzaj::radio) stany[c.id] = 0;
-            stany[cid] = 1;
-        } else if (k->rodzaj == Rodzaj::lista) {
-            // Choosing an item: its place from 0; a list offers nothing else.
-            const int ile = static_cast<int>(pozycje_listy(k->pozycje).size());
-            const int i = std::atoi(tekst.c_str());
-            if (tekst != std::to_string(i) || i < 0 || i >= ile) {
-                ADD_FAILURE() << "list " << cid << " of dialog " << id << " has no item " << tekst;
+                if (c.id == cid && c.pole.szerokosc > 0) k = &c;
+            if (!k) {
+                ADD_FAILURE() << "dialog " << id << " has no control " << cid;
                 ++bledy_skryptu;
-            } else {
-                stany[cid] = i;
+                continue;
             }
-        } else if (k->rodzaj == Rodzaj::edycja && !k->tylko_odczyt) {
-            // Typing: a digits-only edit drops other characters; an edit stops at its limit, but
-            // for a real number's, which takes any text and refuses a long one as it closes.
-            std::string t;
-            for (char ch : tekst)
-                if (!k->cyfry || std::isdigit(static_cast<unsigned char>(ch))) t += ch;
-            const std::size_t limit = static_cast<std::size_t>(limit_kontrolki(*k, cyfry));
-            if (!k->rzeczywista && t.size() > limit) t.resize(limit);
-            teksty[cid] = t;
-        } else {
-            ADD_FAILURE() << "control " << cid << " of dialog " << id << " cannot be typed into";
-            ++bledy_skryptu;
+            if (k->rodzaj == Rodzaj::wybor) {
+                stany[cid] = tekst == "1";
+            } else if (k->rodzaj == Rodzaj::radio) {
+                for (const Kontrolka& c : s.kontrolki)
+                    if (c.rodzaj == Rodzaj::radio) stany[c.id] = 0;
+                stany[cid] = 1;
+            } else if (k->rodzaj == Rodzaj::lista) {
+                // Choosing an item: its place from 0; a list offers nothing else.
+                const int ile = static_cast<int>(pozycje_listy(k->pozycje).size());
+                const int i = std::atoi(tekst.c_str());
+                if (tekst != std::to_string(i) || i < 0 || i >= ile) {
+                    ADD_FAILURE() << "list " << cid << " of dialog " << id << " has no item "
+                                  << tekst;
+                    ++bledy_skryptu;
+                } else {
+                    stany[cid] = i;
+                }
+            } else if (k->rodzaj == Rodzaj::edycja && !k->tylko_odczyt) {
+                // Typing: a digits-only edit drops other characters; an edit stops at its limit,
+                // but for a real number's, which takes any text and refuses a long one as it
+                // closes.
+                std::string t;
+                for (char ch : tekst)
+                    if (!k->cyfry || std::isdigit(static_cast<unsigned char>(ch))) t += ch;
+                const std::size_t limit = static_cast<std::size_t>(limit_kontrolki(*k, cyfry));
+                if (!k->rzeczywista && t.size() > limit) t.resize(limit);
+                teksty[cid] = t;
+            } else {
+                ADD_FAILURE() << "control " << cid << " of dialog " << id
+                              << " cannot be typed into";
+                ++bledy_skryptu;
+            }
+        }
+        otwarty = false;
+        if (w.wynik != 1) break;
+        // OK: values typed with a unit are converted, or the dialog stays open with the message.
+        for (const Kontrolka& k : s.kontrolki) {
+            if (k.rodzaj != Rodzaj::edycja || k.wielkosc == Wielkosc::brak || k.tylko_odczyt ||
+                k.pole.szerokosc == 0)
+                continue;
+            std::string wynik, komunikat;
+            if (!tekst_w_ukladzie(teksty[k.id], k.wielkosc, jednostki, nazwa_pola(k), wynik,
+                                  komunikat)) {
+                MessageBox(komunikat, "Błąd danych", Ikona::stop, Przyciski::ok);
+                otwarty = true;
+                break;
+            }
+            teksty[k.id] = wynik;
         }
     }
     p.wynik = w.wynik;

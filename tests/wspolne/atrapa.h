@@ -17,7 +17,8 @@ class _OKNO_;
 
 // What the user does in one showing of a dialog: texts typed into edits (by control id, each
 // replacing the control's text), check boxes and radio buttons set ("1" or "0"), items chosen in
-// lists (their place from "0"), and the button.
+// lists (their place from "0"), and the button. A value with a unit of another quantity keeps
+// the dialog open with a message, as the real one does: the next entry goes on typing into it.
 struct Wpis {
     std::vector<std::pair<int, std::string>> pola;
     int wynik = 1;  // 1 OK, 2 cancel (the "Anuluj" button, Escape or the close box)
@@ -59,6 +60,9 @@ class Atrapa : public Platforma {
     std::string status;                                 // the status bar's text
     std::vector<std::vector<PozycjaKontekstowa>> menu;  // the pop-up menus shown
     std::map<std::string, std::string> ustawienia;      // kept between runs
+    UkladJednostek jednostki = UkladJednostek::brak;    // as the main window told them
+    ArkuszDanych* arkusz = nullptr;                     // the data sheet shown, null when closed
+    int zmiany_zaznaczenia = 0;
     int bledy_skryptu = 0;
     _OKNO_* okno = nullptr;  // for close requests
     bool zamkniete = false;
@@ -95,6 +99,13 @@ class Atrapa : public Platforma {
     void ZapiszUstawienie(const std::string& k, const std::string& w) override {
         ustawienia[k] = w;
     }
+    void UstawJednostki(UkladJednostek u) override { jednostki = u; }
+    void PokazArkusz(ArkuszDanych& a) override {
+        arkusz = &a;
+        dziennik.push_back("arkusz");
+    }
+    void ZamknijArkusz() override { arkusz = nullptr; }
+    void ZmianaZaznaczenia() override { ++zmiany_zaznaczenia; }
 
   private:
     bool plik(UstawieniaPliku& s, const char* rodzaj);
