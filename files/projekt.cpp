@@ -214,7 +214,14 @@ void _OKNO_::Cm_Zapisz() {
     _plik_->filtr = poza_v2d(projekt) ? filtr_zapisu_v2dp : filtr_zapisu_v2d;
     _plik_->rozszerzenie = poza_v2d(projekt) ? rozszerzenie_projektu : "V2D";
     std::string nazwa;
-    if (!nazwa_do_zapisu(*_plik_, nazwa)) return;
+    for (;;) {
+        if (!nazwa_do_zapisu(*_plik_, nazwa)) return;
+        if (!w_folderze_przykladow(nazwa)) break;
+        port.MessageBox(
+            "Przykłady dołączone do programu pozostają bez zmian.\nZapisz projekt w innym "
+            "folderze.",
+            "Velkora 2D", Ikona::wykrzyknik, Przyciski::ok);
+    }
     zapisz_do(nazwa);
 }
 

@@ -13,6 +13,7 @@ _OKNO_::_OKNO_(Platforma& p) : port(p) {
 }
 
 _OKNO_::~_OKNO_() {
+    porzuc_obliczenia();
     if (model.Pusty == 0) Zwol_pam();
     if (model.iw == 1) port.ZniszczOknoTabeli(oo);
     if (model.id == 1) port.ZniszczOknoTabeli(dd);
@@ -137,6 +138,8 @@ const std::vector<Polecenie>& tablica_polecen() {
         {CM_REAKCJE, &O::Cm_reakcje, &O::Ce_reakcje},
         {CM_WARTOSCI_SIL, &O::Cm_wartosci_sil, &O::Ce_wartosci_sil},
         {CM_SKALA_PRZEM, &O::Cm_skala_przem, &O::Ce_skala_przem},
+        {CM_NA_BIEZACO, &O::Cm_na_biezaco, &O::Ce_na_biezaco},
+        {CM_PRZYKLADY, &O::Cm_przyklady, nullptr},
         {51700, &O::Cm_POMOC, nullptr},
         {1240, &O::Cm_opro, nullptr},
     };
@@ -157,11 +160,14 @@ bool _OKNO_::Find(int id) {
     if (!p) return false;
     // New, open, close, the generator and the templates put another project in view, fitted anew.
     if (id == 1070 || id == 1020 || id == 51698 || id == 51697 || id == CM_SZABLON) nowy_widok();
+    const std::uint64_t przed = wersja;
     if (p->krok)
         wykonaj_krok(
             "", [this, p] { (this->*(p->Cm))(); }, p->krok);
     else
         (this->*(p->Cm))();
+    // Another document, or a state of the history: its results follow as an edit's do.
+    if (!p->krok && wersja != przed) po_poleceniu();
     odswiez_tytul();
     return true;
 }
@@ -179,9 +185,14 @@ void _OKNO_::wykonaj_krok(const std::string& nazwa, const std::function<void()>&
     zmiana();
     uzgodnij(model, projekt);
     // Only what the user authored counts: a command that ended without a change leaves no step.
-    if (model.Pusty == przed.Pusty && te_same_dane(model, przed.k) && projekt == przed.p) return;
+    if (model.Pusty == przed.Pusty && te_same_dane(model, przed.k) && projekt == przed.p) {
+        // A command that found nothing to change may still have put the results aside.
+        if (przed.obliczono == 1 && model.obliczono != 1) po_poleceniu();
+        return;
+    }
     historia.dodaj(nazwij ? nazwij(*this) : nazwa, std::move(przed));
     wersja = ++ostatnia_wersja;
+    po_poleceniu();
 }
 
 StanModelu _OKNO_::stan() const {

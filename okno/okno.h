@@ -3,6 +3,7 @@
 // Each method is defined in the folder of the subsystem that owns it.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -19,6 +20,9 @@
 #include "view/odwzorowanie.h"
 #include "view/powierzchnia.h"
 #include "view/wybor.h"
+
+class PamiecAnalizy;
+struct WynikObliczen;
 
 // The command enabler of one menu item: an enabler enables or greys it and may tick it.
 struct TCommandEnabler {
@@ -64,6 +68,9 @@ inline constexpr int CM_KOMB_WLASNA = 52411;      // "Kombinacja wł&asna..."
 inline constexpr int CM_KOMB_USUN = 52412;        // "Usuń kombinac&ję własną..."
 inline constexpr int CM_KOMB_LISTA = 52413;       // "&Lista kombinacji"
 inline constexpr int CM_POKAZ_WYNIKI = 52414;     // "P&okaż wyniki..."
+// Live results and the bundled examples.
+inline constexpr int CM_NA_BIEZACO = 52801;  // Obliczenia, "Obliczaj na &bieżąco"
+inline constexpr int CM_PRZYKLADY = 52802;   // Plik, "P&rzykłady..."
 // Keys the main view answers.
 inline constexpr int VK_ESCAPE = 0x1B;
 inline constexpr int VK_R = 0x52;
@@ -147,6 +154,47 @@ class _OKNO_ {
     UkladJednostek jednostki = UkladJednostek::brak;
     // The save dialog of the CSV export.
     UstawieniaPliku _csv_{"Pliki CSV (*.csv)|*.csv|", "csv", "", false, ""};
+
+    // Live results (okno/na_biezaco.cpp): after every change of the model the analysis of every
+    // load case runs again. `na_biezaco`: 1 the user wants it, 0 not; -1 the program's default,
+    // on for models of up to limit_na_biezaco bars. A window made without the settings has it off.
+    int na_biezaco = 0;
+    static const int limit_na_biezaco;
+    // From this many bars the analysis runs off the interface thread.
+    static const int prog_w_tle_domyslny;
+    int prog_w_tle = prog_w_tle_domyslny;
+    bool obliczaj_na_biezaco() const;
+    // Any change of the model calls it: after every command that changed it, and on every move of
+    // a node being dragged. Results of the state before are no longer current; with live results
+    // the analysis starts again.
+    void po_zmianie_modelu();
+    // After a command that changed the model (the dispatch calls it): results the command kept
+    // valid stay, others are made anew as po_zmianie_modelu makes them.
+    void po_poleceniu();
+    // Drops what runs off the interface thread: its results will not be shown.
+    void porzuc_obliczenia();
+    // The analysis off the interface thread: the generation of the model's state it belongs to
+    // (bumped by every change; a result of an older one is dropped) and its cancel flag.
+    std::uint64_t pokolenie = 0;
+    std::shared_ptr<std::atomic<bool>> przerwij_obliczenia;
+    // What an analysis leaves for the next of the same bars and supports.
+    std::shared_ptr<PamiecAnalizy> pamiec_analizy;
+    // "Obliczanie…", or why the model has no results; the status bar shows it where the cursor
+    // points at nothing.
+    std::string stan_obliczen;
+    void ustaw_stan_obliczen(const std::string& s);
+    // Results of the analysis of the store (or of `kopia`, a copy of it taken before) made the
+    // shown ones; a failure goes to the status bar.
+    void przyjmij_wyniki(const WynikObliczen& w, Model* kopia);
+    void Cm_na_biezaco();
+    void Ce_na_biezaco(TCommandEnabler& ce);
+    // Plik, "Przykłady...": a bundled example opened as a copy without a file of its own. The
+    // examples' folder, while one is open: nothing is ever saved into it.
+    void Cm_przyklady();
+    std::string katalog_przykladow;
+    bool w_folderze_przykladow(const std::string& sciezka) const;
+    // Alive as long as the window: a result delivered later finds it gone.
+    std::shared_ptr<int> zywe_ = std::make_shared<int>(0);
 
     // Platform events.
     bool CanClose();

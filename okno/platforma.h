@@ -132,4 +132,12 @@ class Platforma {
     virtual void UstawJednostki(UkladJednostek) {}
     // Repaints the open table windows, whose headers may name other units now.
     virtual void OdswiezTabele() {}
+    // Runs `praca` off the interface thread, one job after another, and then `gotowe` on the
+    // interface thread; where there is no such thread, both at once.
+    virtual void UruchomWTle(std::function<void()> praca, std::function<void()> gotowe) {
+        praca();
+        gotowe();
+    }
+    // The folder of the examples that come with the program; empty when there are none.
+    virtual std::string KatalogPrzykladow() { return {}; }
 };
