@@ -68,6 +68,14 @@ bool _OKNO_::nazwa_do_zapisu(UstawieniaPliku& s, std::string& nazwa) {
             return false;
         }
         nazwa = s.nazwa;
+        // The bundled examples stay as they come, whatever the folder's permissions.
+        if (w_folderze_przykladow(nazwa)) {
+            port.MessageBox(
+                "Przykłady dołączone do programu pozostają bez zmian.\nZapisz plik w "
+                "innym folderze.",
+                "Velkora 2D", Ikona::wykrzyknik, Przyciski::ok);
+            continue;
+        }
         if (!istnieje_plik(nazwa)) break;
         const std::string krotka = nazwa.substr(nazwa.find_last_of('/') + 1);
         if (pytaj(port, "Plik " + krotka + " już istnieje.\nZastąpić go?")) break;
@@ -214,14 +222,7 @@ void _OKNO_::Cm_Zapisz() {
     _plik_->filtr = poza_v2d(projekt) ? filtr_zapisu_v2dp : filtr_zapisu_v2d;
     _plik_->rozszerzenie = poza_v2d(projekt) ? rozszerzenie_projektu : "V2D";
     std::string nazwa;
-    for (;;) {
-        if (!nazwa_do_zapisu(*_plik_, nazwa)) return;
-        if (!w_folderze_przykladow(nazwa)) break;
-        port.MessageBox(
-            "Przykłady dołączone do programu pozostają bez zmian.\nZapisz projekt w innym "
-            "folderze.",
-            "Velkora 2D", Ikona::wykrzyknik, Przyciski::ok);
-    }
+    if (!nazwa_do_zapisu(*_plik_, nazwa)) return;
     zapisz_do(nazwa);
 }
 

@@ -58,10 +58,12 @@ void _OKNO_::porzuc_obliczenia() {
 void _OKNO_::po_poleceniu() {
     // A command that kept the results valid (another current case, undo back to an analysed
     // state) leaves them; whatever runs belongs to a state that is gone.
-    if (model.obliczono == 1)
+    if (model.obliczono == 1) {
         porzuc_obliczenia();
-    else
+        ustaw_stan_obliczen("");  // a reason given for another state no longer holds
+    } else {
         po_zmianie_modelu();
+    }
 }
 
 void _OKNO_::po_zmianie_modelu() {
