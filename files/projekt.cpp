@@ -2,6 +2,8 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include "files/eksport.h"
 #include "files/v2d.h"
@@ -9,6 +11,15 @@
 #include "okno/okno.h"
 
 namespace {
+
+// The folder a path lies in, with links and dots resolved; empty when it does not exist.
+std::string folder_kanoniczny(const std::string& sciezka) {
+    std::error_code e;
+    const std::filesystem::path f =
+        std::filesystem::canonical(std::filesystem::path(sciezka).parent_path(), e);
+    return e ? std::string() : f.string();
+}
+
 bool pytaj(Platforma& port, const std::string& pytanie) {
     return port.MessageBox(pytanie, "Velkora 2D", Ikona::pytajnik, Przyciski::tak_nie) == IDYES;
 }
@@ -289,4 +300,8 @@ void _OKNO_::Ce_eksport(TCommandEnabler& ce) {
 bool _OKNO_::CanClose() {
     if (ma_zmiany()) return pozwol_porzucic();
     return pytaj(port, "Zakończyć działanie programu ?");
+}
+
+bool _OKNO_::w_folderze_przykladow(const std::string& sciezka) const {
+    return !katalog_przykladow.empty() && folder_kanoniczny(sciezka) == katalog_przykladow;
 }

@@ -35,14 +35,6 @@ std::string pozycja(const std::string& nazwa) {
     return nazwa;
 }
 
-// The folder a path lies in, with links and dots resolved; empty when it does not exist.
-std::string folder_kanoniczny(const std::string& sciezka) {
-    std::error_code e;
-    const std::filesystem::path f =
-        std::filesystem::canonical(std::filesystem::path(sciezka).parent_path(), e);
-    return e ? std::string() : f.string();
-}
-
 }  // namespace
 
 void _OKNO_::Cm_przyklady() {
@@ -72,15 +64,12 @@ void _OKNO_::Cm_przyklady() {
     const UstawieniaPliku dialogi = *_plik_;
     const std::string nazwa = pliki[static_cast<std::size_t>(i)];
     if (!otworz_plik((std::filesystem::path(katalog) / nazwa).string())) return;
-    katalog_przykladow = folder_kanoniczny((std::filesystem::path(katalog) / nazwa).string());
+    const std::filesystem::path f = std::filesystem::canonical(katalog, e);
+    katalog_przykladow = e ? std::string() : f.string();
     *_plik_ = dialogi;
     _plik_->nazwa = nazwa;
     plik_projektu.clear();
     ustaw_caption("Velkora 2D - " + nazwa + " (przykład)");
     nowy_widok();
     port.Odswiez();
-}
-
-bool _OKNO_::w_folderze_przykladow(const std::string& sciezka) const {
-    return !katalog_przykladow.empty() && folder_kanoniczny(sciezka) == katalog_przykladow;
 }
