@@ -10,15 +10,16 @@
 #include "core/pamiec_analizy.h"
 #include "okno/okno.h"
 
-// Up to 2·10^5 bars a re-analysis takes at most about a second of one core even for a square
-// lattice, the widest band a truss of that count can have (a narrow girder of as many bars, some
-// 40 ms), so results follow an edit without being waited for. A larger model, unless the user
-// asks for live results, is analysed on "Oblicz" only: each keystroke would cost seconds of work.
-const int _OKNO_::limit_na_biezaco = 200000;
-// Up to 2·10^4 bars a re-analysis with the order kept takes some 25 ms on one core for a square
-// lattice (10^4 bars: 10 ms) and a first analysis little more, so the interface waits less than
-// the 50 ms a user takes for a hitch; from there on the analysis runs off its thread.
-const int _OKNO_::prog_w_tle_domyslny = 20000;
+// Measured with bench/bench_na_biezaco.cpp, one core: a re-analysis with the order kept takes
+// 4 ms for a Pratt girder of 10^4 bars and 35 ms for one of 10^5; a square lattice, the widest
+// band a truss of that count can have, 17 ms and 0.9 s. Up to 10^5 bars, then, results follow an
+// edit within a second whatever the shape. A larger model, unless the user asks for live results,
+// is analysed on "Oblicz" only: each edit would cost seconds of work.
+const int _OKNO_::limit_na_biezaco = 100000;
+// Below 10^4 bars even the lattice is analysed in under 20 ms, so the interface thread does it and
+// the colours follow a dragged node without a gap; from there on the analysis runs off its thread,
+// as one of the widest trusses would keep the interface waiting past the 50 ms a user feels.
+const int _OKNO_::prog_w_tle_domyslny = 10000;
 
 namespace {
 
