@@ -97,7 +97,7 @@ bool _OKNO_::nazwa_do_zapisu(UstawieniaPliku& s, std::string& nazwa) {
 }
 
 void _OKNO_::Zwol_pam() {
-    if (model.Pusty == 0) zamknij_tabele();
+    if (model.Pusty == 0) zamknij_tabele(true);
     zwolnij_model(model);
     port.Odswiez();
 }

@@ -62,6 +62,7 @@ void _OKNO_::po_poleceniu() {
     if (model.obliczono == 1) {
         porzuc_obliczenia();
         ustaw_stan_obliczen("");  // a reason given for another state no longer holds
+        port.OdswiezTabele();
     } else {
         po_zmianie_modelu();
     }
@@ -78,6 +79,8 @@ void _OKNO_::po_zmianie_modelu() {
         ustaw_stan_obliczen("");
         return;
     }
+    // The data window shows the model as it is now; the results ones wait for its results.
+    port.OdswiezTabele();
     if (!pamiec_analizy) pamiec_analizy = std::make_shared<PamiecAnalizy>();
 
     if (model.ne < prog_w_tle) {
@@ -120,6 +123,7 @@ void _OKNO_::po_zmianie_modelu() {
         });
     // Unless the job was done at once, the results are on their way.
     if (dla == pokolenie && przerwij_obliczenia) {
+        zamknij_tabele_wynikow();
         ustaw_stan_obliczen("Obliczanie…");
         port.Odswiez();
     }
@@ -146,9 +150,15 @@ void _OKNO_::przyjmij_wyniki(const WynikObliczen& w, Model* z) {
         pokaz_wyniki();
         ustaw_stan_obliczen("");
     } else {
+        zamknij_tabele_wynikow();
         ustaw_stan_obliczen(powod(w));
     }
     port.Odswiez();
+}
+
+void _OKNO_::zamknij_tabele_wynikow() {
+    if (model.iw == 1) port.ZniszczOknoTabeli(oo);
+    model.iw = 0;  // destroying does not ask the window, which clears it when the user closes it
 }
 
 void _OKNO_::Cm_na_biezaco() {

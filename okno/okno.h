@@ -186,6 +186,8 @@ class _OKNO_ {
     // Results of the analysis of the store (or of `kopia`, a copy of it taken before) made the
     // shown ones; a failure goes to the status bar.
     void przyjmij_wyniki(const WynikObliczen& w, Model* kopia);
+    // The results window while the model has no current results: it would show another state's.
+    void zamknij_tabele_wynikow();
     void Cm_na_biezaco();
     void Ce_na_biezaco(TCommandEnabler& ce);
     // Plik, "Przykłady...": a bundled example opened as a copy without a file of its own. The
@@ -263,11 +265,14 @@ class _OKNO_ {
         port.UstawTytul(pokazany_tytul_);
     }
     // Closes the table windows the flags say are open, as edits do before they change the model.
-    void zamknij_tabele() {
-        if (model.iw == 1) port.ZniszczOknoTabeli(oo);
-        if (model.id == 1) port.ZniszczOknoTabeli(dd);
+    // With live results an edit leaves the data and results windows open to follow the model
+    // (po_zmianie_modelu); `zawsze`: the model itself goes. The list of combinations is made once.
+    void zamknij_tabele(bool zawsze = false) {
         if (kk != 0) port.ZniszczOknoTabeli(kk);
         kk = 0;
+        if (!zawsze && model.Pusty == 0 && obliczaj_na_biezaco()) return;
+        if (model.iw == 1) port.ZniszczOknoTabeli(oo);
+        if (model.id == 1) port.ZniszczOknoTabeli(dd);
     }
     // Digits of the model's largest count: entity-number fields accept that many.
     int cyfry() const;

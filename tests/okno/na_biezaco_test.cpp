@@ -189,6 +189,31 @@ TEST_F(NaBiezaco, PowodBrakuWynikowNaPaskuStanu) {
     jak_nowe_obliczenie(o);
 }
 
+// The data and results windows stay open through edits and show the model as it is; the results
+// window goes while there are no current results. With live results off, an edit closes both.
+TEST_F(NaBiezaco, TabeleNadazajaZaZmianami) {
+    o.Find(1130);
+    o.Find(1140);
+    ASSERT_EQ(a.zywe_tabele(), 2);
+    sila(o.model.nn, "-7");
+    EXPECT_EQ(a.zywe_tabele(), 2);
+    EXPECT_EQ(o.model.iw, 1);
+    jak_nowe_obliczenie(o);
+
+    o.prog_w_tle = 0;
+    a.odkladaj_prace = true;
+    sila(o.model.nn, "-9");
+    EXPECT_EQ(o.model.iw, 0) << "the results on their way";
+    EXPECT_EQ(o.model.id, 1);
+    a.wykonaj_prace();
+    o.Find(1130);
+    EXPECT_EQ(a.zywe_tabele(), 2);
+
+    o.Find(CM_NA_BIEZACO);
+    sila(o.model.nn, "-3");
+    EXPECT_EQ(a.zywe_tabele(), 0);
+}
+
 // On by default for a model of a usual size, and the user's choice is remembered either way.
 TEST_F(NaBiezaco, WlacznikPamietanyWUstawieniach) {
     o.wczytaj_ustawienia();
