@@ -19,6 +19,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 
@@ -89,6 +90,8 @@ PlatformaQt::PlatformaQt(QWidget& widok)
       widok_(widok) {}
 
 PlatformaQt::~PlatformaQt() {
+    // The analysis thread goes first: nothing it completes may reach the port after this.
+    watek_.reset();
     delete arkusz_.data();
     for (auto& [h, w] : tabele_) delete w.data();
 }
@@ -328,4 +331,33 @@ void PlatformaQt::Drukuj(const Wydruk& w) {
     ZapiszUstawienie(
         "wydruk/orientacja",
         drukarka.pageLayout().orientation() == QPageLayout::Landscape ? "pozioma" : "pionowa");
+}
+
+void PlatformaQt::UruchomWTle(std::function<void()> praca, std::function<void()> gotowe) {
+    if (!watek_) watek_ = std::make_unique<WatekObliczen>(kontekst_);
+    watek_->zlec(std::move(praca), std::move(gotowe));
+}
+
+std::string PlatformaQt::KatalogPrzykladow() {
+    if (!katalog_przykladow_.empty() && QDir(z_utf8(katalog_przykladow_)).exists())
+        return katalog_przykladow_;
+    const QStringList wzorce = {"*.V2D", "*.v2dp"};
+    const QDir zainstalowane(QCoreApplication::applicationDirPath() +
+                             "/../share/doc/velkora2d/examples");
+    if (!zainstalowane.entryList(wzorce, QDir::Files).isEmpty()) {
+        katalog_przykladow_ = zainstalowane.canonicalPath().toStdString();
+        return katalog_przykladow_;
+    }
+    // A system that leaves out the documentation still has the copies built in.
+    przyklady_ = std::make_unique<QTemporaryDir>();
+    if (!przyklady_->isValid()) return {};
+    const QDir wbudowane(":/przyklady");
+    for (const QString& n : wbudowane.entryList(wzorce, QDir::Files)) {
+        const QString cel = przyklady_->filePath(n);
+        if (!QFile::copy(wbudowane.filePath(n), cel)) return {};
+        QFile::setPermissions(
+            cel, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    }
+    katalog_przykladow_ = przyklady_->path().toStdString();
+    return katalog_przykladow_;
 }

@@ -11,7 +11,10 @@
 
 #include "app/arkusz_qt.h"
 #include "app/tabela_qt.h"
+#include "app/watek_obliczen.h"
 #include "okno/platforma.h"
+
+class QTemporaryDir;
 
 class PlatformaQt : public Platforma {
   public:
@@ -63,6 +66,11 @@ class PlatformaQt : public Platforma {
     void ZmianaZaznaczenia() override;
     // The data sheet while it is open, or null.
     OknoArkusza* arkusz() const { return arkusz_.data(); }
+    void UruchomWTle(std::function<void()> praca, std::function<void()> gotowe) override;
+    // The examples installed beside the program (share/doc/velkora2d/examples above its folder),
+    // or else its built-in copies, written out read-only to a folder of their own that goes with
+    // the port.
+    std::string KatalogPrzykladow() override;
 
   private:
     QWidget* ramka() const;
@@ -78,6 +86,9 @@ class PlatformaQt : public Platforma {
     bool czeka_odswiezenie_ = false;
     UkladJednostek jednostki_ = UkladJednostek::brak;  // the dialogs' labels name them
     QObject kontekst_;                                 // deferred calls go with the port
+    std::unique_ptr<WatekObliczen> watek_;             // made with the first job
+    std::unique_ptr<QTemporaryDir> przyklady_;         // the built-in examples, written out
+    std::string katalog_przykladow_;
 };
 
 // The program's settings, under the user's configuration.

@@ -1,12 +1,15 @@
 // The direct stiffness analysis: assembly, banded solution, stresses and reactions.
 #pragma once
 
+#include <atomic>
 #include <string>
 #include <vector>
 
 #include "core/model.h"
 #include "core/projekt.h"
 #include "core/rzadkie.h"
+
+class PamiecAnalizy;
 
 // One load case as the assembly and the solution see it.
 struct ObciazenieRozwiazania {
@@ -68,6 +71,13 @@ struct Praca {
     int numer_bledu = 0;
     bool brak_pamieci = false;   // the factor would not fit in memory
     double czas_rozkladu = 0.0;  // seconds the factor took
+    // What an earlier analysis of the same bars and supports left (core/pamiec_analizy.h); none:
+    // everything is worked out here.
+    PamiecAnalizy* pamiec = nullptr;
+    // Set from elsewhere when the results are no longer wanted; polled between the stages.
+    const std::atomic<bool>* przerwij = nullptr;
+    bool przerwana() const { return przerwij && przerwij->load(std::memory_order_relaxed); }
+    bool przerwano = false;  // the solution stopped at such a request and stored nothing
 };
 
 // Error numbers in nrblad.
@@ -120,6 +130,7 @@ struct WynikObliczen {
     bool brak_wezlow = false;   // nq was 0
     bool zerowe_pasmo = false;  // nbw was 0
     bool brak_pamieci = false;  // the band would not fit in memory
+    bool przerwano = false;     // given up on request, results untouched
     int blad = 0;
     int nrblad = 0;
     int dof_bledu = 0;    // see Praca
@@ -131,7 +142,7 @@ struct WynikObliczen {
         double kolejnosc = 0, skladanie = 0, rozklad = 0, reszta = 0;
     } czasy;
     const char* metoda = "";  // the matrix solved: "pasmowa", "pasmowa (Cholesky'ego)", "rzadka"
-    bool sukces() const { return wykonano && blad == 0 && !brak_pamieci; }
+    bool sukces() const { return wykonano && blad == 0 && !brak_pamieci && !przerwano; }
 };
 
 // How the system is solved: chosen by the driver by the expected work and memory, or as asked.
@@ -150,8 +161,14 @@ ZadaniePrzypadkow zadanie_projektu(const Konstrukcja& k, const Projekt& p);
 
 // The analysis driver: widens nbw, runs assembly and solution in a work area that lives only for
 // this call, sets obliczono, blad and nrblad. Without a task, the store's loads are the one case.
+// With `pamiec`, the order of the nodes, the choice of the method and the symbolic factor are
+// taken from it when it holds them for these bars and supports, and left in it otherwise. When
+// `przerwij` becomes true the analysis stops at its next stage with `przerwano`, obliczono 0 and
+// the results as they were.
 WynikObliczen obliczenia(Model& m, Rozwiazanie sposob = Rozwiazanie::samo,
-                         const ZadaniePrzypadkow* zadanie = nullptr);
+                         const ZadaniePrzypadkow* zadanie = nullptr,
+                         PamiecAnalizy* pamiec = nullptr,
+                         const std::atomic<bool>* przerwij = nullptr);
 
 // The messages of an outcome, in the order they are shown.
 std::vector<std::string> komunikaty_obliczen(const WynikObliczen& w);

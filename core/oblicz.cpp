@@ -370,6 +370,11 @@ void Oblicz(Model& m, Praca& w) {
         stop(m, 0);
         return;
     }
+    // The factor is the long stage; what follows it is worth doing only for wanted results.
+    if (w.przerwana()) {
+        w.przerwano = true;
+        return;
+    }
     if (zero) {
         // The vanished pivots were kept at a tiny size, so a probe load moves the mechanism far
         // more than anything else.
@@ -386,6 +391,10 @@ void Oblicz(Model& m, Praca& w) {
     Wektor1 r(nq), naprezenia(m.ne);
     std::vector<WynikPrzypadku> wyniki(w.przypadki.size());
     if (!wynik_przypadku(m, w, *rk, 0, w.f.data() - 1, b(), r(), naprezenia(), wyniki[0])) return;
+    if (w.przypadki.size() > 1 && w.przerwana()) {
+        w.przerwano = true;
+        return;
+    }
     if (w.przypadki.size() > 1 && !dalsze_przypadki(m, w, *rk, wyniki)) return;
     // A mechanism the loads leave at rest shows only as a weak pivot; a probe load then moves it.
     if (rk->najmniejszy_iloraz() < prog_podejrzenia) {

@@ -8,6 +8,7 @@
 #include "core/analiza.h"
 #include "core/kolejnosc.h"
 #include "core/mechanizm.h"
+#include "core/pamiec_analizy.h"
 #include "core/rozklad.h"
 
 namespace {
@@ -58,7 +59,13 @@ bool utworz_prace(const Model& m, Praca& w, int nbw) {
 bool utworz_prace_rzadka(const Model& m, Praca& w) {
     w.rzadka = true;
     w.nowy.clear(), w.stary.clear();
-    zbuduj_wzor(m, w.k);
+    if (w.pamiec && w.pamiec->ma_wzor) {
+        w.k = std::move(w.pamiec->wzor);
+        w.pamiec->ma_wzor = false;
+        std::fill(w.k.wartosc.begin(), w.k.wartosc.end(), 0.0);
+    } else {
+        zbuduj_wzor(m, w.k);
+    }
     w.f = dwektor(1, m.nq);
     w.diag = dwektor(1, m.nq);
     return true;
@@ -74,7 +81,46 @@ ZadaniePrzypadkow zadanie_projektu(const Konstrukcja& k, const Projekt& p) {
     return z;
 }
 
-WynikObliczen obliczenia(Model& m, Rozwiazanie sposob, const ZadaniePrzypadkow* zadanie) {
+namespace {
+// The order of the nodes and the method, worked out or taken from what an earlier analysis of the
+// same bars and supports left. Returns the band's width; the order goes to w.
+int wybierz_metode(const Model& m, Praca& w, Rozwiazanie sposob, bool& rzadko) {
+    PamiecAnalizy* p = w.pamiec;
+    if (p && p->ma_wybor && p->sposob == static_cast<int>(sposob)) {
+        w.nowy = p->nowy;
+        w.stary = p->stary;
+        rzadko = p->rzadko;
+        return p->nbw;
+    }
+    int nbw = std::min(m.nbw, m.nq);
+    // A band wider than a few columns is worth reordering for: the elimination's work goes
+    // with the square of its width, the search with the number of bars.
+    if (nbw > szerokosc_bez_przenumerowania && sposob != Rozwiazanie::rzadkie) {
+        KolejnoscWezlow k = kolejnosc_rcm(m);
+        if (k.nbw < nbw) {
+            nbw = k.nbw;
+            w.nowy = std::move(k.nowy);
+            w.stary = std::move(k.stary);
+        }
+    }
+    rzadko = sposob == Rozwiazanie::rzadkie ||
+             (sposob == Rozwiazanie::samo && nbw > szerokosc_bez_przenumerowania &&
+              (!pasmo_sie_zmiesci(m.nq, nbw) || rzadkie_taniej(m, nbw)));
+    if (p) {
+        p->ma_wybor = true;
+        p->sposob = static_cast<int>(sposob);
+        p->rzadko = rzadko;
+        p->nbw = nbw;
+        p->nowy = rzadko ? std::vector<int>{} : w.nowy;
+        p->stary = rzadko ? std::vector<int>{} : w.stary;
+        ++p->wybory;
+    }
+    return nbw;
+}
+}  // namespace
+
+WynikObliczen obliczenia(Model& m, Rozwiazanie sposob, const ZadaniePrzypadkow* zadanie,
+                         PamiecAnalizy* pamiec, const std::atomic<bool>* przerwij) {
     WynikObliczen wy;
     // Without an open model, or with counts its arrays do not back, there is nothing to analyse.
     const bool jest_model = m.Pusty == 0 && spojna(m);
@@ -90,26 +136,34 @@ WynikObliczen obliczenia(Model& m, Rozwiazanie sposob, const ZadaniePrzypadkow* 
         m.blad = 0;
         Zegar zegar;
         Praca w;
-        int nbw = std::min(m.nbw, m.nq);
-        // A band wider than a few columns is worth reordering for: the elimination's work goes
-        // with the square of its width, the search with the number of bars.
-        if (nbw > szerokosc_bez_przenumerowania && sposob != Rozwiazanie::rzadkie) {
-            KolejnoscWezlow k = kolejnosc_rcm(m);
-            if (k.nbw < nbw) {
-                nbw = k.nbw;
-                w.nowy = std::move(k.nowy);
-                w.stary = std::move(k.stary);
-            }
+        w.przerwij = przerwij;
+        if (pamiec) {
+            pamiec->dla(m);  // forgets what belongs to other bars or supports
+            w.pamiec = pamiec;
         }
+        auto przerwij_teraz = [&] {
+            wy.przerwano = true;
+            m.blad = 0;
+            return wy;
+        };
+        bool rzadko = false;
+        const int nbw = wybierz_metode(m, w, sposob, rzadko);
         wy.czasy.kolejnosc = zegar.odczyt();
-        const bool rzadko = sposob == Rozwiazanie::rzadkie ||
-                            (sposob == Rozwiazanie::samo && nbw > szerokosc_bez_przenumerowania &&
-                             (!pasmo_sie_zmiesci(m.nq, nbw) || rzadkie_taniej(m, nbw)));
+        if (w.przerwana()) return przerwij_teraz();
         const bool jest_praca = rzadko ? utworz_prace_rzadka(m, w) : utworz_prace(m, w, nbw);
         if (!jest_praca) {
             wy.brak_pamieci = true;
             return wy;
         }
+        // The sparse pattern goes back for the next analysis whatever this one comes to.
+        struct Zwrot {
+            Praca& w;
+            ~Zwrot() {
+                if (!w.pamiec || !w.rzadka) return;
+                w.pamiec->wzor = std::move(w.k);
+                w.pamiec->ma_wzor = true;
+            }
+        } zwrot{w};
         if (zadanie) {
             for (std::size_t c = 0; c < zadanie->obciazenia.size(); ++c)
                 w.przypadki.push_back(
@@ -126,7 +180,9 @@ WynikObliczen obliczenia(Model& m, Rozwiazanie sposob, const ZadaniePrzypadkow* 
             if (w.dof_bledu > 0) m.blad = 1, m.nrblad = blad_zero_na_przekatnej;
         }
         wy.czasy.skladanie = zegar.odczyt();
+        if (w.przerwana()) return przerwij_teraz();
         if (m.blad == 0) Oblicz(m, w);
+        if (w.przerwano) return przerwij_teraz();
         wy.czasy.rozklad = w.czas_rozkladu;
         wy.czasy.reszta = zegar.odczyt() - w.czas_rozkladu;
         wy.metoda = rzadko                  ? "rzadka"

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/analiza.h"
+#include "core/pamiec_analizy.h"
 #include "core/pasmo.h"
 
 static_assert(std::is_same_v<SuiteSparse_long, long>,
@@ -22,6 +23,27 @@ extern "C" void dpbtrf_(const char* uplo, const int* n, const int* kd, double* a
 extern "C" void dpbtrs_(const char* uplo, const int* n, const int* kd, const int* nrhs,
                         const double* ab, const int* ldab, double* b, const int* ldb, int* info,
                         std::size_t uplo_len);
+
+// CHOLMOD's workspace with the symbolic factor analysed in it (and the numeric one of the last
+// factoring, which a factoring of the same pattern overwrites in place).
+struct CzynnikSymboliczny {
+    cholmod_common c{};
+    cholmod_factor* l = nullptr;
+    CzynnikSymboliczny() {
+        cholmod_l_start(&c);
+        c.print = 0;
+    }
+    ~CzynnikSymboliczny() {
+        if (l) cholmod_l_free_factor(&l, &c);
+        cholmod_l_finish(&c);
+    }
+    CzynnikSymboliczny(const CzynnikSymboliczny&) = delete;
+    CzynnikSymboliczny& operator=(const CzynnikSymboliczny&) = delete;
+};
+
+void UsunCzynnik::operator()(CzynnikSymboliczny* c) const {
+    delete c;
+}
 
 namespace {
 
@@ -106,8 +128,13 @@ class RozkladPasma : public Rozklad {
 class RozkladRzadki : public Rozklad {
   public:
     RozkladRzadki(const Model& m, Praca& w) : m_(m), w_(w) {
-        cholmod_l_start(&c_);
-        c_.print = 0;
+        // The symbolic factor of an earlier analysis of the same bars, or one of its own.
+        if (w.pamiec && w.pamiec->symboliczny) {
+            s_ = w.pamiec->symboliczny.get();
+        } else {
+            wlasny_.reset(new CzynnikSymboliczny);
+            s_ = wlasny_.get();
+        }
         RzadkaMacierz& k = w.k;
         a_.nrow = a_.ncol = static_cast<std::size_t>(k.n);
         a_.nzmax = k.wartosc.size();
@@ -122,20 +149,27 @@ class RozkladRzadki : public Rozklad {
         a_.packed = 1;
     }
     ~RozkladRzadki() override {
-        if (l_) cholmod_l_free_factor(&l_, &c_);
-        cholmod_l_finish(&c_);
+        // A factor that went through a failed factoring is not trusted with the next one.
+        if (nieudany_ && !wlasny_ && w_.pamiec) w_.pamiec->symboliczny.reset();
     }
 
-    // Ordering and symbolic factor; false when the factor would not fit in memory.
+    // Ordering and symbolic factor, unless kept from before; false when the factor would not fit
+    // in memory.
     bool przygotuj() {
+        if (!wlasny_) return true;
         std::vector<long> p = porzadek_wezlow();
-        c_.nmethods = 1;
-        c_.method[0].ordering = CHOLMOD_GIVEN;
-        c_.postorder = 1;
-        l_ = cholmod_l_analyze_p(&a_, p.data(), nullptr, 0, &c_);
-        if (!l_ || c_.status != CHOLMOD_OK) return false;
-        const double wartosci = l_->is_super ? static_cast<double>(l_->xsize) : c_.lnz;
-        return czynnik_sie_zmiesci(wartosci);
+        c_().nmethods = 1;
+        c_().method[0].ordering = CHOLMOD_GIVEN;
+        c_().postorder = 1;
+        s_->l = cholmod_l_analyze_p(&a_, p.data(), nullptr, 0, &c_());
+        if (!l_() || c_().status != CHOLMOD_OK) return false;
+        const double wartosci = l_()->is_super ? static_cast<double>(l_()->xsize) : c_().lnz;
+        if (!czynnik_sie_zmiesci(wartosci)) return false;
+        if (w_.pamiec) {
+            w_.pamiec->symboliczny.reset(wlasny_.release());
+            ++w_.pamiec->analizy;
+        }
+        return true;
     }
     // The numeric factor. A vanished pivot makes the factor of A + beta I instead, with beta
     // raised until it goes through, so that the probe load still has a factor to move.
@@ -144,9 +178,13 @@ class RozkladRzadki : public Rozklad {
         double beta[2] = {0.0, 0.0};
         const double skala = *std::max_element(w_.diag.data(), w_.diag.data() + w_.k.n);
         for (double przesuniecie = prog; przesuniecie < 0.5; przesuniecie *= 0x1p10) {
-            cholmod_l_factorize_p(&a_, beta, nullptr, 0, l_, &c_);
-            if (c_.status == CHOLMOD_OUT_OF_MEMORY) return false;
-            const bool przeszedl = c_.status == CHOLMOD_OK;
+            cholmod_l_factorize_p(&a_, beta, nullptr, 0, l_(), &c_());
+            if (c_().status == CHOLMOD_OUT_OF_MEMORY) {
+                nieudany_ = true;
+                return false;
+            }
+            const bool przeszedl = c_().status == CHOLMOD_OK;
+            nieudany_ = nieudany_ || !przeszedl;
             if (przeszedl && beta[0] != 0.0) return true;  // zero already found
             if (przeszedl) {
                 const int slaby = pierwszy_slaby(prog);
@@ -154,31 +192,31 @@ class RozkladRzadki : public Rozklad {
                 zero = slaby;
                 return true;  // tiny but positive pivots: the factor is usable as it is
             }
-            if (zero == 0) zero = dof_kolumny(std::min(l_->minor, l_->n - 1)) + 1;
+            if (zero == 0) zero = dof_kolumny(std::min(l_()->minor, l_()->n - 1)) + 1;
             beta[0] = przesuniecie * skala;
         }
         return true;
     }
     void dokoncz(double* f) const override { rozwiaz(f); }
-    void rozwiaz(double* x) const override { rozwiaz_wiele(x, 1, static_cast<int>(l_->n)); }
+    void rozwiaz(double* x) const override { rozwiaz_wiele(x, 1, static_cast<int>(l_()->n)); }
     // CHOLMOD's supernodal solve takes the sides as one block, at the speed of BLAS-3.
     void rozwiaz_wiele(double* x, int n, int nq) const override {
         cholmod_dense b{};
-        b.nrow = b.d = l_->n;
+        b.nrow = b.d = l_()->n;
         b.ncol = static_cast<std::size_t>(n);
-        b.nzmax = l_->n * b.ncol;
+        b.nzmax = l_()->n * b.ncol;
         b.x = x;
         b.xtype = CHOLMOD_REAL;
         b.dtype = CHOLMOD_DOUBLE;
-        cholmod_dense* r = cholmod_l_solve(CHOLMOD_A, l_, &b, &c_);
+        cholmod_dense* r = cholmod_l_solve(CHOLMOD_A, l_(), &b, &c_());
         if (!r) return;
         const double* w = static_cast<const double*>(r->x);
         std::copy(w, w + static_cast<std::size_t>(nq) * b.ncol, x);
-        cholmod_l_free_dense(&r, &c_);
+        cholmod_l_free_dense(&r, &c_());
     }
     double najmniejszy_iloraz() const override {
         double q = INFINITY;
-        for (std::size_t j = 0; j < l_->n; ++j) q = std::min(q, iloraz(j));
+        for (std::size_t j = 0; j < l_()->n; ++j) q = std::min(q, iloraz(j));
         return q;
     }
 
@@ -193,37 +231,41 @@ class RozkladRzadki : public Rozklad {
     }
     // Pivot of factor column j against the assembled diagonal of its DOF.
     double iloraz(std::size_t j) const {
-        const double* x = static_cast<const double*>(l_->x);
+        const double* x = static_cast<const double*>(l_()->x);
         double d;
-        if (l_->is_super) {
-            const long* super = static_cast<const long*>(l_->super);
-            const long* pi = static_cast<const long*>(l_->pi);
-            const long* px = static_cast<const long*>(l_->px);
+        if (l_()->is_super) {
+            const long* super = static_cast<const long*>(l_()->super);
+            const long* pi = static_cast<const long*>(l_()->pi);
+            const long* px = static_cast<const long*>(l_()->px);
             const long s =
-                static_cast<long>(std::upper_bound(super, super + l_->nsuper, j) - super) - 1;
+                static_cast<long>(std::upper_bound(super, super + l_()->nsuper, j) - super) - 1;
             const long c = static_cast<long>(j) - super[s], wiersze = pi[s + 1] - pi[s];
             d = x[px[s] + c * wiersze + c];
         } else {
-            d = x[static_cast<const long*>(l_->p)[j]];
+            d = x[static_cast<const long*>(l_()->p)[j]];
         }
-        if (l_->is_ll) d *= d;
+        if (l_()->is_ll) d *= d;
         return d / w_.diag[dof_kolumny(j) + 1];
     }
     // The DOF (0-based) of factor column j.
     int dof_kolumny(std::size_t j) const {
-        return static_cast<int>(static_cast<const long*>(l_->Perm)[j]);
+        return static_cast<int>(static_cast<const long*>(l_()->Perm)[j]);
     }
     int pierwszy_slaby(double prog) const {
-        for (std::size_t j = 0; j < l_->n; ++j)
+        for (std::size_t j = 0; j < l_()->n; ++j)
             if (!(iloraz(j) > prog)) return dof_kolumny(j) + 1;
         return 0;
     }
 
+    cholmod_common& c_() const { return s_->c; }
+    cholmod_factor* l_() const { return s_->l; }
+
     const Model& m_;
     Praca& w_;
-    mutable cholmod_common c_{};
+    std::unique_ptr<CzynnikSymboliczny> wlasny_;
+    CzynnikSymboliczny* s_ = nullptr;
     cholmod_sparse a_{};
-    cholmod_factor* l_ = nullptr;
+    bool nieudany_ = false;
 };
 
 }  // namespace

@@ -2,6 +2,8 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include "files/eksport.h"
 #include "files/v2d.h"
@@ -11,6 +13,15 @@
 #include "okno/okno.h"
 
 namespace {
+
+// The folder a path lies in, with links and dots resolved; empty when it does not exist.
+std::string folder_kanoniczny(const std::string& sciezka) {
+    std::error_code e;
+    const std::filesystem::path f =
+        std::filesystem::canonical(std::filesystem::path(sciezka).parent_path(), e);
+    return e ? std::string() : f.string();
+}
+
 bool pytaj(Platforma& port, const std::string& pytanie) {
     return port.MessageBox(pytanie, "Velkora 2D", Ikona::pytajnik, Przyciski::tak_nie) == IDYES;
 }
@@ -72,6 +83,14 @@ bool _OKNO_::nazwa_do_zapisu(UstawieniaPliku& s, std::string& nazwa) {
             return false;
         }
         nazwa = s.nazwa;
+        // The bundled examples stay as they come, whatever the folder's permissions.
+        if (w_folderze_przykladow(nazwa)) {
+            port.MessageBox(
+                "Przykłady dołączone do programu pozostają bez zmian.\nZapisz plik w "
+                "innym folderze.",
+                "Velkora 2D", Ikona::wykrzyknik, Przyciski::ok);
+            continue;
+        }
         if (!istnieje_plik(nazwa)) break;
         const std::string krotka = nazwa.substr(nazwa.find_last_of('/') + 1);
         if (pytaj(port, "Plik " + krotka + " już istnieje.\nZastąpić go?")) break;
@@ -82,7 +101,7 @@ bool _OKNO_::nazwa_do_zapisu(UstawieniaPliku& s, std::string& nazwa) {
 }
 
 void _OKNO_::Zwol_pam() {
-    if (model.Pusty == 0) zamknij_tabele();
+    if (model.Pusty == 0) zamknij_tabele(true);
     zwolnij_model(model);
     port.Odswiez();
 }
@@ -297,4 +316,8 @@ void _OKNO_::Ce_eksport(TCommandEnabler& ce) {
 bool _OKNO_::CanClose() {
     if (ma_zmiany()) return pozwol_porzucic();
     return pytaj(port, "Zakończyć działanie programu ?");
+}
+
+bool _OKNO_::w_folderze_przykladow(const std::string& sciezka) const {
+    return !katalog_przykladow.empty() && folder_kanoniczny(sciezka) == katalog_przykladow;
 }

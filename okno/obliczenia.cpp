@@ -1,21 +1,28 @@
 // The analysis command and which results the project shows: a case, a combination or the
 // envelope, with the list of combinations.
 #include <cstdio>
+#include <mutex>
 
 #include "core/analiza.h"
+#include "core/pamiec_analizy.h"
 #include "editing/dialog_dynamiczny.h"
 #include "files/wyniki_projektu.h"
 #include "okno/okno.h"
 #include "view/tabela_tekstowa.h"
 
 void _OKNO_::obliczenia() {
-    ++licznik_obliczen;
+    // This analysis supersedes one running off the interface thread, and reuses what it left
+    // unless that one still holds it.
+    porzuc_obliczenia();
+    if (!pamiec_analizy) pamiec_analizy = std::make_shared<PamiecAnalizy>();
+    std::unique_lock<std::mutex> zajeta(pamiec_analizy->zajeta, std::try_to_lock);
     const ZadaniePrzypadkow z = zadanie_projektu(model, projekt);
-    const WynikObliczen w = ::obliczenia(model, Rozwiazanie::samo, &z);
+    const WynikObliczen w = ::obliczenia(model, Rozwiazanie::samo, &z,
+                                         zajeta.owns_lock() ? pamiec_analizy.get() : nullptr);
+    zajeta = {};
     for (const std::string& k : komunikaty_obliczen(w))
         port.MessageBox(k, "Błąd obliczeń", Ikona::stop, Przyciski::ok);
-    if (w.sukces()) pokaz_wyniki();
-    port.Odswiez();
+    przyjmij_wyniki(w, nullptr);
 }
 
 void _OKNO_::Cm_ODSWIEZ() {

@@ -16,6 +16,7 @@ _OKNO_::_OKNO_(Platforma& p) : port(p) {
 }
 
 _OKNO_::~_OKNO_() {
+    porzuc_obliczenia();
     // The sheet reads the model to its end: it goes first.
     port.ZamknijArkusz();
     if (model.Pusty == 0) Zwol_pam();
@@ -169,6 +170,8 @@ const std::vector<Polecenie>& tablica_polecen() {
          [](K) { return std::string("podpory w zaznaczonych węzłach"); }},
         {CM_SILY_WEZLOW, &O::Cm_sily_wezlow, &O::Ce_zaznaczone_wezly,
          [](K) { return std::string("siły w zaznaczonych węzłach"); }},
+        {CM_NA_BIEZACO, &O::Cm_na_biezaco, &O::Ce_na_biezaco},
+        {CM_PRZYKLADY, &O::Cm_przyklady, nullptr},
         {51700, &O::Cm_POMOC, nullptr},
         {1240, &O::Cm_opro, nullptr},
     };
@@ -189,11 +192,14 @@ bool _OKNO_::Find(int id) {
     if (!p) return false;
     // New, open, close, the generator and the templates put another project in view, fitted anew.
     if (id == 1070 || id == 1020 || id == 51698 || id == 51697 || id == CM_SZABLON) nowy_widok();
+    const std::uint64_t przed = wersja;
     if (p->krok)
         wykonaj_krok(
             "", [this, p] { (this->*(p->Cm))(); }, p->krok);
     else
         (this->*(p->Cm))();
+    // Another document, or a state of the history: its results follow as an edit's do.
+    if (!p->krok && wersja != przed) po_poleceniu();
     odswiez_tytul();
     return true;
 }
@@ -224,8 +230,11 @@ bool _OKNO_::koniec_kroku(const std::string& nazwa, StanModelu przed,
     const bool te_same_jednostki =
         static_cast<int>(jednostki) == przed.jednostki || model.Pusty != 0;
     if (model.Pusty == przed.Pusty && te_same_dane(model, przed.k) && projekt == przed.p &&
-        te_same_jednostki)
+        te_same_jednostki) {
+        // A command that found nothing to change may still have put the results aside.
+        if (przed.obliczono == 1 && model.obliczono != 1) po_poleceniu();
         return false;
+    }
     // A conversion of the model leaves linked areas their profiles' in the new units; any other
     // change of a linked area unlinks it or is undone.
     if (!te_same_jednostki) {
@@ -238,6 +247,7 @@ bool _OKNO_::koniec_kroku(const std::string& nazwa, StanModelu przed,
     wersja = ++ostatnia_wersja;
     // Numbers of entities that are gone name nothing.
     zaznaczenie.przytnij(model.nn, model.ne);
+    po_poleceniu();
     return true;
 }
 

@@ -3,6 +3,7 @@
 // Each method is defined in the folder of the subsystem that owns it.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -22,6 +23,9 @@
 #include "view/zaznaczenie.h"
 
 class ArkuszDanych;
+
+class PamiecAnalizy;
+struct WynikObliczen;
 
 // The command enabler of one menu item: an enabler enables or greys it and may tick it.
 struct TCommandEnabler {
@@ -84,6 +88,9 @@ inline constexpr int CM_KOPIUJ_PRZESUN = 52706;    // Edycja, "&Kopiuj z przesun
 inline constexpr int CM_MATERIAL_PRETOW = 52707;   // Edycja, "&Materiał i przekrój prętów..."
 inline constexpr int CM_PODPORY_WEZLOW = 52708;    // Edycja, "Po&dpory w zaznaczonych węzłach..."
 inline constexpr int CM_SILY_WEZLOW = 52709;       // Edycja, "S&iły w zaznaczonych węzłach..."
+// Live results and the bundled examples.
+inline constexpr int CM_NA_BIEZACO = 52801;  // Obliczenia, "Obliczaj na &bieżąco"
+inline constexpr int CM_PRZYKLADY = 52802;   // Plik, "P&rzykłady..."
 // Keys the main view answers.
 inline constexpr int VK_ESCAPE = 0x1B;
 inline constexpr int VK_R = 0x52;
@@ -192,6 +199,49 @@ class _OKNO_ {
     // The save dialog of the CSV export.
     UstawieniaPliku _csv_{"Pliki CSV (*.csv)|*.csv|", "csv", "", false, ""};
 
+    // Live results (okno/na_biezaco.cpp): after every change of the model the analysis of every
+    // load case runs again. `na_biezaco`: 1 the user wants it, 0 not; -1 the program's default,
+    // on for models of up to limit_na_biezaco bars. A window made without the settings has it off.
+    int na_biezaco = 0;
+    static const int limit_na_biezaco;
+    // From this many bars the analysis runs off the interface thread.
+    static const int prog_w_tle_domyslny;
+    int prog_w_tle = prog_w_tle_domyslny;
+    bool obliczaj_na_biezaco() const;
+    // Any change of the model calls it: after every command that changed it, and on every move of
+    // a node being dragged. Results of the state before are no longer current; with live results
+    // the analysis starts again.
+    void po_zmianie_modelu();
+    // After a command that changed the model (the dispatch calls it): results the command kept
+    // valid stay, others are made anew as po_zmianie_modelu makes them.
+    void po_poleceniu();
+    // Drops what runs off the interface thread: its results will not be shown.
+    void porzuc_obliczenia();
+    // The analysis off the interface thread: the generation of the model's state it belongs to
+    // (bumped by every change; a result of an older one is dropped) and its cancel flag.
+    std::uint64_t pokolenie = 0;
+    std::shared_ptr<std::atomic<bool>> przerwij_obliczenia;
+    // What an analysis leaves for the next of the same bars and supports.
+    std::shared_ptr<PamiecAnalizy> pamiec_analizy;
+    // "Obliczanie…", or why the model has no results; the status bar shows it where the cursor
+    // points at nothing.
+    std::string stan_obliczen;
+    void ustaw_stan_obliczen(const std::string& s);
+    // Results of the analysis of the store (or of `kopia`, a copy of it taken before) made the
+    // shown ones; a failure goes to the status bar.
+    void przyjmij_wyniki(const WynikObliczen& w, Model* kopia);
+    // The results window while the model has no current results: it would show another state's.
+    void zamknij_tabele_wynikow();
+    void Cm_na_biezaco();
+    void Ce_na_biezaco(TCommandEnabler& ce);
+    // Plik, "Przykłady...": a bundled example opened as a copy without a file of its own. The
+    // examples' folder, while one is open: nothing is ever saved into it.
+    void Cm_przyklady();
+    std::string katalog_przykladow;
+    bool w_folderze_przykladow(const std::string& sciezka) const;
+    // Alive as long as the window: a result delivered later finds it gone.
+    std::shared_ptr<int> zywe_ = std::make_shared<int>(0);
+
     // Platform events.
     bool CanClose();
     void Paint(Powierzchnia& dc, int szerokosc, int wysokosc);
@@ -279,13 +329,16 @@ class _OKNO_ {
         port.UstawTytul(pokazany_tytul_);
     }
     // Closes the table windows the flags say are open, as edits do before they change the model.
-    void zamknij_tabele() {
-        if (model.iw == 1) port.ZniszczOknoTabeli(oo);
-        if (model.id == 1) port.ZniszczOknoTabeli(dd);
+    // With live results an edit leaves the data and results windows open to follow the model
+    // (po_zmianie_modelu); `zawsze`: the model itself goes. The list of combinations is made once.
+    void zamknij_tabele(bool zawsze = false) {
         if (kk != 0) port.ZniszczOknoTabeli(kk);
         kk = 0;
         if (ww != 0) port.ZniszczOknoTabeli(ww);
         ww = 0;
+        if (!zawsze && model.Pusty == 0 && obliczaj_na_biezaco()) return;
+        if (model.iw == 1) port.ZniszczOknoTabeli(oo);
+        if (model.id == 1) port.ZniszczOknoTabeli(dd);
     }
     // Digits of the model's largest count: entity-number fields accept that many.
     int cyfry() const;

@@ -140,4 +140,12 @@ class Platforma {
     virtual void ZamknijArkusz() {}
     // The selection of nodes and bars changed.
     virtual void ZmianaZaznaczenia() {}
+    // Runs `praca` off the interface thread, one job after another, and then `gotowe` on the
+    // interface thread; where there is no such thread, both at once.
+    virtual void UruchomWTle(std::function<void()> praca, std::function<void()> gotowe) {
+        praca();
+        gotowe();
+    }
+    // The folder of the examples that come with the program; empty when there are none.
+    virtual std::string KatalogPrzykladow() { return {}; }
 };

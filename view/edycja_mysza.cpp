@@ -206,4 +206,7 @@ void _OKNO_::wczytaj_ustawienia() {
         liczba_rzeczywista(port.Ustawienie("widok/skala_przemieszczen").c_str(), s) && s > 0.0f
             ? s
             : 0.0f;
+    // Live results as the user last chose them, or the program's default.
+    const std::string b = port.Ustawienie("obliczenia/na_biezaco");
+    na_biezaco = b == "1" ? 1 : b == "0" ? 0 : -1;
 }

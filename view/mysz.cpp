@@ -52,6 +52,8 @@ void _OKNO_::odswiez_wskazanie() {
             ": kliknij drugi węzeł. Esc kończy rysowanie.";
     else if (rysowanie)
         t = "Rysowanie: kliknięcie dodaje węzeł, kliknięcie dwóch węzłów – pręt. Esc kończy.";
+    else
+        t = stan_obliczen;
     if (t != status) {
         status = t;
         port.UstawStatus(t);

@@ -18,6 +18,7 @@
 #include "view/paleta.h"
 #include "view/piksel.h"
 #include "view/symbole.h"
+#include "view/wskazowka.h"
 #include "view/wytezenie.h"
 
 namespace {
@@ -387,7 +388,11 @@ void _OKNO_::maluj(Powierzchnia& dc, int szerokosc, int wysokosc, const KadrObra
     // Picking follows what is drawn, in this size, also of an empty model.
     widok.szerokosc = szerokosc, widok.wysokosc = wysokosc;
     siatka.uniewaznij();
-    if (m.Pusty != 0 || m.nn <= 0) return;
+    if (m.Pusty != 0 || m.nn <= 0) {
+        // A first start, or a model just made new, says how to begin.
+        if (!obraz) rysuj_wskazowke(dc, szerokosc, wysokosc, m.Pusty == 0);
+        return;
+    }
     // A node table shorter than its count draws the nodes it has; none at all, nothing.
     if (!(m.x && m.x.chigh() >= 2 && zasieg(m.nn, m.x.rhigh()) > 0)) return;
 

@@ -56,7 +56,8 @@ void _OKNO_::przesun_przeciagane_wezly(float dx, float dy) {
         m.x[n][1] = p.x_start[i] + dx;
         m.x[n][2] = p.y_start[i] + dy;
     }
-    m.obliczono = 0;
+    // With live results the forces follow the nodes as they move.
+    po_zmianie_modelu();
     port.Odswiez();
 }
 

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
@@ -25,7 +26,9 @@
 #include "app/platforma_qt.h"
 #include "app/ramka_qt.h"
 #include "app/widok_qt.h"
+#include "core/analiza.h"
 #include "tests/app/pomoc.h"
+#include "tests/wspolne/kratownice.h"
 
 namespace {
 
@@ -385,3 +388,32 @@ TEST(OknaPlikow, TellIconsAndTypesWithoutOpeningAnyFile) {
 }
 
 }  // namespace
+
+// A large model is analysed off the interface thread: the last change's results arrive through
+// the event loop and equal a fresh analysis; a window closed while an analysis runs takes it
+// along, and nothing arrives after it.
+TEST(Platforma, AnalysesOffTheInterfaceThreadShowOnlyTheLastStateAndEndWithTheWindow) {
+    WidokGlowny widok;
+    _OKNO_& o = widok.okno();
+    o.na_biezaco = 1;
+    o.prog_w_tle = 0;
+    krata(o.model, 40, 40);
+    o.po_zmianie_modelu();
+    o.model.al[1] *= 3.0f;
+    o.po_zmianie_modelu();  // the first one, queued or running, is not shown
+    EXPECT_EQ(o.model.obliczono, 0);
+    QElapsedTimer zegar;
+    zegar.start();
+    while (o.model.obliczono != 1 && zegar.elapsed() < 30000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    ASSERT_EQ(o.model.obliczono, 1);
+    Model wzor;
+    krata(wzor, 40, 40);
+    wzor.al[1] *= 3.0f;
+    ASSERT_TRUE(obliczenia(wzor).sukces());
+    for (int i = 1; i <= wzor.nq; ++i) ASSERT_FLOAT_EQ(o.model.f[i], wzor.f[i]) << i;
+
+    o.model.al[1] *= 2.0f;
+    o.po_zmianie_modelu();
+    EXPECT_EQ(o.model.obliczono, 0);
+}

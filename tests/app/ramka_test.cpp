@@ -51,8 +51,8 @@ TEST(Menu, ThePopUpsCarryTheTemplatesItemsIdsSeparatorsAndInitialStates) {
         {"1070 &Nowy", "1020 &Otwórz", "52001 &Zapisz", "1060 Zapisz &Jako", "51698 Zamk&nij", "-",
          "&Eksport", "> 52321 &CSV...", "> 52322 CSV dla &arkusza kalkulacyjnego...",
          "> 52601 Obraz &PNG...", "> 52602 Obraz &SVG...", "> 52603 Obraz P&DF...",
-         "52604 &Drukuj...", "-", "51697 &Kreator", "52301 &Szablon kratownicy...", "-",
-         "1040 &Koniec"},
+         "52604 &Drukuj...", "-", "51697 &Kreator", "52301 &Szablon kratownicy...",
+         "52802 P&rzykłady...", "-", "1040 &Koniec"},
         {"52011 &Cofnij (off)", "52012 &Ponów (off)", "-",
          "52702 &Zmień element pod kursorem (off)", "52703 Zaznacz &wszystko (off)",
          "52704 &Usuń zaznaczone (off)", "-", "52705 Prze&suń zaznaczone... (off)",
@@ -70,16 +70,30 @@ TEST(Menu, ThePopUpsCarryTheTemplatesItemsIdsSeparatorsAndInitialStates) {
          "52407 Po&przedni przypadek", "-", "52408 &Ciężar objętościowy materiału...", "-",
          "52410 Ko&mbinacje...", "52411 Kombinacja wł&asna...", "52412 Usuń kombinac&ję własną...",
          "52413 &Lista kombinacji", "-", "52414 P&okaż wyniki..."},
-        {"1010 &Oblicz", "-", "51699 &Statystyka", "-", "1130 &Wyniki obliczeń (off)",
-         "1140 &Dane obliczeniowe"},
+        {"1010 &Oblicz", "52801 Obliczaj na &bieżąco", "-", "51699 &Statystyka", "-",
+         "1130 &Wyniki obliczeń (off)", "1140 &Dane obliczeniowe"},
         {"52501 &Przekrój stalowy...", "52502 Długości wy&boczeniowe...",
          "52503 Współczynniki i &ugięcie...", "-", "52504 &Sprawdź pręty",
          "52505 &Dobierz przekroje..."},
-        {"1120 &Naprężenia normalne", "52506 W&ytężenie", "-", "1110 &Przemieszczenia (v)",
-         "52218 S&kala przemieszczeń...", "52216 &Reakcje", "-", "1200 Numery &elmentów (v)",
-         "1220 Numery &materiałów (v)", "1230 Numery pó&l (v)", "52214 S&iły osiowe",
-         "1210 Numery wę&złów (v)", "52217 &Wartości obciążeń", "-", "52211 Zachowaj pr&oporcje",
-         "52212 &Dopasuj widok\tHome", "52213 Krok &siatki...", "-", "52215 &Jednostki...",
+        {"1120 &Naprężenia normalne",
+         "52506 W&ytężenie",
+         "-",
+         "1110 &Przemieszczenia (v)",
+         "52218 S&kala przemieszczeń...",
+         "52216 &Reakcje",
+         "-",
+         "1200 Numery &elmentów (v)",
+         "1220 Numery &materiałów (v)",
+         "1230 Numery pó&l (v)",
+         "52214 S&iły osiowe",
+         "1210 Numery wę&złów (v)",
+         "52217 &Wartości obciążeń",
+         "-",
+         "52211 Zachowaj pr&oporcje",
+         "52212 &Dopasuj widok\tHome",
+         "52213 Krok &siatki...",
+         "-",
+         "52215 &Jednostki...",
          "52701 &Arkusz danych"},
         {"51700 &Pomoc", "-", "1240 &O programie..."},
     };
@@ -152,20 +166,20 @@ TEST(Menu, ItemsFollowTheirEnablersEachTimeAMenuOpens) {
     QMenuBar pasek;
     zbuduj_menu(pasek, widok.okno());
     // No model: only what needs none.
-    EXPECT_EQ(wlaczone(pasek, 0), (std::vector<int>{1070, 1020, 51697, 52301, 1040}));
+    EXPECT_EQ(wlaczone(pasek, 0), (std::vector<int>{1070, 1020, 51697, 52301, 52802, 1040}));
     EXPECT_TRUE(wlaczone(pasek, 1).empty()) << "nothing to undo or redo";
     EXPECT_TRUE(wlaczone(pasek, 2).empty());
     EXPECT_TRUE(wlaczone(pasek, 5).empty()) << "no load cases without a model";
-    EXPECT_EQ(wlaczone(pasek, 6), (std::vector<int>{1010, 51699}));
+    EXPECT_EQ(wlaczone(pasek, 6), (std::vector<int>{1010, 52801, 51699}));
     EXPECT_TRUE(wlaczone(pasek, 7).empty()) << "no design without a model";
     EXPECT_EQ(wlaczone(pasek, 9), (std::vector<int>{51700, 1240}));
 
     widok.okno().Cm_Nowy();  // an empty model
     // The pictures' pop-up (no id) and print, with a model to show.
     EXPECT_EQ(wlaczone(pasek, 0),
-              (std::vector<int>{1070, 1020, 52001, 1060, 51698, 0, 52604, 52301, 1040}));
+              (std::vector<int>{1070, 1020, 52001, 1060, 51698, 0, 52604, 52301, 52802, 1040}));
     EXPECT_EQ(wlaczone(pasek, 2), (std::vector<int>{51684, 51685, 51682, 52201}));
-    EXPECT_EQ(wlaczone(pasek, 6), (std::vector<int>{1010, 51699, 1140}));
+    EXPECT_EQ(wlaczone(pasek, 6), (std::vector<int>{1010, 52801, 51699, 1140}));
 }
 
 TEST(Menu, CheckMarksAreReadBackFromTheViewFlags) {

@@ -29,7 +29,7 @@ std::set<int> wlaczone(_OKNO_& o) {
 TEST(Wlaczniki, KazdaRegulaDostepnosciPolecen) {
     Atrapa a;
     _OKNO_ o(a);
-    const std::set<int> zawsze = {1070, 1020, 1040, 1010, 51699, 51700, 1240, 52301};
+    const std::set<int> zawsze = {1070, 1020, 1040, 1010, 51699, 51700, 1240, 52301, 52802};
     // With a model, the load cases' commands but those that need a second case or a
     // combination of the user's own, and the design's (which say themselves what they lack).
     const std::set<int> przypadki = {52401, 52402, 52403, 52408, 52410, 52411, 52413,

@@ -95,6 +95,24 @@ class Atrapa : public Platforma {
     void ZamknijGlowne() override;
     void UstawStatus(const std::string& t) override { status = t; }
     int MenuKontekstowe(const std::vector<PozycjaKontekstowa>& p) override;
+    // Jobs for the analysis thread: run at once, or with `odkladaj_prace` kept until the test
+    // finishes them (wykonaj_prace: the work, then its completion, as the thread would).
+    bool odkladaj_prace = false;
+    std::deque<std::pair<std::function<void()>, std::function<void()>>> prace;
+    void UruchomWTle(std::function<void()> praca, std::function<void()> gotowe) override {
+        if (!odkladaj_prace) return praca(), gotowe();
+        prace.emplace_back(std::move(praca), std::move(gotowe));
+    }
+    void wykonaj_prace() {
+        while (!prace.empty()) {
+            auto p = std::move(prace.front());
+            prace.pop_front();
+            p.first();
+            p.second();
+        }
+    }
+    std::string przyklady;  // the examples' folder
+    std::string KatalogPrzykladow() override { return przyklady; }
     std::string Ustawienie(const std::string& k) override { return ustawienia[k]; }
     void ZapiszUstawienie(const std::string& k, const std::string& w) override {
         ustawienia[k] = w;
