@@ -190,8 +190,15 @@ TEST_F(Wiazar, ZmianaPolaPowiazanegoZProfilemPytaOOdlaczenie) {
     a.wpisy.push_back({{{8500, rury_kwadratowe}, {8501, "2"}}, 1});
     a.wpisy.push_back({{{8500, "3"}}, 1});
     o.Find(CM_WYM_PRZEKROJ);
+    // Only the names change ("Nie"), or the model is converted ("Tak"): either way the linked
+    // area is its profile's in the units now chosen, with no question about unlinking.
+    a.odpowiedzi = {IDNO};
     jednostki(8902);  // kN and cm
     EXPECT_FLOAT_EQ(o.model.area[1], pole * 1e4f);
+    a.odpowiedzi = {IDYES};
+    jednostki(8903);
+    EXPECT_EQ(o.model.area[1], pole);
+    EXPECT_TRUE(powiazany(przekroj_stalowy(o.projekt.wymiarowanie, 1)));
 }
 
 // Design data follow the sections and bars when one is deleted, and undo brings them back.

@@ -168,6 +168,6 @@ TEST(MenuWidok, KazdaPozycjaMaWlasnyKlawiszSkrotu) {
             EXPECT_TRUE(litery.insert(static_cast<char>(std::tolower(amp[1]))).second)
                 << poz.etykieta;
         }
-        EXPECT_EQ(litery.size(), 15u);
+        EXPECT_EQ(litery.size(), 16u);
     }
 }
