@@ -11,6 +11,7 @@
 #include "files/eksport.h"
 #include "files/v2d.h"
 #include "tools/obrazy.h"
+#include "tools/raport.h"
 
 namespace {
 
@@ -37,6 +38,7 @@ void uzycie(std::FILE* s) {
         "          (pasmowa, pasmowa (Cholesky'ego) albo rzadka)\n",
         s);
     std::fputs(opis_obrazow, s);
+    std::fputs(opis_raportu, s);
     std::fputs(
         "  --help  ten opis\n"
         "\n"
@@ -125,6 +127,7 @@ int main(int argc, char** argv) {
     bool koniec_opcji = false;
     std::vector<std::string> pliki;
     ZamowienieObrazow obrazy;
+    ZamowienieRaportu raport;
     for (int i = 1; i < argc; ++i) {
         const char* a = argv[i];
         if (!koniec_opcji && (std::strcmp(a, "--help") == 0 || std::strcmp(a, "-h") == 0)) {
@@ -137,6 +140,10 @@ int main(int argc, char** argv) {
             czasy = true;
         } else if (int o = koniec_opcji ? 0 : opcja_obrazu(argc, argv, i, obrazy); o != 0) {
             if (o > 0) continue;
+            uzycie(stderr);
+            return kod_plik;
+        } else if (int r = koniec_opcji ? 0 : opcja_raportu(argc, argv, i, raport); r != 0) {
+            if (r > 0) continue;
             uzycie(stderr);
             return kod_plik;
         } else if (!koniec_opcji && std::strcmp(a, "--") == 0) {
@@ -153,6 +160,7 @@ int main(int argc, char** argv) {
         uzycie(stderr);
         return kod_plik;
     }
+    if (!raport.plik.empty()) return zapisz_raport(pliki[0], raport, obrazy.jednostki);
 
     Model m;
     std::string powod;
