@@ -1,12 +1,14 @@
 #include "qt/raport.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPen>
+#include <QRawFont>
 #include <QSaveFile>
 #include <QString>
 #include <array>
@@ -19,8 +21,6 @@
 #include "report/raport.h"
 
 namespace {
-
-constexpr int liczba_stylow = static_cast<int>(Styl::naglowek_tabeli) + 1;
 
 QColor qkolor(Kolor k) {
     return QColor(k.r, k.g, k.b);
@@ -64,110 +64,207 @@ QFont czcionka_raportu(Styl s, double skala) {
     return f;
 }
 
-struct MiaraQt::Dane {
-    QPaintDevice& d;
-    double mm;  // millimetres per device unit
-    // Per style and size, the metrics and each character's advance.
-    struct Kroj {
-        std::unique_ptr<QFontMetricsF> m;
-        std::unordered_map<char32_t, double> znaki;
-        double ascii[128];
+// The report's fonts on a device as raw glyphs: each character's glyph and advance looked up
+// once, so that texts are measured by summing and drawn as runs of glyphs, many texts a run. A
+// printer's or a PDF writer's cost is mostly per text drawn and shaped: a page of a long table
+// holds some three hundred numbers.
+class Kroje {
+  public:
+    explicit Kroje(QPaintDevice& d) : jednostek_na_mm_(d.logicalDpiX() / 25.4) {}
+    double na_mm() const { return jednostek_na_mm_; }
+
+    struct Znak {
+        quint32 glif;
+        double postep;  // device units
     };
-    std::unordered_map<std::uint64_t, Kroj> kroje;
+    struct Kroj {
+        QRawFont font;
+        Znak ascii[128] = {};
+        std::unordered_map<char32_t, Znak> inne;
+        const Znak* znak(char32_t z) {
+            if (z < 128) return ascii[z].glif ? &ascii[z] : nullptr;
+            auto [it, nowy] = inne.try_emplace(z, Znak{0, 0});
+            if (nowy) it->second = pomiar(QString::fromUcs4(&z, 1));
+            return it->second.glif ? &it->second : nullptr;
+        }
+        Znak pomiar(const QString& t) const {
+            const QList<quint32> g = font.glyphIndexesForString(t);
+            if (g.size() != 1 || g[0] == 0) return {0, 0};
+            const QList<QPointF> a = font.advancesForGlyphIndexes(g, QRawFont::UseDesignMetrics);
+            return {g[0], a.isEmpty() ? 0.0 : a[0].x()};
+        }
+    };
+    Kroj& kroj(Styl s, double skala) {
+        const std::uint64_t klucz = static_cast<std::uint64_t>(s) << 40 |
+                                    static_cast<std::uint64_t>(std::llround(skala * 1e6));
+        auto [it, nowy] = kroje_.try_emplace(klucz);
+        Kroj& k = it->second;
+        if (nowy) {
+            k.font = QRawFont::fromFont(czcionka_raportu(s, skala));
+            k.font.setPixelSize(punkty(s) * skala * mm_punktu * jednostek_na_mm_);
+            for (char32_t c = 32; c < 127; ++c) k.ascii[c] = k.pomiar(QString(QChar(c)));
+        }
+        return k;
+    }
+    // A text's width in device units, or a negative number when the font lacks one of its
+    // characters (Qt then draws it with a font that has it).
+    double szerokosc(const std::string& t, Styl s, double skala) {
+        Kroj& k = kroj(s, skala);
+        double w = 0;
+        bool wszystkie = true;
+        znaki(t, [&](char32_t z) {
+            if (const Znak* g = k.znak(z))
+                w += g->postep;
+            else
+                wszystkie = false;
+        });
+        return wszystkie ? w : -1.0;
+    }
+
+  private:
+    double jednostek_na_mm_;
+    std::unordered_map<std::uint64_t, Kroj> kroje_;
 };
 
-MiaraQt::MiaraQt(QPaintDevice& d) : d_(new Dane{d, 25.4 / d.logicalDpiX(), {}}) {}
+struct MiaraQt::Dane {
+    Kroje kroje;
+    QPaintDevice& d;
+};
+
+MiaraQt::MiaraQt(QPaintDevice& d) : d_(new Dane{Kroje(d), d}) {}
 MiaraQt::~MiaraQt() {
     delete d_;
 }
 
 double MiaraQt::szerokosc(const std::string& t, Styl s, double skala) {
-    const std::uint64_t klucz =
-        static_cast<std::uint64_t>(s) << 40 | static_cast<std::uint64_t>(std::llround(skala * 1e6));
-    auto [it, nowy] = d_->kroje.try_emplace(klucz);
-    Dane::Kroj& k = it->second;
-    if (nowy) {
-        k.m = std::make_unique<QFontMetricsF>(czcionka_raportu(s, skala), &d_->d);
-        for (int c = 0; c < 128; ++c) k.ascii[c] = k.m->horizontalAdvance(QChar(c));
-    }
-    double w = 0;
-    znaki(t, [&](char32_t z) {
-        if (z < 128) {
-            w += k.ascii[z];
-            return;
-        }
-        auto [z_it, z_nowy] = k.znaki.try_emplace(z, 0.0);
-        if (z_nowy) z_it->second = k.m->horizontalAdvance(QString::fromUcs4(&z, 1));
-        w += z_it->second;
-    });
-    return w * d_->mm;
+    const double w = d_->kroje.szerokosc(t, s, skala);
+    if (w >= 0) return w / d_->kroje.na_mm();
+    return QFontMetricsF(czcionka_raportu(s, skala), &d_->d)
+               .horizontalAdvance(QString::fromStdString(t)) /
+           d_->kroje.na_mm();
 }
 
+namespace {
+
+// Texts gathered into runs of glyphs of one font and colour, drawn when either changes.
+class Pisarz {
+  public:
+    Pisarz(QPainter& p, Kroje& k, MiaraQt& m) : p_(p), kroje_(k), miara_(m) {}
+    ~Pisarz() { wyslij(); }
+    // The text with its baseline's left end (right end with do_prawej) at (x, y) mm.
+    void tekst(double x, double y, const std::string& t, Styl s, double skala, QColor kolor,
+               bool do_prawej = false) {
+        if (t.empty()) return;
+        const double mm = kroje_.na_mm();
+        Kroje::Kroj& k = kroje_.kroj(s, skala);
+        const double w = kroje_.szerokosc(t, s, skala);
+        if (w < 0) {
+            wyslij();
+            const QFont f = czcionka_raportu(s, skala);
+            p_.setFont(f);
+            p_.setPen(kolor);
+            if (do_prawej) x -= miara_.szerokosc(t, s, skala);
+            p_.drawText(QPointF(x * mm, y * mm), QString::fromStdString(t));
+            return;
+        }
+        if (&k != kroj_ || kolor != kolor_) {
+            wyslij();
+            kroj_ = &k, kolor_ = kolor;
+        }
+        double px = x * mm - (do_prawej ? w : 0.0);
+        const double py = y * mm;
+        znaki(t, [&](char32_t z) {
+            const Kroje::Znak* g = k.znak(z);
+            glify_.push_back(g->glif);
+            pozycje_.push_back(QPointF(px, py));
+            px += g->postep;
+        });
+    }
+    void wyslij() {
+        if (glify_.isEmpty()) return;
+        QGlyphRun r;
+        r.setRawFont(kroj_->font);
+        r.setGlyphIndexes(glify_);
+        r.setPositions(pozycje_);
+        p_.setPen(kolor_);
+        p_.drawGlyphRun(QPointF(0, 0), r);
+        glify_.clear();
+        pozycje_.clear();
+    }
+
+  private:
+    QPainter& p_;
+    Kroje& kroje_;
+    MiaraQt& miara_;
+    Kroje::Kroj* kroj_ = nullptr;
+    QColor kolor_;
+    QList<quint32> glify_;
+    QList<QPointF> pozycje_;
+};
+
+}  // namespace
+
 int drukuj_raport(QPagedPaintDevice& d, const DokumentRaportu& doc, const UkladRaportu& u, int od,
-                  int do_) {
+                  int do_, bool obracaj) {
     const int stron = static_cast<int>(u.strony.size());
     if (stron == 0) return 0;
     od = std::clamp(od, 1, stron);
     if (do_ <= 0 || do_ > stron) do_ = stron;
-    d.setPageLayout(uklad_strony(u.strony[static_cast<std::size_t>(od) - 1].orientacja));
+    auto uklad = [&](Orientacja o) {
+        d.setPageLayout(uklad_strony(obracaj ? Orientacja::pionowa : o));
+    };
+    uklad(u.strony[static_cast<std::size_t>(od) - 1].orientacja);
     QPainter p;
     if (!p.begin(&d)) return 0;
-    const double mm = d.logicalDpiX() / 25.4;  // device units per millimetre
+    Kroje kroje(d);
     MiaraQt miara(d);
-    std::array<QFont, liczba_stylow> fonty;
-    for (int s = 0; s < liczba_stylow; ++s)
-        fonty[static_cast<std::size_t>(s)] = czcionka_raportu(static_cast<Styl>(s));
-    auto font = [&](Styl s, double skala) {
-        if (skala == 1.0) return fonty[static_cast<std::size_t>(s)];
-        return czcionka_raportu(s, skala);
-    };
+    const double mm = kroje.na_mm();  // device units per millimetre
     for (int nr = od; nr <= do_; ++nr) {
         const StronaRaportu& s = u.strony[static_cast<std::size_t>(nr) - 1];
         if (nr > od) {
-            d.setPageLayout(uklad_strony(s.orientacja));
+            uklad(s.orientacja);
             d.newPage();
         }
+        p.save();
+        // A landscape page on portrait paper, turned a quarter clockwise.
+        if (obracaj && s.orientacja == Orientacja::pozioma) {
+            p.translate(s.wysokosc * mm, 0);
+            p.rotate(90);
+        }
+        Pisarz pisarz(p, kroje, miara);
         for (const ElementStrony& e : s.elementy) {
             switch (e.rodzaj) {
-                case ElementStrony::tekst: {
-                    if (e.napis.empty()) break;
-                    p.setFont(font(e.styl, e.skala));
-                    p.setPen(qkolor(e.kolor));
-                    double x = e.x;
-                    if (e.do_prawej) x -= miara.szerokosc(e.napis, e.styl, e.skala);
-                    p.drawText(QPointF(x * mm, e.y * mm), QString::fromStdString(e.napis));
+                case ElementStrony::tekst:
+                    pisarz.tekst(e.x, e.y, e.napis, e.styl, e.skala, qkolor(e.kolor), e.do_prawej);
                     break;
-                }
                 case ElementStrony::linia:
+                    pisarz.wyslij();
                     p.setPen(QPen(qkolor(e.kolor), e.skala * mm, Qt::SolidLine, Qt::FlatCap));
                     p.drawLine(QPointF(e.x * mm, e.y * mm),
                                QPointF((e.x + e.w) * mm, (e.y + e.h) * mm));
                     break;
                 case ElementStrony::tlo:
+                    pisarz.wyslij();
                     p.fillRect(QRectF(e.x * mm, e.y * mm, e.w * mm, e.h * mm), qkolor(e.kolor));
                     break;
                 case ElementStrony::wiersze: {
                     const auto& t = std::get<Tabela>(doc.bloki[e.blok]);
                     const KolumnyTabeli& k = u.tabele[e.blok];
-                    p.setFont(font(Styl::tabela, k.skala));
-                    p.setPen(Qt::black);
                     const double margines = 1.6 * k.skala;
                     for (std::size_t r = e.od; r < e.do_; ++r) {
                         const double y =
-                            (e.y + static_cast<double>(r - e.od) * k.wiersz + k.wiersz * 0.76) * mm;
+                            e.y + static_cast<double>(r - e.od) * k.wiersz + k.wiersz * 0.76;
                         for (std::size_t c = 0; c < t.kolumny.size(); ++c) {
-                            const std::string tekst = t.komorka(r, c);
-                            if (tekst.empty()) continue;
-                            double x = e.x + k.x[c] + margines;
-                            if (t.kolumny[c].do_prawej)
-                                x = e.x + k.x[c] + k.w[c] - margines -
-                                    miara.szerokosc(tekst, Styl::tabela, k.skala);
-                            p.drawText(QPointF(x * mm, y), QString::fromStdString(tekst));
+                            const bool prawo = t.kolumny[c].do_prawej;
+                            pisarz.tekst(
+                                prawo ? e.x + k.x[c] + k.w[c] - margines : e.x + k.x[c] + margines,
+                                y, t.komorka(r, c), Styl::tabela, k.skala, Qt::black, prawo);
                         }
                     }
                     break;
                 }
                 case ElementStrony::rysunek: {
+                    pisarz.wyslij();
                     const auto& r = std::get<Rysunek>(doc.bloki[e.blok]);
                     const double skala = e.w * mm / e.piksele_w;
                     p.save();
@@ -185,6 +282,8 @@ int drukuj_raport(QPagedPaintDevice& d, const DokumentRaportu& doc, const UkladR
                 }
             }
         }
+        pisarz.wyslij();
+        p.restore();
     }
     p.end();
     return stron;

@@ -26,11 +26,13 @@ class MiaraQt : public MiaraTekstu {
     Dane* d_;
 };
 
-// Draws pages od .. do_ of the laid out report (all from od when do_ is 0) onto d, which comes
-// with the first page's layout set or is a printer; the number of pages, 0 when d could not be
-// painted on. The device's pages are A4 with no margins (a printer's full page).
+// Draws pages od .. do_ of the laid out report (all from od when do_ is 0) onto d; the number of
+// pages, 0 when d could not be painted on. The device's pages are set to A4 with no margins (a
+// printer's full page), each in its orientation, or with `obracaj` all portrait, a landscape page
+// turned on the paper: a printer feeds its paper one way, and its preview shows every page at one
+// size.
 int drukuj_raport(QPagedPaintDevice& d, const DokumentRaportu& doc, const UkladRaportu& u,
-                  int od = 1, int do_ = 0);
+                  int od = 1, int do_ = 0, bool obracaj = false);
 
 // Lays the report out and writes it as a PDF file, which is replaced only once the whole report
 // is written. False, with the reason in Polish, when it could not be.

@@ -46,10 +46,25 @@ TEST(Menu, ThePopUpsCarryTheTemplatesItemsIdsSeparatorsAndInitialStates) {
     QMenuBar pasek;
     zbuduj_menu(pasek, widok.okno());
     const std::vector<std::vector<std::string>> oczekiwane = {
-        {"1070 &Nowy", "1020 &Otwórz", "52001 &Zapisz", "1060 Zapisz &Jako", "51698 Zamk&nij", "-",
-         "&Eksport", "> 52321 &CSV...", "> 52322 CSV dla &arkusza kalkulacyjnego...",
-         "> 52601 Obraz &PNG...", "> 52602 Obraz &SVG...", "> 52603 Obraz P&DF...",
-         "52604 &Drukuj...", "-", "51697 &Kreator", "52301 &Szablon kratownicy...", "-",
+        {"1070 &Nowy",
+         "1020 &Otwórz",
+         "52001 &Zapisz",
+         "1060 Zapisz &Jako",
+         "51698 Zamk&nij",
+         "-",
+         "&Eksport",
+         "> 52321 &CSV...",
+         "> 52322 CSV dla &arkusza kalkulacyjnego...",
+         "> 52601 Obraz &PNG...",
+         "> 52602 Obraz &SVG...",
+         "> 52603 Obraz P&DF...",
+         "52604 &Drukuj...",
+         "52901 &Raport...",
+         "52902 &Właściwości projektu...",
+         "-",
+         "51697 &Kreator",
+         "52301 &Szablon kratownicy...",
+         "-",
          "1040 &Koniec"},
         {"52011 &Cofnij (off)", "52012 &Ponów (off)"},
         {"51684 &Materiał", "51685 P&ole przekroju", "51682 &Węzeł", "51683 &Pręt",
@@ -105,8 +120,8 @@ TEST(Menu, ItemsFollowTheirEnablersEachTimeAMenuOpens) {
 
     widok.okno().Cm_Nowy();  // an empty model
     // The pictures' pop-up (no id) and print, with a model to show.
-    EXPECT_EQ(wlaczone(pasek, 0),
-              (std::vector<int>{1070, 1020, 52001, 1060, 51698, 0, 52604, 52301, 1040}));
+    EXPECT_EQ(wlaczone(pasek, 0), (std::vector<int>{1070, 1020, 52001, 1060, 51698, 0, 52604, 52901,
+                                                    52902, 52301, 1040}));
     EXPECT_EQ(wlaczone(pasek, 2), (std::vector<int>{51684, 51685, 51682, 52201}));
     EXPECT_EQ(wlaczone(pasek, 6), (std::vector<int>{1010, 51699, 1140}));
 }

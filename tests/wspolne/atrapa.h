@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "okno/platforma.h"
+#include "report/dokument.h"
 
 class _OKNO_;
 
@@ -59,6 +60,8 @@ class Atrapa : public Platforma {
     std::string status;                                 // the status bar's text
     std::vector<std::vector<PozycjaKontekstowa>> menu;  // the pop-up menus shown
     std::map<std::string, std::string> ustawienia;      // kept between runs
+    // Reports handed over: each with the file it went to (empty: printed).
+    std::vector<std::pair<std::string, DokumentRaportu>> raporty;
     int bledy_skryptu = 0;
     _OKNO_* okno = nullptr;  // for close requests
     bool zamkniete = false;
@@ -92,6 +95,15 @@ class Atrapa : public Platforma {
     void UstawStatus(const std::string& t) override { status = t; }
     int MenuKontekstowe(const std::vector<PozycjaKontekstowa>& p) override;
     std::string Ustawienie(const std::string& k) override { return ustawienia[k]; }
+    bool ZapiszRaport(const std::string& plik, const DokumentRaportu& d, std::string&) override {
+        dziennik.push_back("raport: " + plik);
+        raporty.emplace_back(plik, d);
+        return true;
+    }
+    void DrukujRaport(const DokumentRaportu& d) override {
+        dziennik.push_back("wydruk raportu");
+        raporty.emplace_back("", d);
+    }
     void ZapiszUstawienie(const std::string& k, const std::string& w) override {
         ustawienia[k] = w;
     }
