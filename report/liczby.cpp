@@ -1,8 +1,8 @@
 #include "report/liczby.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -26,6 +26,13 @@ std::string wykladnik(int e) {
     return s;
 }
 
+// Fixed notation with a point whatever the locale (printf would follow LC_NUMERIC).
+std::string stale(double v, int po_przecinku) {
+    char t[400];
+    const auto w = std::to_chars(t, t + sizeof t, v, std::chars_format::fixed, po_przecinku);
+    return std::string(t, w.ptr);
+}
+
 }  // namespace
 
 std::string liczba_raportu(double v, int cyfry) {
@@ -39,17 +46,14 @@ std::string liczba_raportu(double v, int cyfry) {
     double r = std::round(v / skala) * skala;
     if (r == 0) return "0";
     e = static_cast<int>(std::floor(std::log10(std::fabs(r)) + 1e-12));
-    char t[64];
     std::string s;
     if (e < najmniejszy_wykladnik || e >= najwiekszy_wykladnik) {
         const double m = r / std::pow(10.0, e);
-        std::snprintf(t, sizeof t, "%.*f", cyfry - 1, m);
-        s = t;
+        s = stale(m, cyfry - 1);
         bez_zer(s);
         s += "·10" + wykladnik(e);
     } else {
-        std::snprintf(t, sizeof t, "%.*f", std::max(0, cyfry - 1 - e), r);
-        s = t;
+        s = stale(r, std::max(0, cyfry - 1 - e));
         bez_zer(s);
     }
     std::replace(s.begin(), s.end(), '.', ',');
