@@ -162,9 +162,10 @@ class Uklad {
     }
 
     // A few headings and paragraphs that lead to a drawing go onto the drawing's page, in its
-    // orientation: they introduce it.
+    // orientation: they introduce it. A chapter's heading, its note, a section's heading and its
+    // note are five blocks: a page of the chapter's heading alone is what a shorter look leaves.
     void przed_rysunkiem(std::size_t i) {
-        for (std::size_t j = i; j < d_.bloki.size() && j < i + 4; ++j) {
+        for (std::size_t j = i; j < d_.bloki.size() && j < i + 6; ++j) {
             const Blok& b = d_.bloki[j];
             if (const auto* r = std::get_if<Rysunek>(&b)) {
                 orientacja(r->orientacja);
