@@ -74,6 +74,8 @@ class Budowa {
         model();
         obciazenia();
         wyniki();
+        // The members' design, where the project has it, follows the results as chapter 4, with
+        // its own page and heading, and so is listed in the contents like the others.
         return std::move(doc_);
     }
 
