@@ -13,7 +13,7 @@
 
 namespace {
 
-// Combinations are ticked one by one up to this many; a longer list takes their numbers wpisane.
+// Combinations are ticked one by one up to this many; a longer list takes their numbers typed.
 constexpr std::size_t kombinacji_do_zaznaczenia = 12;
 
 std::string dzisiaj() {
