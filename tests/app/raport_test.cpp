@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -113,4 +114,30 @@ TEST(RaportPdf, KazdaSilaOsiowaJakWTabeliIJednostkiWNaglowkach) {
     const auto ux = wiersze(tekst, "Przemieszczenia węzłów, Przypadek P2");
     ASSERT_EQ(ux.count("Węzeł"), 1u);
     EXPECT_EQ(ux.at("Węzeł"), (std::vector<std::string>{"Węzeł", "ux", "[m]", "uy", "[m]"}));
+}
+
+// A model the user has only begun, analysed or not, still gives a report that opens.
+TEST(RaportPdf, ModelDopieroZaczetyDajeRaport) {
+    Atrapa a;
+    _OKNO_ o(a);
+    a.okno = &o;
+    QTemporaryDir folder;
+    const std::string pdf = folder.filePath("r.pdf").toStdString();
+    auto raport = [&](const char* opis) {
+        std::remove(pdf.c_str());
+        a.odpowiedzi.push_back(IDNO);  // no analysis first
+        a.wpisy.push_back({{}, 1});
+        a.pliki.push_back(pdf);
+        o.Find(CM_RAPORT);
+        ASSERT_FALSE(a.raporty.empty()) << opis;
+        std::string powod;
+        EXPECT_TRUE(zapisz_raport_pdf(pdf, a.raporty.back().second, powod)) << opis << powod;
+        EXPECT_NE(tekst_pdf(pdf).find("Strona 1 z"), std::string::npos) << opis;
+    };
+    o.Find(1070);
+    raport("no nodes");
+    a.wpisy.push_back({{{8500, "1"}, {8501, "0"}}, 1});
+    o.Find(51682);
+    raport("one node");
+    EXPECT_EQ(a.bledy_skryptu, 0);
 }
