@@ -179,7 +179,12 @@ DialogSzablonu::DialogSzablonu(QWidget* rodzic, const SzablonDialogu& s, void* r
             }
         }
         if (k.id >= 0) w->setObjectName(QString::number(k.id));
-        siatka->addWidget(w, k.wiersz, kolumna);
+        // A line of text from the left edge runs under the fields too, rather than widening the
+        // labels' column.
+        if (k.rodzaj == Rodzaj::napis && k.kolumna == 0 && !zwiazana)
+            siatka->addWidget(w, k.wiersz, 0, 1, -1);
+        else
+            siatka->addWidget(w, k.wiersz, kolumna);
         if (zwiazana) wiazania_.push_back({&k, w});
     }
 

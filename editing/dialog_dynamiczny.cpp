@@ -43,7 +43,8 @@ int DialogDynamiczny::edycja(int id, const std::string& etykieta, const std::str
 int DialogDynamiczny::wybor(int id, const std::string& tekst, bool zaznaczony) {
     Kontrolka k;
     k.id = id, k.rodzaj = Rodzaj::wybor, k.tekst = zachowaj(tekst);
-    k.wiersz = static_cast<int>(s_.kontrolki.size());
+    // Under the fields, beside the labels' column.
+    k.wiersz = static_cast<int>(s_.kontrolki.size()), k.kolumna = 1;
     const int i = dodaj_pole(4, true);
     k.pole = pola_[static_cast<std::size_t>(i)];
     s_.kontrolki.push_back(k);

@@ -61,9 +61,10 @@ bool _OKNO_::edytuj_przypadek(PrzypadekObciazen& c, int numer) {
             c.zmienny && (c.psi0 != tab.psi0 || c.psi1 != tab.psi1 || c.psi2 != tab.psi2);
         const int wlasne =
             d.wybor(8503, "Własne współczynniki ψ (inne niż dla kategorii)", wlasne_psi);
-        const int psi0 = d.edycja(8504, "ψ0", liczba(c.psi0), 24);
-        const int psi1 = d.edycja(8505, "ψ1", liczba(c.psi1), 24);
-        const int psi2 = d.edycja(8506, "ψ2", liczba(c.psi2), 24);
+        // A permanent case shows its category's factors, ready for a change of kind.
+        const int psi0 = d.edycja(8504, "ψ0", liczba(c.zmienny ? c.psi0 : tab.psi0), 24);
+        const int psi1 = d.edycja(8505, "ψ1", liczba(c.zmienny ? c.psi1 : tab.psi1), 24);
+        const int psi2 = d.edycja(8506, "ψ2", liczba(c.zmienny ? c.psi2 : tab.psi2), 24);
         const int grupa = d.edycja(8507, "Grupa wykluczająca", c.grupa, 30);
         d.napis("Przypadki jednej grupy nie działają razem (np. wiatr z lewej i z prawej).");
         const int ciezar = d.wybor(8508, "Ciężar własny prętów", c.ciezar_wlasny);

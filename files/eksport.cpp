@@ -1,5 +1,7 @@
 #include "files/eksport.h"
 
+#include "files/wyniki_projektu.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,6 +13,7 @@
 #include <initializer_list>
 
 #include "files/v2d.h"
+#include "files/wyniki_projektu.h"
 
 std::optional<float> sila_osiowa(const Konstrukcja& k, int b) {
     if (!k.noc || b < k.noc.rlow() || b > k.noc.rhigh() || k.noc.chigh() < 4) return std::nullopt;
@@ -93,7 +96,121 @@ void wezel_i_kierunek(Csv& c, int dof) {
 
 }  // namespace
 
-std::string tekst_csv(const Konstrukcja& k, bool wyniki, DialektCsv d, UkladJednostek u) {
+namespace {
+
+// The envelope's three tables in place of the results of one case or combination.
+void obwiednia_csv(Csv& c, const Konstrukcja& k, const std::vector<Kombinacja>& kombinacje,
+                   UkladJednostek u) {
+    auto j = [u](const char* t, Wielkosc w) { return z_jednostka(t, w, u); };
+    using W = Wielkosc;
+    const ObwiedniaWynikow o = obwiednia_wynikow(k.wyniki, kombinacje);
+    auto nazwa = [&kombinacje](int i) {
+        return i < 0 ? std::string() : kombinacje[static_cast<std::size_t>(i)].nazwa;
+    };
+    c.sekcja("Obwiednia naprężeń i sił osiowych (SGN i kombinacje własne)",
+             {"Element", j("Naprężenie min", W::naprezenie), j("Naprężenie max", W::naprezenie),
+              j("Siła osiowa min", W::sila), j("Siła osiowa max", W::sila), "Kombinacja min",
+              "Kombinacja max"});
+    for (int i = 1; i <= k.ne; ++i) {
+        const std::size_t e = static_cast<std::size_t>(i - 1);
+        const float a = k.area[k.noc[i][4]];
+        c.liczba(i);
+        c.liczba(static_cast<float>(o.s_min[e]));
+        c.liczba(static_cast<float>(o.s_max[e]));
+        c.liczba(static_cast<float>(o.s_min[e] * a));
+        c.liczba(static_cast<float>(o.s_max[e] * a));
+        c.napis(nazwa(o.ks_min[e]));
+        c.napis(nazwa(o.ks_max[e]));
+        c.koniec_wiersza();
+    }
+    c.sekcja("Największe przemieszczenia (SGU charakterystyczne)",
+             {"Węzeł", j("Przemieszczenie max", W::dlugosc), j("Przemieszczenie X", W::dlugosc),
+              j("Przemieszczenie Y", W::dlugosc), "Kombinacja"});
+    for (int i = 1; i <= k.nn; ++i) {
+        const std::size_t n = static_cast<std::size_t>(i - 1);
+        c.liczba(i);
+        c.liczba(static_cast<float>(o.u_max[n]));
+        c.liczba(o.ux[n]);
+        c.liczba(o.uy[n]);
+        c.napis(nazwa(o.ku[n]));
+        c.koniec_wiersza();
+    }
+    c.sekcja("Reakcje skrajne (SGN i kombinacje własne)",
+             {"Nr podpory", "Węzeł", "Kierunek", j("Reakcja min", W::sila),
+              j("Reakcja max", W::sila), "Kombinacja min", "Kombinacja max"});
+    for (int i = 1; i <= k.nd; ++i) {
+        const std::size_t r = static_cast<std::size_t>(i - 1);
+        c.liczba(i);
+        wezel_i_kierunek(c, k.nu[i]);
+        c.liczba(static_cast<float>(o.r_min[r]));
+        c.liczba(static_cast<float>(o.r_max[r]));
+        c.napis(nazwa(o.kr_min[r]));
+        c.napis(nazwa(o.kr_max[r]));
+        c.koniec_wiersza();
+    }
+}
+
+// The cases, each case's loads, and the combinations.
+void przypadki_csv(Csv& c, const Konstrukcja& k, const Projekt& p,
+                   const std::vector<Kombinacja>& kombinacje, UkladJednostek u) {
+    auto j = [u](const char* t, Wielkosc w) { return z_jednostka(t, w, u); };
+    using W = Wielkosc;
+    c.sekcja("Przypadki obciążeń", {"Nr przypadku", "Nazwa", "Rodzaj", "Kategoria", "psi0", "psi1",
+                                    "psi2", "Grupa", "Ciężar własny"});
+    for (std::size_t i = 0; i < p.przypadki.size(); ++i) {
+        const PrzypadekObciazen& z = p.przypadki[i];
+        c.liczba(static_cast<int>(i) + 1);
+        c.napis(z.nazwa);
+        c.napis(z.zmienny ? "Q" : "G");
+        c.napis(z.zmienny ? nazwa_kategorii(static_cast<Kategoria>(z.kategoria)) : "");
+        for (double v : {z.psi0, z.psi1, z.psi2}) c.liczba(static_cast<float>(v));
+        c.napis(z.grupa);
+        if (z.ciezar_wlasny)
+            c.liczba(static_cast<float>(z.wsp_ciezaru));
+        else
+            c.napis("");
+        c.koniec_wiersza();
+    }
+    const std::vector<ObciazeniaPrzypadku> obc = obciazenia_przypadkow(k, p);
+    for (std::size_t i = 0; i < obc.size(); ++i) {
+        const std::string n = "Przypadek " + std::to_string(i + 1) + ": " + p.przypadki[i].nazwa;
+        c.sekcja(("Obciążenia — " + n).c_str(),
+                 {"Nr siły", "Węzeł", "Kierunek", j("Siła", W::sila)});
+        for (std::size_t q = 0; q < obc[i].ild.size(); ++q) {
+            c.liczba(static_cast<int>(q) + 1);
+            wezel_i_kierunek(c, obc[i].ild[q]);
+            c.liczba(obc[i].al[q]);
+            c.koniec_wiersza();
+        }
+        c.sekcja(("Przemieszczenia wymuszone — " + n).c_str(),
+                 {"Węzeł", "Kierunek", j("Przemieszczenie wymuszone", W::dlugosc)});
+        for (std::size_t q = 0; q < obc[i].dof_wymuszen.size(); ++q) {
+            wezel_i_kierunek(c, obc[i].dof_wymuszen[q]);
+            c.liczba(obc[i].wymuszenia[q]);
+            c.koniec_wiersza();
+        }
+        c.sekcja(("Zmiany temperatury — " + n).c_str(),
+                 {"Nr zmiany", "Element", j("Przyrost temperatury", W::temperatura)});
+        for (std::size_t q = 0; q < obc[i].nset.size(); ++q) {
+            c.liczba(static_cast<int>(q) + 1);
+            c.liczba(obc[i].nset[q]);
+            c.liczba(obc[i].temp[q]);
+            c.koniec_wiersza();
+        }
+    }
+    c.sekcja("Kombinacje obciążeń", {"Nr kombinacji", "Nazwa", "Współczynniki"});
+    for (std::size_t i = 0; i < kombinacje.size(); ++i) {
+        c.liczba(static_cast<int>(i) + 1);
+        c.napis(kombinacje[i].nazwa);
+        c.napis(kombinacje[i].opis);
+        c.koniec_wiersza();
+    }
+}
+
+}  // namespace
+
+std::string tekst_csv(const Konstrukcja& k, bool wyniki, DialektCsv d, UkladJednostek u,
+                      const ProjektCsv* projekt) {
     Csv c(d);
     if (d == DialektCsv::arkusz) c.bom();
     // Some 40 characters a bar and as many a node cover most of what is written.
@@ -101,7 +218,22 @@ std::string tekst_csv(const Konstrukcja& k, bool wyniki, DialektCsv d, UkladJedn
     auto j = [u](const char* t, Wielkosc w) { return z_jednostka(t, w, u); };
     using W = Wielkosc;
 
-    if (wyniki) {
+    // A project of one case showing it writes what it always did.
+    std::vector<Kombinacja> kombinacje;
+    const bool przypadki = projekt && (projekt->p.przypadki.size() > 1 ||
+                                       projekt->pokaz.rodzaj != PokazWynikow::przypadek);
+    if (przypadki) kombinacje = kombinacje_projektu(projekt->p);
+    const bool obwiednia = wyniki && przypadki &&
+                           projekt->pokaz.rodzaj == PokazWynikow::obwiednia &&
+                           k.wyniki.size() == projekt->p.przypadki.size();
+    if (wyniki && przypadki) {
+        c.sekcja("Wyniki", {"Pokazane wyniki"});
+        c.napis(tytul_wynikow(projekt->p, projekt->pokaz, kombinacje));
+        c.koniec_wiersza();
+    }
+    if (obwiednia) obwiednia_csv(c, k, kombinacje, u);
+
+    if (wyniki && !obwiednia) {
         c.sekcja("Naprężenia i siły osiowe",
                  {"Element", j("Naprężenie", W::naprezenie), j("Siła osiowa", W::sila)});
         for (int i = 1; i <= k.ne; ++i) {
@@ -181,6 +313,7 @@ std::string tekst_csv(const Konstrukcja& k, bool wyniki, DialektCsv d, UkladJedn
         c.liczba(k.temp[i]);
         c.koniec_wiersza();
     }
+    if (przypadki) przypadki_csv(c, k, projekt->p, kombinacje, u);
     return std::move(c.tekst());
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/model.h"
+#include "core/projekt.h"
 #include "files/jednostki.h"
 
 // Axial force N = σ·A of bar b: its stored stress times its cross-section's area; none where the
@@ -26,7 +27,16 @@ enum class DialektCsv {
 // then the nodes, bars, materials, cross-sections, supports, loads and temperature changes. Reals
 // are written in the shortest form that reads back as the same float. Expects a consistent store
 // (spojna(k, wyniki)).
-std::string tekst_csv(const Konstrukcja& k, bool wyniki, DialektCsv d, UkladJednostek u);
+//
+// With `projekt` given and more than one case, or results that are not the current case's, the
+// text names what the results are and lists the cases, their loads and the combinations; the
+// envelope's results are each value's least and greatest with the combinations they come from.
+struct ProjektCsv {
+    const Projekt& p;
+    PokazWynikow pokaz;
+};
+std::string tekst_csv(const Konstrukcja& k, bool wyniki, DialektCsv d, UkladJednostek u,
+                      const ProjektCsv* projekt = nullptr);
 
 // Writes the text to a file, replacing it only once the new one is complete; false with a short
 // Polish reason.

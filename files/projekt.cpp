@@ -259,9 +259,11 @@ void _OKNO_::eksportuj_csv(DialektCsv d) {
     std::string nazwa;
     if (!nazwa_do_zapisu(_csv_, nazwa)) return;
     std::string powod;
-    if (!spojna(model, false) ||
-        !zapisz_csv(nazwa, tekst_csv(model, model.obliczono == 1 && spojna(model), d, jednostki),
-                    powod)) {
+    const ProjektCsv tabela_projektu{this->projekt, pokaz};
+    if (!spojna(model, false) || !zapisz_csv(nazwa,
+                                             tekst_csv(model, model.obliczono == 1 && spojna(model),
+                                                       d, jednostki, &tabela_projektu),
+                                             powod)) {
         blad_dysku(port, "Nie można zapisać do pliku", powod);
         return;
     }

@@ -39,7 +39,9 @@ void _OKNO_::uniewaznij_wyniki() {
 }
 
 std::string _OKNO_::tytul_wynikow() const {
-    if (model.obliczono != 1) return "";
+    // Before an analysis it says which case the loads drawn, and edited, belong to.
+    if (model.obliczono != 1)
+        return projekt.przypadki.size() < 2 ? "" : ::tytul_wynikow(projekt, PokazWynikow{}, {});
     return ::tytul_wynikow(projekt, pokaz, kombinacje_projektu(projekt));
 }
 

@@ -205,7 +205,8 @@ class _OKNO_ {
     void pokaz_wyniki();
     // The results no longer hold for the project as it is: tables closed, results invalid.
     void uniewaznij_wyniki();
-    // What the view shows, in one line; empty where that needs no saying.
+    // What the view shows (the results, or before them the current case), in one line; empty
+    // where that needs no saying.
     std::string tytul_wynikow() const;
     // The results window of the envelope.
     std::unique_ptr<OknoTabeli> tabela_obwiedni();

@@ -150,7 +150,11 @@ void _OKNO_::Cm_drukuj() {
     w.rysunek = [this](Powierzchnia& dc, int s, int h) { Paint_obrazu(dc, s, h); };
     w.wysokosc_rysunku = [this](Powierzchnia& dc, int s) { return wysokosc_obrazu(dc, s); };
     w.tabele.push_back(std::make_unique<_DANE_>(model, jednostki));
-    if (model.obliczono == 1)
+    // The results as the results window shows them: the envelope has a table of its own.
+    if (model.obliczono == 1 && pokaz.rodzaj == PokazWynikow::obwiednia &&
+        model.wyniki.size() == projekt.przypadki.size())
+        w.tabele.push_back(tabela_obwiedni());
+    else if (model.obliczono == 1)
         w.tabele.push_back(std::make_unique<_WYNIKI_>(model, port, jednostki));
     port.Drukuj(w);
 }

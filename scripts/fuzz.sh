@@ -10,7 +10,7 @@ if [ $# -ne 1 ] || ! [[ $1 =~ ^[1-9][0-9]*$ ]]; then
   exit 2
 fi
 sekundy=$1
-scripts/pakiety.sh build-essential cmake ninja-build clang libclang-rt-14-dev libopenblas-dev libsuitesparse-dev
+scripts/pakiety.sh build-essential cmake ninja-build clang libclang-rt-14-dev libopenblas-dev libsuitesparse-dev libsimdjson-dev
 katalog=build-fuzz
 CC=clang CXX=clang++ cmake -S . -B "$katalog" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DVELKORA_FUZZ=ON -DVELKORA_GUI=OFF -DVELKORA_TESTS=OFF -DVELKORA_BENCH=OFF >/dev/null

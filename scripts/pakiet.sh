@@ -17,7 +17,7 @@ fi
 # dpkg-dev gives dpkg-shlibdeps, which reads the libraries the programs need from the binaries,
 # and dpkg-buildflags; binutils the objcopy that splits off the debugging symbols.
 scripts/pakiety.sh build-essential cmake ninja-build qt6-base-dev qt6-svg-dev libopenblas-dev \
-  libsuitesparse-dev dpkg-dev binutils file
+  libsuitesparse-dev libsimdjson-dev dpkg-dev binutils file
 
 # Debian's flags: fortified sources, stack protector, read-only relocations bound at start-up,
 # and debugging information for the symbols package.

@@ -2,7 +2,7 @@
 # Builds the program and starts it. Installs the Debian packages it needs when they are missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/pakiety.sh build-essential cmake ninja-build qt6-base-dev qt6-svg-dev fonts-liberation libopenblas-dev libsuitesparse-dev \
+scripts/pakiety.sh build-essential cmake ninja-build qt6-base-dev qt6-svg-dev fonts-liberation libopenblas-dev libsuitesparse-dev libsimdjson-dev \
   qt6-translations-l10n
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELKORA_TESTS=OFF \
   -DVELKORA_BENCH=OFF >/dev/null

@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/pakiety.sh build-essential cmake ninja-build libgtest-dev libgmock-dev poppler-utils \
   qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation locales libopenblas-dev \
-  libsuitesparse-dev
+  libsuitesparse-dev libsimdjson-dev
 # The tests also run under a Polish locale, to show that numbers keep their decimal point.
 if ! locale -a 2>/dev/null | grep -qi '^pl_PL\.utf-\?8$'; then
   localedef -i pl_PL -f UTF-8 pl_PL.UTF-8 2>/dev/null || echo "Brak locale pl_PL.UTF-8 (pomijam)"

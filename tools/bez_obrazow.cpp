@@ -7,6 +7,6 @@ int opcja_obrazu(int, char**, int&, ZamowienieObrazow&) {
     return 0;
 }
 
-int zapisz_obrazy(Model&&, const ZamowienieObrazow&) {
+int zapisz_obrazy(Model&&, Projekt&&, const PokazWynikow&, const ZamowienieObrazow&) {
     return 0;
 }

@@ -62,7 +62,7 @@ int opcja_obrazu(int argc, char** argv, int& i, ZamowienieObrazow& z) {
     return 1;
 }
 
-int zapisz_obrazy(Model&& m, const ZamowienieObrazow& z) {
+int zapisz_obrazy(Model&& m, Projekt&& pr, const PokazWynikow& pokaz, const ZamowienieObrazow& z) {
     // Text needs the font database of a GUI application; the offscreen platform gives it
     // without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -82,6 +82,8 @@ int zapisz_obrazy(Model&& m, const ZamowienieObrazow& z) {
     CichyPort port;
     _OKNO_ okno(port);
     okno.model = std::move(m);
+    okno.projekt = std::move(pr);
+    okno.pokaz = pokaz;
     okno.model.p_napr = 1;  // stress colours and the scale bar; the other flags as a window starts
     // The units the window names, kept where the program keeps its settings.
     okno.jednostki = uklad_z_nazwy(

@@ -5,6 +5,8 @@
 #include <vector>
 
 struct Model;
+struct Projekt;
+struct PokazWynikow;
 
 struct ZamowienieObrazow {
     struct Plik {
@@ -25,6 +27,6 @@ struct ZamowienieObrazow {
 int opcja_obrazu(int argc, char** argv, int& i, ZamowienieObrazow& z);
 // The options' description for --help.
 extern const char* const opis_obrazow;
-// Draws the analysed model into every picture asked for: 0, or 2 when one could not be written
-// (said on the error stream).
-int zapisz_obrazy(Model&& m, const ZamowienieObrazow& z);
+// Draws the analysed model into every picture asked for, with the project's title of what is
+// shown: 0, or 2 when one could not be written (said on the error stream).
+int zapisz_obrazy(Model&& m, Projekt&& p, const PokazWynikow& pokaz, const ZamowienieObrazow& z);

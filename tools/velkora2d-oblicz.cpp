@@ -1,5 +1,6 @@
-// velkora2d-oblicz: analyses a .V2D project without the window and prints the results, as the
-// results window lists them or as CSV for other programs; it draws the truss too, on request.
+// velkora2d-oblicz: analyses a project (.V2D or .v2dp, every load case) without the window and
+// prints the results, as the results window lists them or as CSV for other programs, of a case, a
+// combination or the envelope; it draws the truss too, on request.
 #include <algorithm>
 #include <clocale>
 #include <cstdio>
@@ -10,8 +11,11 @@
 #include "core/analiza.h"
 #include "files/eksport.h"
 #include "files/v2d.h"
+#include "files/v2dp.h"
+#include "files/wyniki_projektu.h"
 #include "tools/obrazy.h"
 #include "tools/raport.h"
+#include "tools/wyniki_wydruk.h"
 
 namespace {
 
@@ -22,9 +26,12 @@ void uzycie(std::FILE* s) {
     std::fputs(
         "Użycie: velkora2d-oblicz [--csv] [--czasy] [--png|--svg|--pdf RYSUNEK]\n"
         "                         [--rozmiar SZERxWYS] [--rozciagniety]\n"
-        "                         [--jednostki UKLAD] PLIK.V2D\n"
-        "Oblicza kratownicę zapisaną w pliku PLIK.V2D i wypisuje naprężenia i siły osiowe\n"
-        "w prętach, przemieszczenia węzłów i reakcje podpór.\n"
+        "                         [--jednostki UKLAD]\n"
+        "                         [--przypadek N|--kombinacja N|--obwiednia|--wszystkie]\n"
+        "                         [--lista] PLIK.V2D|PLIK.v2dp\n"
+        "Oblicza kratownicę zapisaną w pliku PLIK.V2D albo w projekcie PLIK.v2dp (każdy\n"
+        "przypadek obciążeń) i wypisuje naprężenia i siły osiowe w prętach, przemieszczenia\n"
+        "węzłów i reakcje podpór: bieżącego przypadku albo tego, co projekt pokazuje.\n"
         "\n"
         "  --csv   jeden wynik w wierszu, bez nagłówków:\n"
         "            element,<pręt>,<naprężenie>\n"
@@ -35,7 +42,20 @@ void uzycie(std::FILE* s) {
         "          są takie jak we wcześniejszych wersjach.\n"
         "  --czasy wypisuje na standardowe wyjście błędów czas porządkowania węzłów,\n"
         "          składania, rozkładu macierzy i reszty obliczeń oraz rodzaj macierzy\n"
-        "          (pasmowa, pasmowa (Cholesky'ego) albo rzadka)\n",
+        "          (pasmowa, pasmowa (Cholesky'ego) albo rzadka)\n"
+        "  --przypadek N    wyniki przypadku obciążeń N\n"
+        "  --kombinacja N   wyniki kombinacji N (numery jak w --lista)\n"
+        "  --obwiednia      najmniejsze i największe naprężenia, siły osiowe i reakcje\n"
+        "                   z kombinacji SGN i własnych, największe przemieszczenia z SGU\n"
+        "                   charakterystycznych, z numerem decydującej kombinacji; z --csv:\n"
+        "            obwiednia,<pręt>,<napr. min>,<napr. max>,<siła min>,<siła max>,<K min>,<K "
+        "max>\n"
+        "            obwiednia_wezel,<węzeł>,<przem. max>,<przem. X>,<przem. Y>,<K>\n"
+        "            obwiednia_reakcja,<stopień swobody>,<reakcja min>,<reakcja max>,<K min>,<K "
+        "max>\n"
+        "  --wszystkie      wyniki każdego przypadku, potem każdej kombinacji; z --csv każdy\n"
+        "                   wiersz zaczyna się od P<n>, albo K<n>, (przypadek, kombinacja)\n"
+        "  --lista          wypisuje przypadki P1.. i kombinacje K1.. ze współczynnikami\n",
         s);
     std::fputs(opis_obrazow, s);
     std::fputs(opis_raportu, s);
@@ -46,76 +66,6 @@ void uzycie(std::FILE* s) {
         s);
 }
 
-std::string liczba(const char* format, double v) {
-    char t[64];
-    std::snprintf(t, sizeof t, format, v);
-    return t;
-}
-
-// Characters on screen, not bytes: the Polish headers are UTF-8.
-std::size_t szerokosc(const std::string& s) {
-    std::size_t n = 0;
-    for (unsigned char c : s) n += (c & 0xC0) != 0x80;
-    return n;
-}
-
-// One table: the first column (numbers, labels) to the left, the values to the right, two spaces
-// between columns, each as wide as its widest entry.
-void tabela(const std::vector<std::string>& naglowki,
-            const std::vector<std::vector<std::string>>& wiersze) {
-    std::vector<std::size_t> w(naglowki.size());
-    for (std::size_t j = 0; j < w.size(); ++j) w[j] = szerokosc(naglowki[j]);
-    for (const auto& r : wiersze)
-        for (std::size_t j = 0; j < w.size(); ++j) w[j] = std::max(w[j], szerokosc(r[j]));
-    auto wypisz = [&w](const std::vector<std::string>& r) {
-        std::string linia;
-        for (std::size_t j = 0; j < r.size(); ++j) {
-            const std::string odstep(w[j] - szerokosc(r[j]), ' ');
-            if (j == 0)
-                linia += r.size() > 1 ? r[j] + odstep : r[j];
-            else
-                linia += "  " + odstep + r[j];
-        }
-        std::puts(linia.c_str());
-    };
-    wypisz(naglowki);
-    for (const auto& r : wiersze) wypisz(r);
-}
-
-void wyniki_tabele(const Model& m) {
-    std::vector<std::vector<std::string>> w;
-    for (int i = 1; i <= m.ne; ++i)
-        w.push_back({std::to_string(i), liczba("%12.8f", static_cast<double>(m.stressp[i])),
-                     liczba("%12.8f", static_cast<double>(sila_osiowa(m, i).value_or(0.0f)))});
-    tabela({"Element", "Naprężenie", "Siła osiowa"}, w);
-
-    w.clear();
-    for (int i = 1; i <= m.nn; ++i)
-        w.push_back({std::to_string(i), liczba("%2.15f", static_cast<double>(m.f[2 * i - 1])),
-                     liczba("%2.15f", static_cast<double>(m.f[2 * i]))});
-    std::putchar('\n');
-    tabela({"Węzeł", "Przemieszczenie X", "Przemieszczenie Y"}, w);
-
-    w.clear();
-    for (int i = 1; i <= m.nd; ++i)
-        w.push_back({etykieta_dof(m.nu[i]), liczba("%2.15f", static_cast<double>(m.react[i]))});
-    std::putchar('\n');
-    tabela({"Podpora w węźle", "Reakcja podpory"}, w);
-}
-
-void wyniki_csv(const Model& m) {
-    // %.9g gives back every float exactly.
-    for (int i = 1; i <= m.ne; ++i)
-        std::printf("element,%d,%.9g\n", i, static_cast<double>(m.stressp[i]));
-    for (int i = 1; i <= m.ne; ++i)
-        std::printf("sila,%d,%.9g\n", i, static_cast<double>(sila_osiowa(m, i).value_or(0.0f)));
-    for (int i = 1; i <= m.nn; ++i)
-        std::printf("wezel,%d,%.9g,%.9g\n", i, static_cast<double>(m.f[2 * i - 1]),
-                    static_cast<double>(m.f[2 * i]));
-    for (int i = 1; i <= m.nd; ++i)
-        std::printf("reakcja,%d,%.9g\n", m.nu[i], static_cast<double>(m.react[i]));
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -123,7 +73,11 @@ int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
     std::setlocale(LC_NUMERIC, "C");
 
-    bool csv = false, czasy = false;
+    bool csv = false, czasy = false, lista_kombinacji = false, wszystkie = false;
+    // What to print: -1 what the project shows; otherwise a case or a combination (from 1), or
+    // the envelope.
+    PokazWynikow wybor;
+    bool wybrano = false;
     bool koniec_opcji = false;
     std::vector<std::string> pliki;
     ZamowienieObrazow obrazy;
@@ -138,6 +92,26 @@ int main(int argc, char** argv) {
             csv = true;
         } else if (!koniec_opcji && std::strcmp(a, "--czasy") == 0) {
             czasy = true;
+        } else if (!koniec_opcji && std::strcmp(a, "--lista") == 0) {
+            lista_kombinacji = true;
+        } else if (!koniec_opcji && std::strcmp(a, "--wszystkie") == 0) {
+            wszystkie = true;
+        } else if (!koniec_opcji && std::strcmp(a, "--obwiednia") == 0) {
+            wybor = {PokazWynikow::obwiednia, 0}, wybrano = true;
+        } else if (!koniec_opcji &&
+                   (std::strcmp(a, "--przypadek") == 0 || std::strcmp(a, "--kombinacja") == 0)) {
+            const bool przypadek = a[2] == 'p';
+            char* koniec = nullptr;
+            const long n = i + 1 < argc ? std::strtol(argv[i + 1], &koniec, 10) : 0;
+            if (i + 1 >= argc || *argv[i + 1] == '\0' || *koniec != '\0' || n < 1 || n > 1000000) {
+                std::fprintf(stderr, "Opcja %s wymaga numeru od 1\n\n", a);
+                uzycie(stderr);
+                return kod_plik;
+            }
+            ++i;
+            wybor = {przypadek ? PokazWynikow::przypadek : PokazWynikow::kombinacja,
+                     static_cast<int>(n) - 1};
+            wybrano = true;
         } else if (int o = koniec_opcji ? 0 : opcja_obrazu(argc, argv, i, obrazy); o != 0) {
             if (o > 0) continue;
             uzycie(stderr);
@@ -163,12 +137,51 @@ int main(int argc, char** argv) {
     if (!raport.plik.empty()) return zapisz_raport(pliki[0], raport, obrazy.jednostki);
 
     Model m;
+    Projekt projekt;
+    PokazWynikow pokaz;
     std::string powod;
-    if (!otworz_v2d(pliki[0], m, powod)) {
+    if (nazwa_projektu_v2dp(pliki[0])) {
+        ZawartoscProjektu z;
+        if (!czytaj_projekt(pliki[0], z, powod)) {
+            std::fprintf(stderr, "Nie można otworzyć pliku %s: %s\n", pliki[0].c_str(),
+                         powod.c_str());
+            return kod_plik;
+        }
+        przejmij_konstrukcje(m, std::move(z.k));
+        m.Pusty = 0;
+        projekt = std::move(z.p);
+        pokaz = z.pokaz;
+        // A project names its units; the option still chooses others.
+        if (obrazy.jednostki.empty()) obrazy.jednostki = nazwa_ukladu(z.jednostki);
+    } else if (!otworz_v2d(pliki[0], m, powod)) {
         std::fprintf(stderr, "Nie można otworzyć pliku %s: %s\n", pliki[0].c_str(), powod.c_str());
         return kod_plik;
     }
-    const WynikObliczen w = obliczenia(m);
+    uzgodnij(m, projekt);
+    const std::vector<Kombinacja> kombinacje = kombinacje_projektu(projekt);
+    if (lista_kombinacji) {
+        lista(projekt, kombinacje);
+        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : kod_plik;
+    }
+    if (wybrano) {
+        const int ile = wybor.rodzaj == PokazWynikow::przypadek
+                            ? static_cast<int>(projekt.przypadki.size())
+                            : static_cast<int>(kombinacje.size());
+        if (wybor.rodzaj != PokazWynikow::obwiednia && wybor.indeks >= ile) {
+            std::fprintf(stderr, "Projekt nie ma %s %d (ma %d)\n",
+                         wybor.rodzaj == PokazWynikow::przypadek ? "przypadku" : "kombinacji",
+                         wybor.indeks + 1, ile);
+            return kod_plik;
+        }
+        pokaz = wybor;
+        if (wybor.rodzaj == PokazWynikow::przypadek) {
+            ustaw_biezacy(m, projekt, wybor.indeks);
+            pokaz.indeks = 0;
+        }
+    }
+
+    const ZadaniePrzypadkow zadanie = zadanie_projektu(m, projekt);
+    const WynikObliczen w = obliczenia(m, Rozwiazanie::samo, &zadanie);
     if (czasy && w.wykonano)
         std::fprintf(stderr,
                      "Czasy [s]: porządkowanie węzłów %.3f, składanie %.3f, rozkład %.3f, "
@@ -179,15 +192,54 @@ int main(int argc, char** argv) {
         for (const std::string& k : komunikaty_obliczen(w)) std::fprintf(stderr, "%s\n", k.c_str());
         return kod_obliczenia;
     }
+    if (!pokaz_w_magazynie(m, projekt, pokaz, kombinacje)) {
+        pokaz = {};
+        pokaz_w_magazynie(m, projekt, pokaz, kombinacje);
+    }
 
-    if (csv)
-        wyniki_csv(m);
-    else
-        wyniki_tabele(m);
+    if (wszystkie) {
+        // Every case, then every combination, each named.
+        const std::size_t ile = projekt.przypadki.size() + kombinacje.size();
+        for (std::size_t j = 0; j < ile; ++j) {
+            const bool przypadek = j < projekt.przypadki.size();
+            const std::size_t nr = przypadek ? j : j - projekt.przypadki.size();
+            if (przypadek) {
+                ustaw_biezacy(m, projekt, static_cast<int>(nr));
+                pokaz_w_magazynie(m, projekt, {}, kombinacje);
+            } else {
+                pokaz_w_magazynie(m, projekt, {PokazWynikow::kombinacja, static_cast<int>(nr)},
+                                  kombinacje);
+            }
+            const std::string znak = (przypadek ? "P" : "K") + std::to_string(nr + 1);
+            if (csv) {
+                wyniki_csv(m, znak + ",");
+            } else {
+                std::printf("%s== %s: %s ==\n\n", j > 0 ? "\n" : "", znak.c_str(),
+                            przypadek
+                                ? projekt.przypadki[nr].nazwa.c_str()
+                                : (kombinacje[nr].nazwa + ": " + kombinacje[nr].opis).c_str());
+                wyniki_tabele(m);
+            }
+        }
+    } else if (pokaz.rodzaj == PokazWynikow::obwiednia) {
+        if (csv)
+            obwiednia_csv(m, kombinacje);
+        else
+            obwiednia_tabele(m, kombinacje);
+    } else {
+        // A project with more than one case, or a combination, names what is listed.
+        const std::string tytul = tytul_wynikow(projekt, pokaz, kombinacje);
+        if (!csv && !tytul.empty()) std::printf("%s\n\n", tytul.c_str());
+        if (csv)
+            wyniki_csv(m);
+        else
+            wyniki_tabele(m);
+    }
     // Results cut short by a full disk or a closed pipe must not look complete.
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         std::fprintf(stderr, "Błąd zapisu wyników\n");
         return kod_plik;
     }
-    return obrazy.pliki.empty() ? 0 : zapisz_obrazy(std::move(m), obrazy);
+    return obrazy.pliki.empty() ? 0
+                                : zapisz_obrazy(std::move(m), std::move(projekt), pokaz, obrazy);
 }

@@ -616,6 +616,20 @@ void _OKNO_::maluj(Powierzchnia& dc, int szerokosc, int wysokosc, const KadrObra
         }
     }
 
+    // What the results are (a case, a combination, the envelope), or before an analysis which
+    // case the loads belong to, where the project has more than one: beside the marker, or at
+    // the right edge of its band.
+    std::string tekst_tytulu;
+    std::optional<Pudelko> miejsce_tytulu;
+    {
+        tekst_tytulu = tytul_wynikow();
+        const int tw = dc.szerokosc_tekstu(tekst_tytulu);
+        if (!tekst_tytulu.empty())
+            miejsce_tytulu = etykiety.umiesc(
+                tw, wysokosc_tekstu,
+                {{szerokosc - tw - 10, 10}, {szerokosc - tw - 10, 25}, {55, 40 - wysokosc_tekstu}});
+    }
+
     // The labels, the most telling first: forces' values, reactions, node numbers, bar labels.
     struct Tekst {
         Pudelko p;
@@ -742,6 +756,7 @@ void _OKNO_::maluj(Powierzchnia& dc, int szerokosc, int wysokosc, const KadrObra
     napisz(wartosci, czerwony);
     napisz(reakcje, zielony);
     if (miejsce_znacznika) napisz({{*miejsce_znacznika, tekst_znacznika}}, czarny);
+    if (miejsce_tytulu) napisz({{*miejsce_tytulu, tekst_tytulu}}, czarny);
 
     dc.przywroc();
 }

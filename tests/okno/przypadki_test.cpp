@@ -12,6 +12,7 @@
 #include <set>
 
 #include "core/analiza.h"
+#include "files/eksport.h"
 #include "files/v2d.h"
 #include "files/wyniki_projektu.h"
 #include "okno/okno.h"
@@ -298,4 +299,30 @@ TEST_F(Dach, WlasciwosciProjektuSaKrokiemARaportObejmujeWybraneWyniki) {
     ASSERT_EQ(a.raporty.size(), 2u);
     EXPECT_EQ(a.raporty[1].first, "");
     EXPECT_EQ(a.dziennik.back(), "wydruk raportu");
+}
+
+// The CSV export says what its results are and lists the cases, their loads and the
+// combinations; a project of one case writes what it always did.
+TEST_F(Dach, EksportCsvNazywaWynikiIWypisujePrzypadkiIKombinacje) {
+    o.Find(1010);
+    const ProjektCsv jeden{o.projekt, o.pokaz};
+    EXPECT_EQ(tekst_csv(o.model, true, DialektCsv::przecinki, UkladJednostek::kN_m, &jeden),
+              tekst_csv(o.model, true, DialektCsv::przecinki, UkladJednostek::kN_m));
+    obciazenia();
+    o.Find(1010);
+    const std::size_t k = kombinacje_projektu(o.projekt).size();
+    a.wpisy.push_back({{{8500, std::to_string(k + 1)}}, 1});
+    o.Find(CM_POKAZ_WYNIKI);
+    const ProjektCsv cztery{o.projekt, o.pokaz};
+    const std::string t =
+        tekst_csv(o.model, true, DialektCsv::przecinki, UkladJednostek::kN_m, &cztery);
+    for (const char* s : {"Pokazane wyniki\r\n\"Obwiednia: siły i reakcje SGN",
+                          "Obwiednia naprężeń i sił osiowych (SGN i kombinacje własne)\r\n"
+                          "Element,Naprężenie min [kN/m²]",
+                          "Obciążenia — Przypadek 3: Wiatr z lewej", "4,Wiatr z prawej,Q,Wiatr,",
+                          "Kombinacje obciążeń\r\n"})
+        EXPECT_NE(t.find(s), std::string::npos) << s;
+    EXPECT_EQ(t.find("Naprężenia i siły osiowe"), std::string::npos) << "the envelope instead";
+    // One row per combination, numbered to the last.
+    EXPECT_NE(t.find("\r\n" + std::to_string(k) + ",SGU qp"), std::string::npos);
 }

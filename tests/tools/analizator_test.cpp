@@ -13,6 +13,8 @@
 
 #include "core/analiza.h"
 #include "files/v2d.h"
+#include "files/v2dp.h"
+#include "files/wyniki_projektu.h"
 #include "tests/wspolne/kratownice.h"
 
 namespace fs = std::filesystem;
@@ -351,3 +353,71 @@ TEST_F(Analizator, PicturesAreWrittenInTheirFormatOnlyAfterASuccessfulAnalysis) 
 }
 
 }  // namespace
+
+// A project of three cases: each case, combination and the envelope on request, the same numbers
+// the window computes, and wrong choices refused.
+TEST_F(Analizator, ProjektZPrzypadkamiDajePrzypadekKombinacjeIObwiednie) {
+    Model m;
+    zbuduj(m, {.wezly = {{0, 0}, {3, 1}, {6, 0}, {3, 0}},
+               .prety = {{1, 2, 1, 1}, {2, 3, 1, 1}, {1, 4, 1, 1}, {4, 3, 1, 1}, {2, 4, 1, 1}},
+               .podpory = {{1, 0}, {2, 0}, {6, 0}},
+               .sily = {{4, -10}}});
+    Projekt p;
+    p.ciezar = {78.5f};
+    p.przypadki[0].ciezar_wlasny = true;
+    PrzypadekObciazen s = Projekt::nowy_przypadek(2), w = Projekt::nowy_przypadek(3);
+    s.nazwa = "Śnieg", s.zmienny = true, s.kategoria = 9, s.psi0 = 0.5, s.psi1 = 0.2;
+    s.obc = {.ild = {4}, .al = {-6}};
+    w.nazwa = "Wiatr", w.zmienny = true, w.kategoria = 10, w.psi0 = 0.6, w.psi1 = 0.2;
+    w.obc = {.ild = {3, 4}, .al = {2, 3}};
+    p.przypadki = {p.przypadki[0], s, w};
+    const std::string plik = folder + "/wiazar.v2dp";
+    std::string powod;
+    ASSERT_TRUE(zapisz_projekt(plik, {m, p, UkladJednostek::kN_m, {}}, powod)) << powod;
+
+    const struct {
+        std::vector<std::string> argumenty;
+        int kod;
+        const char* na_wyjsciu;
+        const char* w_bledach;
+    } przypadki[] = {
+        {{"--lista", plik},
+         0,
+         "K9  SGN 9 (6.10b, wiodące: Śnieg)  1,1475·Przypadek 1 + 1,5·Śnieg",
+         ""},
+        {{"--przypadek", "2", plik}, 0, "Przypadek 2: Śnieg\n\nElement", ""},
+        {{"--kombinacja", "9", plik}, 0, "Kombinacja SGN 9", ""},
+        {{"--obwiednia", plik}, 0, "Kombinacja min", ""},
+        {{"--csv", "--wszystkie", plik}, 0, "\nK25,reakcja,6,", ""},
+        {{"--kombinacja", "99", plik}, 2, "", "Projekt nie ma kombinacji 99 (ma 25)"},
+        {{"--przypadek", "0", plik}, 2, "", "Opcja --przypadek wymaga numeru od 1"},
+        {{"--przypadek", plik}, 2, "", "wymaga numeru"},
+    };
+    for (const auto& c : przypadki) {
+        SCOPED_TRACE(c.argumenty[0]);
+        const Przebieg r = uruchom(c.argumenty);
+        EXPECT_EQ(r.kod, c.kod) << r.bledy;
+        EXPECT_NE(r.wyjscie.find(c.na_wyjsciu), std::string::npos) << r.wyjscie;
+        EXPECT_NE(r.bledy.find(c.w_bledach), std::string::npos) << r.bledy;
+    }
+
+    // The numbers: case 2 and the envelope as the analysis in this process gives them.
+    ZadaniePrzypadkow z = zadanie_projektu(m, p);
+    ASSERT_TRUE(obliczenia(m, Rozwiazanie::samo, &z).sukces());
+    const std::vector<std::string> przypadek2 =
+        linie(uruchom({"--csv", "--przypadek", "2", plik}).wyjscie);
+    for (int e = 1; e <= m.ne; ++e) {
+        const std::vector<std::string> l = pola(przypadek2.at(static_cast<std::size_t>(e - 1)));
+        EXPECT_EQ(std::stof(l.at(2)), m.wyniki[1].stressp[e - 1]) << "bar " << e;
+    }
+    const std::vector<Kombinacja> k = kombinacje_projektu(p);
+    const ObwiedniaWynikow o = obwiednia_wynikow(m.wyniki, k);
+    const std::vector<std::string> obw = linie(uruchom({"--csv", "--obwiednia", plik}).wyjscie);
+    for (int e = 1; e <= m.ne; ++e) {
+        const std::vector<std::string> l = pola(obw.at(static_cast<std::size_t>(e - 1)));
+        EXPECT_EQ(l.at(0), "obwiednia");
+        EXPECT_FLOAT_EQ(std::stof(l.at(2)), static_cast<float>(o.s_min[e - 1]));
+        EXPECT_FLOAT_EQ(std::stof(l.at(3)), static_cast<float>(o.s_max[e - 1]));
+        EXPECT_EQ(std::stoi(l.at(7)), o.ks_max[e - 1] + 1);
+    }
+}
