@@ -26,6 +26,7 @@
 #include "app/dialog_qt.h"
 #include "app/pomoc_qt.h"
 #include "qt/obraz.h"
+#include "qt/raport.h"
 #include "qt/wydruk.h"
 
 namespace {
@@ -292,6 +293,48 @@ bool PlatformaQt::ZapiszObraz(const std::string& plik, FormatObrazu f, int w, in
         plik, f, w, h, [&](QPainter& p) { rysuj_na(p, w, h, rysuj); }, powod);
     QGuiApplication::restoreOverrideCursor();
     return zapisano;
+}
+
+bool PlatformaQt::ZapiszRaport(const std::string& plik, const DokumentRaportu& d,
+                               std::string& powod) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool zapisano = zapisz_raport_pdf(plik, d, powod);
+    QGuiApplication::restoreOverrideCursor();
+    return zapisano;
+}
+
+void PlatformaQt::DrukujRaport(const DokumentRaportu& d) {
+    // The report's own pages: A4, the paper's whole sheet, margins of its own.
+    QPrinter drukarka(QPrinter::HighResolution);
+    drukarka.setFullPage(true);
+    drukarka.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                       QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    drukarka.setDocName(z_utf8(d.tytul));
+    drukarka.setCreator("Velkora 2D");
+    QPrintPreviewDialog podglad(&drukarka, ramka());
+    podglad.resize(900, 700);
+    // As the print of the view: the preview shows the first pages, the print has them all.
+    constexpr int strony_podgladu = 50;
+    QObject::connect(&podglad, &QPrintPreviewDialog::paintRequested, &podglad, [&](QPrinter* p) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        const bool na_podglad =
+            p->paintEngine() && p->paintEngine()->type() == QPaintEngine::Picture;
+        int od = 1, do_ = 0;
+        if (na_podglad)
+            do_ = strony_podgladu;
+        else if (p->printRange() == QPrinter::PageRange)
+            od = p->fromPage(), do_ = p->toPage();
+        MiaraQt miara(*p);
+        const UkladRaportu u = rozloz(d, miara);
+        const int stron = drukuj_raport(*p, d, u, od, do_, true);
+        if (na_podglad && stron > strony_podgladu)
+            podglad.setWindowTitle(QString("Podgląd wydruku: pierwsze %1 z %2 stron; drukowane "
+                                           "będą wszystkie")
+                                       .arg(strony_podgladu)
+                                       .arg(stron));
+        QGuiApplication::restoreOverrideCursor();
+    });
+    podglad.exec();
 }
 
 void PlatformaQt::Drukuj(const Wydruk& w) {

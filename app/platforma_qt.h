@@ -59,6 +59,9 @@ class PlatformaQt : public Platforma {
     bool ZapiszObraz(const std::string& plik, FormatObrazu f, int w, int h,
                      const std::function<void(Powierzchnia&)>& rysuj, std::string& powod) override;
     void Drukuj(const Wydruk& w) override;
+    bool ZapiszRaport(const std::string& plik, const DokumentRaportu& d,
+                      std::string& powod) override;
+    void DrukujRaport(const DokumentRaportu& d) override;
     void UstawJednostki(UkladJednostek u) override { jednostki_ = u; }
     void OdswiezTabele() override;
     void PokazArkusz(ArkuszDanych& a) override;

@@ -91,6 +91,9 @@ inline constexpr int CM_SILY_WEZLOW = 52709;       // Edycja, "S&iły w zaznaczo
 // Live results and the bundled examples.
 inline constexpr int CM_NA_BIEZACO = 52801;  // Obliczenia, "Obliczaj na &bieżąco"
 inline constexpr int CM_PRZYKLADY = 52802;   // Plik, "P&rzykłady..."
+// The calculation report and the project's properties.
+inline constexpr int CM_RAPORT = 52901;                // Plik, "&Raport..."
+inline constexpr int CM_WLASCIWOSCI_PROJEKTU = 52902;  // Plik, "&Właściwości projektu..."
 // Keys the main view answers.
 inline constexpr int VK_ESCAPE = 0x1B;
 inline constexpr int VK_R = 0x52;
@@ -562,6 +565,10 @@ class _OKNO_ {
     };
     // The paint behind Paint and Paint_obrazu: the window's framing, or a picture's.
     void maluj(Powierzchnia& dc, int szerokosc, int wysokosc, const KadrObrazu* obraz);
+    // Plik: the calculation report (okno/raport.cpp) and the project's properties
+    void Cm_raport();
+    void Ce_raport(TCommandEnabler& ce);
+    void Cm_wlasciwosci_projektu();
     // Pomoc
     void Cm_POMOC();
     void Cm_opro();
@@ -577,3 +584,7 @@ struct Polecenie {
     std::string (*krok)(const _OKNO_&) = nullptr;
 };
 const std::vector<Polecenie>& tablica_polecen();
+
+// Numbers typed as "1-3, 7" (from 1, at most `najwiekszy`) as places from 0; false when the text
+// is anything else. An empty text is no numbers.
+bool numery_z_tekstu(const std::string& t, int najwiekszy, std::vector<int>& numery);

@@ -80,6 +80,8 @@ struct PozycjaKontekstowa {
 // A handle of a table window; destroying a window that is already gone does nothing.
 using UchwytOkna = int;
 
+struct DokumentRaportu;
+
 class Platforma {
   public:
     virtual ~Platforma() = default;
@@ -130,6 +132,14 @@ class Platforma {
     }
     // Prints, after a preview in which the user may still give up.
     virtual void Drukuj(const Wydruk&) {}
+    // The calculation report laid out into pages and written as a PDF file, replaced only once
+    // complete; false, with the reason, when it could not be.
+    virtual bool ZapiszRaport(const std::string&, const DokumentRaportu&, std::string& powod) {
+        powod = "Brak obsługi raportów";
+        return false;
+    }
+    // The report printed through the same pages, after a preview in which the user may give up.
+    virtual void DrukujRaport(const DokumentRaportu&) {}
     // The units the dialogs' labels name from now on.
     virtual void UstawJednostki(UkladJednostek) {}
     // Repaints the open table windows, whose headers may name other units now.

@@ -367,6 +367,8 @@ const std::vector<Podmenu>& menu_1000() {
             {52602, "Obraz &SVG..."},
             {52603, "Obraz P&DF..."}}},
           {52604, "&Drukuj...", false, false, "Ctrl+P"},
+          {52901, "&Raport..."},
+          {52902, "&Właściwości projektu..."},
           {},
           {51697, "&Kreator"},
           {52301, "&Szablon kratownicy..."},

@@ -4,7 +4,7 @@
 # is run too). Installs the Debian packages it needs when they are missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/pakiety.sh build-essential cmake ninja-build libgtest-dev libgmock-dev \
+scripts/pakiety.sh build-essential cmake ninja-build libgtest-dev libgmock-dev poppler-utils \
   qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation locales libopenblas-dev \
   libsuitesparse-dev libsimdjson-dev
 # The tests also run under a Polish locale, to show that numbers keep their decimal point.

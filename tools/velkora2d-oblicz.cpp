@@ -14,6 +14,7 @@
 #include "files/v2dp.h"
 #include "files/wyniki_projektu.h"
 #include "tools/obrazy.h"
+#include "tools/raport.h"
 #include "tools/wymiarowanie_wydruk.h"
 #include "tools/wyniki_wydruk.h"
 
@@ -59,6 +60,7 @@ void uzycie(std::FILE* s) {
         s);
     std::fputs(opis_wymiarowania, s);
     std::fputs(opis_obrazow, s);
+    std::fputs(opis_raportu, s);
     std::fputs(
         "  --help  ten opis\n"
         "\n"
@@ -81,6 +83,7 @@ int main(int argc, char** argv) {
     bool koniec_opcji = false;
     std::vector<std::string> pliki;
     ZamowienieObrazow obrazy;
+    ZamowienieRaportu raport;
     for (int i = 1; i < argc; ++i) {
         const char* a = argv[i];
         if (!koniec_opcji && (std::strcmp(a, "--help") == 0 || std::strcmp(a, "-h") == 0)) {
@@ -115,6 +118,10 @@ int main(int argc, char** argv) {
             if (o > 0) continue;
             uzycie(stderr);
             return kod_plik;
+        } else if (int r = koniec_opcji ? 0 : opcja_raportu(argc, argv, i, raport); r != 0) {
+            if (r > 0) continue;
+            uzycie(stderr);
+            return kod_plik;
         } else if (!koniec_opcji && std::strcmp(a, "--") == 0) {
             koniec_opcji = true;
         } else if (!koniec_opcji && a[0] == '-' && a[1] != '\0') {
@@ -129,6 +136,7 @@ int main(int argc, char** argv) {
         uzycie(stderr);
         return kod_plik;
     }
+    if (!raport.plik.empty()) return zapisz_raport(pliki[0], raport, obrazy.jednostki);
 
     Model m;
     Projekt projekt;

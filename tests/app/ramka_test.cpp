@@ -48,11 +48,27 @@ TEST(Menu, ThePopUpsCarryTheTemplatesItemsIdsSeparatorsAndInitialStates) {
     QMenuBar pasek;
     zbuduj_menu(pasek, widok.okno());
     const std::vector<std::vector<std::string>> oczekiwane = {
-        {"1070 &Nowy", "1020 &Otwórz", "52001 &Zapisz", "1060 Zapisz &Jako", "51698 Zamk&nij", "-",
-         "&Eksport", "> 52321 &CSV...", "> 52322 CSV dla &arkusza kalkulacyjnego...",
-         "> 52601 Obraz &PNG...", "> 52602 Obraz &SVG...", "> 52603 Obraz P&DF...",
-         "52604 &Drukuj...", "-", "51697 &Kreator", "52301 &Szablon kratownicy...",
-         "52802 P&rzykłady...", "-", "1040 &Koniec"},
+        {"1070 &Nowy",
+         "1020 &Otwórz",
+         "52001 &Zapisz",
+         "1060 Zapisz &Jako",
+         "51698 Zamk&nij",
+         "-",
+         "&Eksport",
+         "> 52321 &CSV...",
+         "> 52322 CSV dla &arkusza kalkulacyjnego...",
+         "> 52601 Obraz &PNG...",
+         "> 52602 Obraz &SVG...",
+         "> 52603 Obraz P&DF...",
+         "52604 &Drukuj...",
+         "52901 &Raport...",
+         "52902 &Właściwości projektu...",
+         "-",
+         "51697 &Kreator",
+         "52301 &Szablon kratownicy...",
+         "52802 P&rzykłady...",
+         "-",
+         "1040 &Koniec"},
         {"52011 &Cofnij (off)", "52012 &Ponów (off)", "-",
          "52702 &Zmień element pod kursorem (off)", "52703 Zaznacz &wszystko (off)",
          "52704 &Usuń zaznaczone (off)", "-", "52705 Prze&suń zaznaczone... (off)",
@@ -176,8 +192,8 @@ TEST(Menu, ItemsFollowTheirEnablersEachTimeAMenuOpens) {
 
     widok.okno().Cm_Nowy();  // an empty model
     // The pictures' pop-up (no id) and print, with a model to show.
-    EXPECT_EQ(wlaczone(pasek, 0),
-              (std::vector<int>{1070, 1020, 52001, 1060, 51698, 0, 52604, 52301, 52802, 1040}));
+    EXPECT_EQ(wlaczone(pasek, 0), (std::vector<int>{1070, 1020, 52001, 1060, 51698, 0, 52604, 52901,
+                                                    52902, 52301, 52802, 1040}));
     EXPECT_EQ(wlaczone(pasek, 2), (std::vector<int>{51684, 51685, 51682, 52201}));
     EXPECT_EQ(wlaczone(pasek, 6), (std::vector<int>{1010, 52801, 51699, 1140}));
 }

@@ -249,6 +249,58 @@ TEST_F(Dach, KazdePolecenieCofaSieAProjektZapisujeIOtwieraWCalosci) {
     std::filesystem::remove_all(folder);
 }
 
+TEST_F(Dach, WlasciwosciProjektuSaKrokiemARaportObejmujeWybraneWyniki) {
+    obciazenia();
+    a.wpisy.push_back(
+        {{{8500, "Hala magazynowa"}, {8501, "J. Kowalska"}, {8502, "Wiązar dachowy 24 m"}}, 1});
+    o.Find(CM_WLASCIWOSCI_PROJEKTU);
+    EXPECT_EQ(o.projekt.tytul, "Hala magazynowa");
+    EXPECT_EQ(o.projekt.opis, "Wiązar dachowy 24 m");
+    o.Find(52011);
+    EXPECT_EQ(o.projekt.tytul, "") << "one step undone";
+    o.Find(52012);
+    EXPECT_EQ(o.projekt.autor, "J. Kowalska");
+
+    // Not yet analysed: the user has it worked out first. The envelope is ticked by default; a
+    // combination's number beyond the list is refused and the dialog comes back with the text.
+    const std::size_t kombinacji = kombinacje_projektu(o.projekt).size();
+    ASSERT_GT(kombinacji, 12u) << "the numbers are typed";
+    a.odpowiedzi.push_back(IDYES);
+    a.wpisy.push_back({{{8511, "1"}, {8501, "2, " + std::to_string(kombinacji + 1)}}, 1});
+    a.wpisy.push_back({{{8501, "1-2"}}, 1});
+    a.pliki.push_back("/tmp/dach_raport.pdf");
+    o.Find(CM_RAPORT);
+    ASSERT_EQ(o.model.obliczono, 1);
+    ASSERT_EQ(a.komunikaty.size(), 2u);
+    EXPECT_EQ(a.komunikaty[1].tekst,
+              "Zły numer kombinacji (od 1 do " + std::to_string(kombinacji) + ")");
+    ASSERT_GE(a.pokazy.size(), 2u);
+    const Pokaz& drugi = a.pokazy.back();
+    EXPECT_EQ(drugi.przy_otwarciu.at(8500), "1");
+    EXPECT_EQ(drugi.przy_otwarciu.at(8511), "1") << "the choice is kept when shown again";
+    ASSERT_EQ(a.raporty.size(), 1u);
+    const auto& [plik, doc] = a.raporty[0];
+    EXPECT_EQ(plik, "/tmp/dach_raport.pdf");
+    EXPECT_EQ(doc.tytul, "Hala magazynowa");
+    EXPECT_EQ(doc.autor, "Autor: J. Kowalska");
+    std::vector<std::string> wyniki;
+    for (const Blok& b : doc.bloki)
+        if (const auto* n = std::get_if<Naglowek>(&b);
+            n && n->poziom == 2 && n->tekst.rfind("3.", 0) == 0)
+            wyniki.push_back(n->tekst);
+    const std::vector<Kombinacja> k = kombinacje_projektu(o.projekt);
+    EXPECT_EQ(wyniki, (std::vector<std::string>{"3.1 Obwiednia", "3.2 Przypadek P2: Śnieg",
+                                                "3.3 Kombinacja 1: " + k[0].nazwa,
+                                                "3.4 Kombinacja 2: " + k[1].nazwa}));
+
+    // Printed instead: the same document goes to the printer.
+    a.wpisy.push_back({{{8502, "1"}}, 1});
+    o.Find(CM_RAPORT);
+    ASSERT_EQ(a.raporty.size(), 2u);
+    EXPECT_EQ(a.raporty[1].first, "");
+    EXPECT_EQ(a.dziennik.back(), "wydruk raportu");
+}
+
 // The CSV export says what its results are and lists the cases, their loads and the
 // combinations; a project of one case writes what it always did.
 TEST_F(Dach, EksportCsvNazywaWynikiIWypisujePrzypadkiIKombinacje) {

@@ -31,9 +31,10 @@ TEST(Wlaczniki, KazdaRegulaDostepnosciPolecen) {
     _OKNO_ o(a);
     const std::set<int> zawsze = {1070, 1020, 1040, 1010, 51699, 51700, 1240, 52301, 52802};
     // With a model, the load cases' commands but those that need a second case or a
-    // combination of the user's own, and the design's (which say themselves what they lack).
-    const std::set<int> przypadki = {52401, 52402, 52403, 52408, 52410, 52411, 52413,
-                                     52414, 52501, 52502, 52503, 52504, 52505};
+    // combination of the user's own, the design's (which say themselves what they lack), the
+    // report and the project's properties.
+    const std::set<int> przypadki = {52401, 52402, 52403, 52408, 52410, 52411, 52413, 52414,
+                                     52501, 52502, 52503, 52504, 52505, 52901, 52902};
     auto oraz = [&](std::set<int> s) {
         s.insert(zawsze.begin(), zawsze.end());
         if (o.model.Pusty == 0) s.insert(przypadki.begin(), przypadki.end());

@@ -328,6 +328,11 @@ TEST_F(Analizator, PicturesAreWrittenInTheirFormatOnlyAfterASuccessfulAnalysis) 
         {{"--png", png, "--jednostki", "kN", dobry}, 2, false, "Nieznane jednostki: kN", {}},
         {{dobry, "--png"}, 2, false, "Brak wartości opcji --png", {}},
         {{"--png", folder + "/brak/a.png", dobry}, 2, true, "Nie można zapisać rysunku", {}},
+        // The report is written instead of the tables, and only of a truss that analysed.
+        {{"--raport", pdf, dobry}, 0, false, "", {{pdf, "%PDF-"}}},
+        {{"--raport", pdf, mechanizm}, 3, false, "Zero na przekątnej", {}},
+        {{"--raport", folder + "/brak/r.pdf", dobry}, 2, false, "Nie można zapisać raportu", {}},
+        {{dobry, "--raport"}, 2, false, "Brak wartości opcji --raport", {}},
     };
     for (const auto& p : przypadki) {
         const std::string opis = p.argumenty[p.argumenty.size() - 2];
@@ -343,6 +348,7 @@ TEST_F(Analizator, PicturesAreWrittenInTheirFormatOnlyAfterASuccessfulAnalysis) 
             EXPECT_NE(zawartosc(plik).substr(0, 300).find(poczatek), std::string::npos) << plik;
         if (p.pliki.empty()) {
             EXPECT_FALSE(fs::exists(png)) << opis;
+            EXPECT_FALSE(fs::exists(pdf)) << opis;
         }
     }
 }

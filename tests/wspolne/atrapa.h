@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "okno/platforma.h"
+#include "report/dokument.h"
 
 class _OKNO_;
 
@@ -63,6 +64,8 @@ class Atrapa : public Platforma {
     UkladJednostek jednostki = UkladJednostek::brak;    // as the main window told them
     ArkuszDanych* arkusz = nullptr;                     // the data sheet shown, null when closed
     int zmiany_zaznaczenia = 0;
+    // Reports handed over: each with the file it went to (empty: printed).
+    std::vector<std::pair<std::string, DokumentRaportu>> raporty;
     int bledy_skryptu = 0;
     _OKNO_* okno = nullptr;  // for close requests
     bool zamkniete = false;
@@ -114,6 +117,15 @@ class Atrapa : public Platforma {
     std::string przyklady;  // the examples' folder
     std::string KatalogPrzykladow() override { return przyklady; }
     std::string Ustawienie(const std::string& k) override { return ustawienia[k]; }
+    bool ZapiszRaport(const std::string& plik, const DokumentRaportu& d, std::string&) override {
+        dziennik.push_back("raport: " + plik);
+        raporty.emplace_back(plik, d);
+        return true;
+    }
+    void DrukujRaport(const DokumentRaportu& d) override {
+        dziennik.push_back("wydruk raportu");
+        raporty.emplace_back("", d);
+    }
     void ZapiszUstawienie(const std::string& k, const std::string& w) override {
         ustawienia[k] = w;
     }
