@@ -9,7 +9,9 @@
 
 #include "design/kombinacje.h"
 #include "files/eksport.h"
+#include "files/wymiarowanie_projektu.h"
 #include "files/wyniki_projektu.h"
+#include "report/obliczenia_preta.h"
 #include "report/rysunki.h"
 #include "report/uklad.h"
 
@@ -51,6 +53,7 @@ struct Zrodlo {
     std::vector<double> L, A;  // per bar, from 0
     std::deque<Zestaw> zestawy;
     std::deque<std::vector<std::size_t>> wybrane;  // rows of shortened tables
+    WynikWymiarowania wym;                         // the members' design, where there is one
 };
 
 std::string kierunek(int dof) {
@@ -76,6 +79,7 @@ class Budowa {
         wyniki();
         // The members' design, where the project has it, follows the results as chapter 4, with
         // its own page and heading, and so is listed in the contents like the others.
+        if (ma_przekroje_stalowe(d().p.wymiarowanie)) wymiarowanie();
         return std::move(doc_);
     }
 
@@ -787,6 +791,203 @@ class Budowa {
             tabela(std::move(t));
         }
         reakcje(zs);
+    }
+
+    // Chapter 4: each bar's checks over the ULS combinations, a summary, and the governing bar of
+    // every section written out as a hand calculation.
+    void wymiarowanie() {
+        const Konstrukcja& kk = k();
+        const Projekt& p = d().p;
+        Zrodlo& z = *z_;
+        doc_.bloki.push_back(NowaStrona{});
+        naglowek(1, "4. Wymiarowanie prętów (PN-EN 1993-1-1)");
+        if (const std::string b = brak_jednostek_wymiarowania(j()); !b.empty()) {
+            akapit(b);
+            return;
+        }
+        const bool sa =
+            d().obliczono && kk.wyniki.size() == p.przypadki.size() && !kk.wyniki.empty();
+        if (!sa) {
+            akapit("Wymiarowanie wymaga wyników obliczeń: raport go nie zawiera.");
+            return;
+        }
+        z.wym = wymiaruj(kk, p, j(), z.komb);
+        const WynikWymiarowania& w = z.wym;
+        if (!w.blad.empty()) {
+            akapit(w.blad);
+            return;
+        }
+        const DaneWymiarowania& dw = p.wymiarowanie;
+        akapit(
+            "Nośność prętów na rozciąganie (6.2.3), ściskanie (6.2.4) i wyboczenie giętne "
+            "(6.3.1, dla kątowników skratowania także załącznik BB.1.2) w kombinacjach SGN "
+            "i kombinacjach własnych; E = " +
+            liczba_raportu(dw.E, 6) + " MPa, γ_{M0} = " + liczba_raportu(dw.gamma_M0, 3) +
+            ", γ_{M1} = " + liczba_raportu(dw.gamma_M1, 3) +
+            ", γ_{M2} = " + liczba_raportu(dw.gamma_M2, 3) +
+            ". Wytężenie U = |N_{Ed}|/N_{Rd} w sprawdzeniu i kombinacji, które decydują.");
+        const Zrodlo* zr = z_.get();
+        {
+            Tabela t;
+            t.tytul = nr_tabeli("Przekroje stalowe");
+            t.wiersze = w.przekroje.size();
+            auto s = [zr](std::size_t r) -> const PrzekrojDoSprawdzenia& {
+                return zr->wym.przekroje[r];
+            };
+            t.kolumny = {numer("Przekrój", [](std::size_t r) { return r + 1; }),
+                         tekst("Profil", [s](std::size_t r) { return s(r).nazwa; }),
+                         tekst("Stal", [s](std::size_t r) { return s(r).gatunek; }),
+                         liczba(
+                             "A [mm²]", [s](std::size_t r) { return s(r).A; }, cyfry_danych),
+                         numer("Klasa", [s](std::size_t r) { return s(r).klasa; }),
+                         liczba(
+                             "f_y [MPa]", [s](std::size_t r) { return s(r).f_y; }, cyfry_danych),
+                         liczba(
+                             "f_u [MPa]", [s](std::size_t r) { return s(r).f_u; }, cyfry_danych),
+                         liczba(
+                             "A_net/A", [s](std::size_t r) { return s(r).wsp_A_net; }, 3),
+                         tekst("Uwagi", [s](std::size_t r) { return s(r).powod; })};
+            t.uwaga =
+                "A_net/A – stosunek pola netto w otworach łączników do pola brutto "
+                "(1 – bez osłabienia).";
+            tabela(std::move(t));
+        }
+        {
+            Tabela t;
+            t.tytul = nr_tabeli("Wymiarowanie prętów");
+            const Wiersze wr = wiersze(
+                w.prety.size(), [zr](std::size_t i) { return zr->wym.prety[i].U; }, t.uwaga,
+                "o największym wytężeniu");
+            t.wiersze = wr.ile();
+            auto b = [zr, wr](std::size_t r) -> const WymiarowaniePreta& {
+                return zr->wym.prety[wr(r)];
+            };
+            const Przelicznik u = przelicznik(j());
+            // Buckling lengths as the checks take them, in the model's units.
+            auto L_cr = [zr, wr, u](Os os) {
+                return [zr, wr, u, os](std::size_t r) {
+                    const int pret = static_cast<int>(wr(r)) + 1;
+                    const int n = zr->wym.prety[wr(r)].przekroj;
+                    if (n < 1 || static_cast<std::size_t>(n) > zr->wym.przekroje.size())
+                        return std::nan("");
+                    const DanePreta dp =
+                        dane_preta(zr->d->k, zr->d->p.wymiarowanie,
+                                   zr->wym.przekroje[static_cast<std::size_t>(n - 1)], pret, u);
+                    for (const OsWyboczenia& o : dp.osie)
+                        if (o.os == os) return o.L_cr / u.mm;
+                    return std::nan("");
+                };
+            };
+            t.kolumny = {
+                numer("Pręt", [wr](std::size_t r) { return wr(r) + 1; }),
+                tekst(
+                    "Profil",
+                    [zr, b](std::size_t r) {
+                        const int n = b(r).przekroj;
+                        return n >= 1 && static_cast<std::size_t>(n) <= zr->wym.przekroje.size()
+                                   ? zr->wym.przekroje[static_cast<std::size_t>(n - 1)].nazwa
+                                   : std::string();
+                    },
+                    false),
+                liczba(
+                    jw("L", Wielkosc::dlugosc), [zr, wr](std::size_t r) { return zr->L[wr(r)]; },
+                    cyfry_danych),
+                liczba(jw("L_cr,y", Wielkosc::dlugosc), L_cr(Os::w_plaszczyznie), cyfry_danych),
+                liczba(jw("L_cr,z", Wielkosc::dlugosc), L_cr(Os::z_plaszczyzny), cyfry_danych),
+                liczba(
+                    "min " + jw("N_Ed", Wielkosc::sila), [b](std::size_t r) { return b(r).N_min; },
+                    cyfry_wynikow),
+                liczba(
+                    "max " + jw("N_Ed", Wielkosc::sila), [b](std::size_t r) { return b(r).N_max; },
+                    cyfry_wynikow),
+                liczba(
+                    jw("N_Rd", Wielkosc::sila),
+                    [b](std::size_t r) { return b(r).N_Rd > 0 ? b(r).N_Rd : std::nan(""); },
+                    cyfry_wynikow),
+                liczba(
+                    "χ", [b](std::size_t r) { return b(r).chi; }, 3),
+                liczba(
+                    "U",
+                    [b](std::size_t r) {
+                        return b(r).stan == StanSprawdzenia::nie_sprawdzono ? std::nan("") : b(r).U;
+                    },
+                    3),
+                kombinacja([b](std::size_t r) { return b(r).kombinacja; }),
+                tekst(
+                    "Decyduje",
+                    [b](std::size_t r) {
+                        return b(r).stan == StanSprawdzenia::nie_sprawdzono
+                                   ? "nie sprawdzono: " + b(r).powod
+                                   : b(r).sprawdzenie;
+                    },
+                    false)};
+            if (t.uwaga.empty())
+                t.uwaga =
+                    "L_cr,y, L_cr,z – długości wyboczeniowe w płaszczyźnie kratownicy i z "
+                    "niej; χ – współczynnik wyboczeniowy osi decydującej; Komb. – numer "
+                    "kombinacji (tabela kombinacji), która decyduje.";
+            tabela(std::move(t));
+        }
+        // The summary: the greatest utilisation, the bars that fail, the steel, the SLS check.
+        std::string o = "Największe wytężenie: ";
+        if (w.najwieksze > 0) {
+            const WymiarowaniePreta& b = w.prety[static_cast<std::size_t>(w.najwieksze - 1)];
+            o += "U = " + liczba_raportu(w.U_max, 3) + " w pręcie " + std::to_string(w.najwieksze) +
+                 " (" + b.sprawdzenie +
+                 (b.kombinacja >= 0 ? ", kombinacja " + std::to_string(b.kombinacja + 1) : "") +
+                 ").";
+        } else {
+            o += "brak sprawdzonych prętów.";
+        }
+        o += "\nPręty spełniające warunki: " + std::to_string(w.spelnia) +
+             "; niespełniające: " + std::to_string(w.nie_spelnia);
+        if (w.nie_spelnia > 0) {
+            std::string lista;
+            int ile = 0;
+            for (std::size_t i = 0; i < w.prety.size() && ile < 30; ++i)
+                if (w.prety[i].stan == StanSprawdzenia::nie_spelnia)
+                    lista += (ile++ ? ", " : "") + std::to_string(i + 1);
+            o += " (" + lista + (w.nie_spelnia > 30 ? ", …" : "") + ")";
+        }
+        o += "; nie sprawdzono: " + std::to_string(w.nie_sprawdzono) + ".";
+        o += "\nMasa stali prętów (7850 kg/m³ · A · L): " +
+             liczba_raportu(masa_stali(kk, przelicznik(j())), 4) + " kg.";
+        const SprawdzenieUgiecia& g = w.ugiecie;
+        if (g.sprawdzono)
+            o += "\nNajwiększe przemieszczenie SGU (charakterystyczne): u = " +
+                 liczba_raportu(g.u, 4) + " " + jedn(Wielkosc::dlugosc) + " w węźle " +
+                 std::to_string(g.wezel) +
+                 (g.kombinacja >= 0 ? ", kombinacja " + std::to_string(g.kombinacja + 1) : "") +
+                 "; dopuszczalne " + liczba_raportu(g.u_dop, 4) + " " + jedn(Wielkosc::dlugosc) +
+                 (g.spelnia() ? " — spełnia." : " — nie spełnia.");
+        else
+            o += "\nPrzemieszczenia SGU nie sprawdzono: " + g.powod + ".";
+        naglowek(2, "4.1 Podsumowanie");
+        akapit(o);
+
+        // The governing bar of each section, written out.
+        naglowek(2, "4.2 Obliczenia prętów decydujących");
+        akapit(
+            "Dla każdego przekroju pręt o największym wytężeniu; jednostki N, mm, MPa, siły "
+            "w kN.");
+        std::vector<int> decydujacy(w.przekroje.size(), 0);
+        for (std::size_t i = 0; i < w.prety.size(); ++i) {
+            const WymiarowaniePreta& b = w.prety[i];
+            if (b.przekroj < 1 || static_cast<std::size_t>(b.przekroj) > decydujacy.size())
+                continue;
+            int& d = decydujacy[static_cast<std::size_t>(b.przekroj - 1)];
+            if (b.stan == StanSprawdzenia::nie_sprawdzono) continue;
+            if (d == 0 || b.U > w.prety[static_cast<std::size_t>(d - 1)].U)
+                d = static_cast<int>(i) + 1;
+        }
+        for (std::size_t n = 0; n < decydujacy.size(); ++n) {
+            if (decydujacy[n] == 0) continue;
+            const int b = decydujacy[n];
+            akapit("Przekrój " + std::to_string(n + 1), Styl::naglowek2);
+            const WynikPreta wp = sprawdz_pret_projektu(kk, p, j(), z.komb, b);
+            for (std::string& t : obliczenia_preta(b, w.przekroje[n], wp, dw, z.komb))
+                doc_.bloki.push_back(Akapit{std::move(t), Styl::wzor, 5});
+        }
     }
 
     std::shared_ptr<Zrodlo> z_;

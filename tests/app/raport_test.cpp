@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -12,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "files/wymiarowanie_projektu.h"
 #include "okno/okno.h"
 #include "qt/raport.h"
 #include "report/liczby.h"
@@ -81,6 +83,13 @@ TEST(RaportPdf, KazdaSilaOsiowaJakWTabeliIJednostkiWNaglowkach) {
             a.wpisy.push_back({{{8500, std::to_string(n)}, {8501, "-8"}, {8630, "1"}}, 1});
             o.Find(51687);
         }
+    // Every section a steel tube, so that the report has its design chapter.
+    for (int n = 1; n <= o.model.na; ++n) {
+        a.wpisy.push_back({{{8004, std::to_string(n)}}, 1});
+        a.wpisy.push_back({{{8500, "8"}, {8501, "0"}}, 1});  // RO, S235
+        a.wpisy.push_back({{{8500, "12"}}, 1});
+        o.Find(CM_WYM_PRZEKROJ);
+    }
     o.Find(1010);
     ASSERT_EQ(o.model.wyniki.size(), 2u);
     QTemporaryDir folder;
@@ -114,6 +123,28 @@ TEST(RaportPdf, KazdaSilaOsiowaJakWTabeliIJednostkiWNaglowkach) {
     const auto ux = wiersze(tekst, "Przemieszczenia węzłów, Przypadek P2");
     ASSERT_EQ(ux.count("Węzeł"), 1u);
     EXPECT_EQ(ux.at("Węzeł"), (std::vector<std::string>{"Węzeł", "ux", "[m]", "uy", "[m]"}));
+
+    // Each bar's utilisation as the design gives it, in the row of the bar.
+    const auto w = o.wymiarowanie();
+    ASSERT_TRUE(w);
+    KolumnaLiczb kolumna_U(3);
+    for (const WymiarowaniePreta& b : w->prety) kolumna_U.obejmij(b.U);
+    const auto wym = wiersze(tekst, "Wymiarowanie prętów");
+    ASSERT_EQ(wym.count("Pręt"), 1u) << tekst;
+    for (const char* naglowek : {"N_Ed", "N_Rd", "χ", "U", "[kN]"})
+        EXPECT_NE(std::find(wym.at("Pręt").begin(), wym.at("Pręt").end(), naglowek),
+                  wym.at("Pręt").end())
+            << naglowek;
+    for (int e = 1; e <= o.model.ne; ++e) {
+        const auto r = wym.find(std::to_string(e));
+        ASSERT_NE(r, wym.end()) << "bar " << e;
+        const std::string U = kolumna_U(w->prety[static_cast<std::size_t>(e - 1)].U);
+        EXPECT_NE(std::find(r->second.begin(), r->second.end(), U), r->second.end())
+            << "bar " << e << ": U = " << U;
+    }
+    // The governing bar of a section written out, formulas and numbers.
+    EXPECT_NE(tekst.find("Obliczenia prętów decydujących"), std::string::npos);
+    EXPECT_NE(tekst.find("Decyduje:"), std::string::npos);
 }
 
 // A model the user has only begun, analysed or not, still gives a report that opens.
