@@ -56,6 +56,20 @@ struct Zrodlo {
     WynikWymiarowania wym;                         // the members' design, where there is one
 };
 
+// A check's name short enough for the design table's last column; the note under it spells the
+// abbreviations out.
+std::string skrot_sprawdzenia(std::string t) {
+    for (const auto& [z, na] : {std::pair<std::string, std::string>{"rozciąganie", "rozc."},
+                                {"ściskanie", "ścisk."},
+                                {"wyboczenie", "wyb."},
+                                {" w płaszczyźnie", " w pł."},
+                                {" z płaszczyzny", " z pł."},
+                                {" i BB.1.2 względem osi v", ", BB.1.2, v–v"},
+                                {" względem osi v", ", v–v"}})
+        if (const std::size_t p = t.find(z); p != std::string::npos) t.replace(p, z.size(), na);
+    return t;
+}
+
 std::string kierunek(int dof) {
     return dof % 2 == 1 ? "X" : "Y";
 }
@@ -880,25 +894,17 @@ class Budowa {
             };
             t.kolumny = {
                 numer("Pręt", [wr](std::size_t r) { return wr(r) + 1; }),
-                tekst(
-                    "Profil",
-                    [zr, b](std::size_t r) {
-                        const int n = b(r).przekroj;
-                        return n >= 1 && static_cast<std::size_t>(n) <= zr->wym.przekroje.size()
-                                   ? zr->wym.przekroje[static_cast<std::size_t>(n - 1)].nazwa
-                                   : std::string();
-                    },
-                    false),
+                numer("Przekrój", [b](std::size_t r) { return b(r).przekroj; }),
                 liczba(
                     jw("L", Wielkosc::dlugosc), [zr, wr](std::size_t r) { return zr->L[wr(r)]; },
-                    cyfry_danych),
-                liczba(jw("L_cr,y", Wielkosc::dlugosc), L_cr(Os::w_plaszczyznie), cyfry_danych),
-                liczba(jw("L_cr,z", Wielkosc::dlugosc), L_cr(Os::z_plaszczyzny), cyfry_danych),
+                    cyfry_wynikow),
+                liczba(jw("L_cr,y", Wielkosc::dlugosc), L_cr(Os::w_plaszczyznie), cyfry_wynikow),
+                liczba(jw("L_cr,z", Wielkosc::dlugosc), L_cr(Os::z_plaszczyzny), cyfry_wynikow),
                 liczba(
-                    "min " + jw("N_Ed", Wielkosc::sila), [b](std::size_t r) { return b(r).N_min; },
+                    "min " + jw("N", Wielkosc::sila), [b](std::size_t r) { return b(r).N_min; },
                     cyfry_wynikow),
                 liczba(
-                    "max " + jw("N_Ed", Wielkosc::sila), [b](std::size_t r) { return b(r).N_max; },
+                    "max " + jw("N", Wielkosc::sila), [b](std::size_t r) { return b(r).N_max; },
                     cyfry_wynikow),
                 liczba(
                     jw("N_Rd", Wielkosc::sila),
@@ -918,14 +924,18 @@ class Budowa {
                     [b](std::size_t r) {
                         return b(r).stan == StanSprawdzenia::nie_sprawdzono
                                    ? "nie sprawdzono: " + b(r).powod
-                                   : b(r).sprawdzenie;
+                                   : skrot_sprawdzenia(b(r).sprawdzenie);
                     },
                     false)};
             if (t.uwaga.empty())
                 t.uwaga =
-                    "L_cr,y, L_cr,z – długości wyboczeniowe w płaszczyźnie kratownicy i z "
+                    "Przekrój – numer w tabeli przekrojów stalowych; min N, max N – siły "
+                    "osiowe N_Ed z kombinacji SGN; L_cr,y, L_cr,z – długości wyboczeniowe w "
+                    "płaszczyźnie kratownicy i z "
                     "niej; χ – współczynnik wyboczeniowy osi decydującej; Komb. – numer "
-                    "kombinacji (tabela kombinacji), która decyduje.";
+                    "kombinacji (tabela kombinacji), która decyduje; rozc. – rozciąganie, "
+                    "ścisk. – ściskanie, wyb. – wyboczenie giętne, w pł./z pł. – w płaszczyźnie "
+                    "kratownicy/z płaszczyzny.";
             tabela(std::move(t));
         }
         // The summary: the greatest utilisation, the bars that fail, the steel, the SLS check.
