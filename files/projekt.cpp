@@ -186,8 +186,6 @@ bool _OKNO_::otworz_plik(const std::string& nazwa) {
         pokaz = z.pokaz;
         jednostki = z.jednostki;
         port.UstawJednostki(jednostki);
-        // A linked section's area is its profile's, whatever the file says.
-        pola_z_profili(model, projekt.wymiarowanie, jednostki);
     }
     // The dialogs offer this file and its folder next, as after choosing it in them.
     _plik_->nazwa = nazwa;

@@ -15,6 +15,7 @@
 #include "design/stal.h"
 #include "files/v2d.h"
 #include "files/v2dp.h"
+#include "files/wymiarowanie_projektu.h"
 
 namespace {
 
@@ -648,6 +649,9 @@ bool czytaj_z_bufora(const simdjson::padded_string& t, ZawartoscProjektu& z, std
         oj::parser parser;
         oj::document doc = parser.iterate(t);
         z = czytaj(doc);
+        // A linked section's area is its profile's, whatever the file says: every reader of the
+        // project (the window, the analyser, the report) analyses the profile.
+        pola_z_profili(z.k, z.p.wymiarowanie, z.jednostki);
         return true;
     } catch (const Odmowa& o) {
         powod = o.powod;

@@ -350,6 +350,18 @@ class Budowa {
                              jw("A", Wielkosc::pole),
                              [z](std::size_t r) { return z->d->k.area[static_cast<int>(r) + 1]; },
                              cyfry_danych)};
+            // The steel of a section linked to a profile, whose area it is.
+            if (ma_przekroje_stalowe(d().p.wymiarowanie)) {
+                auto s = [z](std::size_t r) -> const PrzekrojStalowy& {
+                    return przekroj_stalowy(z->d->p.wymiarowanie, static_cast<int>(r) + 1);
+                };
+                t.kolumny.push_back(tekst(
+                    "Profil", [s](std::size_t r) { return powiazany(s(r)) ? s(r).profil : ""; },
+                    false));
+                t.kolumny.push_back(tekst(
+                    "Stal", [s](std::size_t r) { return s(r).gatunek; }, false));
+                t.uwaga = "Pole przekroju połączonego z profilem jest polem profilu.";
+            }
             tabela(std::move(t));
         }
         {

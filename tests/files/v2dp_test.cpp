@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "files/wymiarowanie_projektu.h"
 #include "tests/wspolne/kratownice.h"
 
 namespace {
@@ -63,6 +64,7 @@ ZawartoscProjektu wzorcowa() {
     d.ugiecie_dlugosc = true, d.ugiecie = 0.025;
     z.jednostki = UkladJednostek::kN_m;
     z.pokaz = {PokazWynikow::kombinacja, 3};
+    pola_z_profili(z.k, d, z.jednostki);  // a linked area is its profile's
     return z;
 }
 
@@ -91,6 +93,13 @@ TEST(FormatProjektu, ZapisanyProjektWracaTakiSamWKazdejLiczbieIKazdymTekscie) {
         EXPECT_EQ(tekst(r), t) << "written again, the same text";
         EXPECT_NE(t.find("[1, \"Y\", -0.001]"), std::string::npos) << "settlements by node";
         EXPECT_NE(t.find("1e-40"), std::string::npos) << "the shortest text of a float";
+
+        // A linked area the file gives otherwise is read as its profile's.
+        std::string inny = t;
+        const std::size_t a = inny.find("{\"A\": ") + 6;
+        inny.replace(a, inny.find('}', a) - a, "0.5");
+        ASSERT_TRUE(czytaj_tekst_projektu(inny, r, powod)) << powod;
+        EXPECT_EQ(r.k.area[1], z.k.area[1]);
     }
     std::setlocale(LC_ALL, "C");
 }
