@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data sheet window: a tab for each table of the model, each a table view over a model that
 // reads the store through ArkuszDanych as it paints (nothing copied), and edits, pastes and row
 // deletions that go through it. Rows selected in the nodes' and bars' tabs are the main view's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dialogs built from the templates of resources/, and the message box.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame: caption, icon, menu 1000 and the main view as its client.
 #pragma once
 

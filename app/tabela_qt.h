@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window of an input-data or results table: a scrolled view over an OknoTabeli.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application object: it builds the frame and runs the message loop.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The thread the analyses of large models run on, off the interface thread: jobs one after
 // another in the order given, each job's completion delivered to the interface thread through the
 // event loop of a receiver that lives there.

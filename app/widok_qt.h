@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The widget of the main view: it owns one _OKNO_ with its Qt port and the coordinates readout,
 // and forwards paint, size and mouse-move events to it.
 #pragma once

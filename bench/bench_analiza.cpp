@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The analysis on large trusses: the whole driver, and the banded elimination with substitution
 // alone against LAPACK's dpbsv on the very same assembled band.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing commands on a truss of about 10^5 bars: each add, change and delete must stay linear
 // in the model.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The CSV export of a truss of 10^5 bars with its results: the text alone, and the text written
 // to a file in the temporary folder (with the flush to disk and the rename of a safe write).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Envelopes over the load combinations: 10^5 bars, 10 load cases, 50 combinations; and the
 // generation of the combinations themselves.
 

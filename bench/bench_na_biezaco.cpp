@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user waits for after one edit with live results on: the re-analysis of the model (the
 // node order, method and symbolic factor kept from the analysis before, or worked out anew for
 // comparison) and the repaint of the main view with the new stress colours, 1920x1080.

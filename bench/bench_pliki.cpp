@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing and reading a project of a million bars, as .V2D and in the project format (with three
 // load cases). The write includes the flush to disk and the rename that make a save safe; the
 // file lives in the temporary folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Several load cases with one factor: the analysis of 10 cases against that of one, on the Pratt
 // truss of 10^5 bars and on the lattice of 500 x 500 cells. Each extra case costs a right-hand
 // side, a solution with the factor held, and the equilibrium check.

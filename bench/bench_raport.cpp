@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation report of Pratt trusses of 250 bays (1001 bars, 502 nodes) and of 25000 bays
 // (100001 bars, 50002 nodes), each with three load cases (dead load with self-weight, snow, wind)
 // and so 17 combinations, analysed once: the document built, laid out and written as a PDF, as

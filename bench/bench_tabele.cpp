@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Repainting the input-data and results tables of a model of 10^5 bars: one window's height at
 // the top, in the middle and at the bottom of the content, and the whole content for contrast.
 // The surfaces are a null one (the tables' own work) and, when the Qt program is built, the real

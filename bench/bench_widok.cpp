@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting the main view of a lattice with its results: 10^3 supports, 10^3 forces and 10^4 to
 // 10^6 bars, stress colours on, numbering off or as the window starts. On a surface that draws
 // nothing (the view's own cost) and, where Qt is built, into a 1920x1080 image through the

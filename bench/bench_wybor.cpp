@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picking under the mouse on lattices of 10^4 to 10^6 bars fitted to a 1920x1080 view: a mouse
 // move (readout, pick, status text) once the grid stands, and building the grid, which happens
 // at the first move after each paint.

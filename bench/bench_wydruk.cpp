@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures and print of two trusses of 10^5 bars with their results: a Pratt truss of 25000
 // bays (100001 bars, 50002 nodes; the window squeezes some 64 bars into each pixel column) and
 // a lattice of 499 x 67 cells (100865 bars, 34000 nodes, as in bench_widok). A PNG picture of

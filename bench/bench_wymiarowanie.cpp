@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Member design of every bar over the ULS combinations, on the Pratt truss of 10^5 bars in kN and
 // m: the checks alone, from the results the analysis left (the analysis is done once, before
 // timing). Chords and posts are hollow sections, the diagonals angles on two bolts, every chord

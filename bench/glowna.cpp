@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry point of the benchmarks that paint: with Qt, text needs the font database of a GUI
 // application, which the offscreen platform gives without a display.
 #include <benchmark/benchmark.h>

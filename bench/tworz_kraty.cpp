@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes braced lattices as .V2D projects for timing the command-line analyser under different
 // node numberings:
 //   tworz_kraty FOLDER WEZLY_X WEZLY_Y

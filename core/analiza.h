@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The direct stiffness analysis: assembly, banded solution, stresses and reactions.
 #pragma once
 

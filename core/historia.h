@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The undo history: the states of the model before each command that changed it, and the states
 // undone, for redo. Bounded by the memory the states take, not by their number.
 #pragma once

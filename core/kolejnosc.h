@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The order of the unknowns inside the analysis: a renumbering of the nodes that narrows the band
 // of the stiffness matrix, whatever numbering the user gave. The model keeps its own numbers.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mechanisms that the geometry shows before any factor: a node that its bars and supports hold
 // along one line only, so that it moves across that line without straining a bar.
 #pragma once

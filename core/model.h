@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The model store: the counts, arrays and flags of the one truss model the program holds.
 #pragma once
 

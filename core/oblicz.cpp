@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solution: elimination of the band, back substitution, then the check that every node of the
 // solution is in equilibrium before its displacements, stresses and reactions are stored. Every
 // load case is solved with the one factor: the first as the factoring carries it along, the others

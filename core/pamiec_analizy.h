@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What one analysis leaves for the next of the same truss: the band's order of the nodes, the
 // choice between the band and the sparse matrix, and the sparse matrix's pattern with CHOLMOD's
 // symbolic factor. All of them follow from which nodes the bars join and which DOFs the supports

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Banded symmetric solver of the analysis: Gaussian elimination without pivoting on the upper
 // band, then back substitution. Arrays are 0-based here: row r of the band (r = 0..nq-1) holds
 // s[r * nbw + j] = term (r, r + j), so column 0 is the diagonal; the same memory read as columns

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Index-range arrays: vectors and row-by-row matrices addressed over the inclusive ranges
 // fixed when they are created (always 1..count in this program).
 #pragma once

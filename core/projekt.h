@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The project: beside the store, the record of what a .V2D file cannot hold -- every load case,
 // how the cases combine, the weight densities of the materials, the title and the author. The
 // store's load arrays (ild, al, u, nset, temp) hold the current case; the record holds the others,

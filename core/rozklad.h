@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The factor of the assembled system behind one interface: the band, factored by the own
 // elimination when narrow and by LAPACK's band Cholesky (OpenBLAS where installed) when wide, or
 // the sparse matrix, factored by CHOLMOD. Vectors are 0-based, in the work area's DOF order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stiffness matrix of a truss too wide for a band: its lower triangle by columns (compressed
 // sparse columns), in the model's DOF order, with every entry the bars can reach and nothing else.
 #pragma once

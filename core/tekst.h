@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Messages and descriptions built with printf's formats, which the rest of the program uses too.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dimension tables of the section families (dane_*.cpp); each table names its source.
 #pragma once
 

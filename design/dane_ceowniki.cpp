@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hot-rolled taper-flange channels UPN, dimensions to DIN 1026-1 (tolerances EN 10279), every
 // size of the series from U 30x15 to U 400.
 //

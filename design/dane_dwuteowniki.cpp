@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hot-rolled I and H sections: IPE (EN 10365, DIN 1025-5), HEA (EN 10365, DIN 1025-3) and HEB
 // (EN 10365, DIN 1025-2), every size of each series.
 //

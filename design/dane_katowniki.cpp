@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hot-rolled equal and unequal leg angles, dimensions to PN-EN 10056-1.
 //
 // Source: the tables of equal and unequal angles of the SCI/Tata Steel "Blue Book" (SCI P363,

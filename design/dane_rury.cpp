@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hot-finished (EN 10210-2) and cold-formed (EN 10219-2) structural hollow sections: circular,
 // square and rectangular, the common sizes (what the catalogue below lists from its start, up to
 // the sizes trusses use).

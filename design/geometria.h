@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Area integrals of a cross-section drawn as closed contours of straight edges whose corners may
 // be rounded: the nominal shape of a rolled or hollow section with its root, toe and corner radii.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The families, their profiles built from the dimension tables, and lookup by name.
 #include <algorithm>
 #include <array>

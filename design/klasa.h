@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Classification of cross-sections in compression, PN-EN 1993-1-1 5.5.2 and Table 5.2.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Combinations of actions to PN-EN 1990 for buildings (Annex A1), and the envelopes of results
 // over them. Pure functions of numbers: no Qt, standard library only.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Buckling curves for flexural buckling, PN-EN 1993-1-1 6.3.1.2: the curve of a section by
 // Table 6.2 and its imperfection factor by Table 6.1.
 #pragma once

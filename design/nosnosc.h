@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Resistance of cross-sections to axial force, PN-EN 1993-1-1 6.2.3 and 6.2.4.
 // Units: N, mm, MPa (N/mm²).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Properties of the sections computed from their nominal dimensions and radii.
 #include "design/przekroje.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The library of hot-rolled and hollow steel sections trusses are built of: the families with
 // their nominal dimensions (tables in dane_*.cpp name their sources), the properties computed
 // from those dimensions and radii, and lookup by family and name.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The checks of one truss bar in axial force over the ULS combinations, PN-EN 1993-1-1:
 // tension 6.2.3, compression 6.2.4, flexural buckling 6.3.1 (with BB.1.2 for angle web members).
 // The governing check is the one of the greatest utilisation U = |N_Ed| / N_Rd; since N_Rd does

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Structural steel to PN-EN 1993-1-1 chapter 3: grades, their strengths by product standard and
 // thickness (Table 3.1), the elastic constants (3.2.6) and the partial factors (6.1).
 #pragma once

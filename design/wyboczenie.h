@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Flexural buckling of uniform members in compression, PN-EN 1993-1-1 6.3.1.1 to 6.3.1.3, and
 // the effective slenderness of angles as web members of trusses, Annex BB.1.2.
 // Units: N, mm, MPa (N/mm²).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data sheet's logic: the model's tables as rows and columns of text read from the store as it
 // is (no copy of it is kept), and edits of cells, pastes of blocks and deletions of rows that go
 // through the same checks and messages as the dialogs and, each, through one undo step. The Qt

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A dialog put together at run time, for what no fixed template can hold: a list of the
 // project's load cases, a field for each case. Controls go one to a row; each is bound to a
 // field of a record the object owns, and the dialog is shown through the platform port as the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Dodaj" commands: each appends one entity under the next number. Defaults are written
 // before every showing, a refused entry shows every failing check and then the dialog again, and
 // the main view is repainted whatever happened.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generator: a new model in one pass, a page of counts and then one dialog per entity.
 #include <climits>
 #include <utility>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers crossing the dialogs: reading what was typed, and writing stored values into fields so
 // that confirming an untouched dialog never changes the model.
 //

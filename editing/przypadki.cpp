@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Przypadki" commands: load cases (add, change, copy, delete, make current), the weight
 // density of materials for self-weight, and the combinations' settings and the user's own.
 #include <algorithm>

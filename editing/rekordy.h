@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Transfer records: the fixed-width text fields and check states that cross a dialog.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Blocks of cells on the clipboard, as spreadsheets put them there and take them back: rows by
 // lines, cells by tabs (what a spreadsheet copies) or by semicolons (CSV written with decimal
 // commas).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Truss templates: the geometry of each type, and the command that builds one from its dialog.
 #include "editing/szablon_kratownicy.h"
 

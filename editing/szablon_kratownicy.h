@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Truss templates: whole trusses of the usual textbook types, built from a few numbers.
 #pragma once
 

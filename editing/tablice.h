@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replacing the model's arrays when a count changes: every helper copies each kept entry once,
 // so growing or compacting costs time linear in the array.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Temperature changes of bars entered in the window: add, change and delete through template
 // 3070. Each entry is a bar number with its ΔT; a bar may carry several, and they add up. Every
 // accepted edit changes the thermal loads, so the results go.

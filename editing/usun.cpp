@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Usuń" commands: remove one entity and compact its table. Every reference held elsewhere
 // follows the renumbering, and what hangs on a removed node or bar goes with it, so the model
 // keeps naming the entities it named before.

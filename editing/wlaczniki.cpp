@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which commands the menus offer: pure functions of the model store.
 #include "okno/okno.h"
 

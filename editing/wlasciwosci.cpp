@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plik → Właściwości projektu…: the title, the author and the description the report's pages
 // carry; one undoable step.
 #include <algorithm>

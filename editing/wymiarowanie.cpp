@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Wymiarowanie" commands that edit the project: a cross-section's steel (a profile of the
 // library and a grade, or data of its own), the bars' buckling lengths, the project's partial
 // factors and SLS limit, and the sizing of the sections; and the guard that keeps a linked

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What is done to the nodes and bars selected in the view: delete, move, copy with an offset,
 // material and section of bars, supports and forces at nodes; and the data sheet's command.
 // Each command is one undo step through the command table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Edits of many nodes and bars at once, over the store alone.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Zmień" commands: ask for a number, show the entity's stored values, check and write back.
 // A real field the user left untouched keeps its stored value exactly, whatever its text shows.
 #include <vector>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the example projects of this folder: tworz_przyklady [FOLDER] (the current one by
 // default). The files in the repository are its output; run it again after changing a model.
 #include <cstdio>

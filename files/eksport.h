@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Results and input data as CSV for spreadsheets and other programs, and the axial forces every
 // listing of results shows beside the stresses.
 #pragma once

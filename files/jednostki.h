@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Units the values are labelled with. The model has none of its own in a .V2D file: the user
 // says which units the numbers were entered in, and every label, table header, scale and export
 // names them from here. Values typed with a unit are converted to these, and the whole model may

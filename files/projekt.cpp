@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The project's life: new, open, save, close and quit, with their questions and captions.
 #include <sys/stat.h>
 

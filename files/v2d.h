@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The .V2D project file: seven int32 counts, then the ten input blocks, little-endian, no header.
 // Reading and writing only; the open and save commands of the window live in files/projekt.cpp.
 #pragma once

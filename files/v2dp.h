@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The project file of our own (.v2dp): JSON text, versioned, holding what a .V2D file holds and
 // everything beside it -- every load case, the combinations, densities, units, title and author,
 // and which results are shown. docs/format-projektu.md describes it for those who script it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the project file. simdjson parses the text (it checks the JSON and its UTF-8 as it
 // goes, at the speed of the disk); every value is then checked against what the program relies
 // on, and anything it does not know is refused by name rather than dropped.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing the project file: JSON text, pretty enough to read and to diff, one entity per line.
 #include <charconv>
 #include <cmath>

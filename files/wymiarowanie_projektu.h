@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Member design of the project to PN-EN 1993-1-1: every bar checked over the ULS combinations and
 // the user's own, from its section's profile and grade, its buckling lengths and the results of
 // every load case; the largest SLS displacement against its limit; and the sizing of the sections.

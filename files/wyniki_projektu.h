@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results a project shows: of a load case, of a combination (a sum of case results, since the
 // analysis is linear), or the envelope over the combinations. Shared by the window, the tables,
 // the exports and the command-line analyser.

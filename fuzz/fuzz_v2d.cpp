@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target of the .V2D reader. Each input is written to one temporary file and read as a
 // project. A refused file must leave the target model untouched and give a reason; an accepted one
 // is taken into a store as the open command does, saved to a second temporary file, and must come

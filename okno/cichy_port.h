@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's port where there is no window: nothing is shown and every question gets its
 // default answer. The command-line analyser draws its pictures through it; benchmarks and tests
 // that only look at what the main window draws or stores use it too.

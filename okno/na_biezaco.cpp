@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Live results: after every change of the model the analysis of every load case runs again. A
 // model that takes a few milliseconds is analysed at once, on the interface thread; a larger one
 // off it, on a copy of the store, while the interface goes on. Every change bumps the generation

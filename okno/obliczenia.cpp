@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The analysis command and which results the project shows: a case, a combination or the
 // envelope, with the list of combinations.
 #include <cstdio>

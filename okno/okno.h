@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window _OKNO_: it owns the model store, the transfer records, the view state and the
 // table-window references, and every command handler (Cm_) and enabler (Ce_) is its method.
 // Each method is defined in the folder of the subsystem that owns it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform port: the few things the main window asks of a windowing layer. The program
 // implements it with Qt Widgets; the tests with a scripted stand-in.
 #pragma once

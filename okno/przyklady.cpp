@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plik, "Przykłady...": the example projects that come with the program, opened as copies. The
 // project has no file of its own afterwards, so a save asks for a name, and nothing is ever saved
 // into the examples' folder.

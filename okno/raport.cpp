@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plik → Raport…: the calculation report of the project, written as a PDF or printed through the
 // same pages, with the results the user ticks.
 #include <algorithm>

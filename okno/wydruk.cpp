@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the main view and print: the window's own painting on other surfaces, which the
 // platform provides.
 #include <algorithm>

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the Debian changelog of the package from CHANGELOG.md, compressed as Debian keeps it:
 #   dziennik.sh CHANGELOG.md PAKIET WYJSCIE.gz
 # Each "## VERSION (YYYY-MM-DD)" heading opens an entry, "- " lines are its items and lines

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the program's icon resources/velkora2d.svg into the PNG sizes of the hicolor theme
 # (packaging/ikony/NxN.png, kept in the repository). Run it again after changing the SVG.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A drawing surface that keeps what one paint of a table drew, to draw it again page by page:
 // a table formats its rows once, however many pages they take.
 #pragma once

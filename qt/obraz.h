@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the main view: the window's own painting through the QPainter surface, into PNG
 // images, SVG drawings and one-page PDF documents.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing surface over a QPainter: the views draw through it on screen and into images.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report's pages on paper and in PDF: the layout of report/uklad.h drawn with Qt's fonts
 // onto a printer or a PDF writer, each page in its own orientation.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Print: the main view on the first page, then each table from a page of its own, its rows split
 // between pages and never cut; a header with the project's name and the date and a footer with
 // the page's number on every page. It fits any page, A4 either way round: the drawing spans the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report as a document: headings, paragraphs, tables and drawings in reading order, with no
 // notion of pages. The same document is laid out into pages (report/uklad.h) for the PDF, for the
 // printer and for the command line. Tables produce their rows on demand and drawings draw on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers as the report prints them for people: rounded to a fixed number of significant digits
 // per quantity, with a decimal comma, without trailing zeros, and never "-0"; a column's values
 // that are only the float noise of its largest are printed as 0.

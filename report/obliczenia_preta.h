@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A bar's checks written out as a hand calculation: each formula of PN-EN 1993-1-1 with its
 // numbers substituted and its result, in N, mm and MPa with forces in kN, as a checker reads it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation report of a project: its first page (title, description, units, program),
 // the model, the loads of every case and the combinations, the results the user chose (the
 // envelope by default) as drawings and tables, and the design where the project has it.

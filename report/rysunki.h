@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report's drawings of the truss: the model with its numbers and overall dimensions, a load
 // case's loads, the axial forces, the reactions and the deformed shape. They draw through the
 // view's symbols (supports, arrows) and its label placer, so every text stands clear of the

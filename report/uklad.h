@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report's document laid out into pages: A4, portrait, with drawings on landscape pages
 // where the truss reads larger so; a title block on every page (the project's title, author,
 // date and "Strona k z N"); headings kept with what follows them; tables split between pages with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dialog templates 3000 to 3100 and menu 1000, as data. The Qt program builds its dialogs and
 // menus from them; the scripted stand-in of the tests honours the same controls and limits.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame icon "VELTO": a bridge truss on two supports under a load.
 #include "resources/szablony.h"
 

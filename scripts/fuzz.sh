@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzzes the .V2D reader with libFuzzer for SECONDS seconds, in a build folder of its own
 # (build-fuzz: clang, AddressSanitizer and UndefinedBehaviorSanitizer). The corpus starts from the
 # projects of examples/ and grows in build-fuzz/korpus; an input that breaks the reader is kept in

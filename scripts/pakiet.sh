@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of the program (build-pakiet/velkora2d_*.deb) and its debugging symbols
 # (build-pakiet/velkora2d-dbgsym_*.ddeb) in a release build of its own, without tests or benchmarks,
 # with Debian's hardening flags. The maintainer is the one packaging: DEBFULLNAME and DEBEMAIL, as

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the Debian package on a clean Debian 12: makes a minimal bookworm root with debootstrap
 # from the mirror this machine's apt uses, installs build-pakiet/velkora2d_*.deb there with apt
 # (and the symbols package), analyses the examples with velkora2d-oblicz, starts the window on

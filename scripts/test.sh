@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the whole test suite and runs it twice: in a normal optimised build, and unoptimised under
 # AddressSanitizer with UndefinedBehaviorSanitizer (so code that only goes wrong without inlining
 # is run too). Installs the Debian packages it needs when they are missing.

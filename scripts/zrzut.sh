@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes docs/okno.png, the main window as the program draws it: examples/most_pratta.V2D opened
 # from the command line, analysed (Obliczenia → Oblicz) and coloured by stress (Widok →
 # Naprężenia normalne, Zachowaj proporcje), under a virtual X server. The program is build/velkora2d unless given.

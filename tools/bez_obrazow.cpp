@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velkora2d-oblicz built without Qt: it knows no picture options.
 #include "tools/obrazy.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velkora2d-oblicz built without Qt: it writes no report.
 #include "tools/raport.h"
 

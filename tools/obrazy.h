@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the analysed truss from the command line, drawn as the window draws them.
 #pragma once
 

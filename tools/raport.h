@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation report from the command line: --raport PLIK.pdf writes the report of the
 // project (.v2dp or .V2D) without a display, as the window's "Plik → Raport…" writes it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velkora2d-oblicz: analyses a project (.V2D or .v2dp, every load case) without the window and
 // prints the results, as the results window lists them or as CSV for other programs, of a case, a
 // combination or the envelope; it draws the truss too, on request.

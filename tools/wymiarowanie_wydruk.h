@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the command-line analyser prints of the design, after the results, when the project has
 // steel sections: each bar's checks and the SLS displacement, as tables or as CSV lines.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the command-line analyser prints: the results as the results window lists them or as CSV,
 // of a case, a combination or the envelope, and the list of cases and combinations.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The input-data table window, and the little both table windows share.
 #pragma once
 

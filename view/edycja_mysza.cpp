@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing with the mouse: a double click changes the node or bar under the cursor, the right button
 // offers to change or delete it, and the drawing mode adds nodes and bars where the user clicks.
 // Each edit is one step of the undo history, under the name the history shows.

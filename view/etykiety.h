@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The label placer: where every text of a drawing goes. A label takes the first of the places
 // offered for it that lies wholly inside the drawing and keeps clear of every symbol and of every
 // label placed before it; a label that finds no such place is left out (the tables still carry

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Columns of the table windows: each starts at its usual place, or further right when the widest
 // value of the column before it would reach that place, so no cell is painted over by the next.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Segments handed to the drawing surface in runs of one pen.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main view's framing under the mouse: the mapping in force, zoom and pan, what lies under the
 // cursor and its highlight.
 #include <cmath>

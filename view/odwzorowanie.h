@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view mapping between model coordinates and client pixels, shared by painting, the cursor
 // readout, picking and pictures, and the state of the main view's zoom and pan.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One line about a node or a bar, for the status bar while the cursor rests on it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stress palette, the colour index of a bar and the colour scale bar of the main view.
 #pragma once
 

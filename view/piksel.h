@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screen positions are worked out in floats and truncated toward zero when drawn.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing surface: exactly the drawing operations the views use. The program draws through
 // a QPainter adapter; tests draw on a recording surface.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view toggles of the "Widok" menu, the repaint on resize and the cursor readout.
 #include <cstdint>
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics dialog: the model's counts and its largest displacements, stress and axial force.
 #include <cmath>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The symbols the main view draws about the nodes (supports, the arrows of forces and reactions),
 // the boxes they cover, which labels keep clear of, and the places offered to the labels of
 // arrows, bars and nodes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A table window of text columns, for lists the project keeps beside the store: the load
 // combinations, the envelope of results. Rows are made as they are painted, so a window over
 // a hundred thousand bars costs only what it shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The design as tables: the sections' steel, each bar's checks and the SLS displacement. Shown in
 // a window of their own, under the results and in print.
 #pragma once

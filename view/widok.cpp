@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main view: the truss fitted to the client area, a picture or a page, with its supports,
 // forces, numbering and, when results are valid, the deformed shape, stress colours, reactions
 // and the two scales. Lines and symbols are drawn first; every text then goes where the label

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What an empty main view says: how to begin.
 #pragma once
 

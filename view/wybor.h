@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picking: which node or bar lies under a point of the main view.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The design as the window shows it: worked out once for each state of the project and its
 // results, the "Wytężenie" toggle of the view, and the table of the bars' checks.
 #include <memory>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results table window: bar stresses and axial forces, node displacements and support
 // reactions.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Utilisation in the main view: the colour of a bar by its U on a scale where 1.0 cannot be
 // missed (orange up to it, red past it, grey where a bar was not checked), the legend along the
 // bottom of the drawing, and the bar's label.

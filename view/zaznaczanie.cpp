@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Selecting with the mouse: a click, Shift and a click, a rubber band; dragging nodes; the
 // selection's highlight and its pop-up menu. Outside the drawing mode.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The selection of nodes and bars in the main view, shared with the data sheet, and what the left
 // button does while it is held over the view.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data sheet window offscreen: its tabs over the store, cells edited and refused, blocks
 // pasted from and copied to the clipboard, rows deleted, undo, and the selection in step with the
 // main view.

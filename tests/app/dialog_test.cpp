@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialogs built from templates and the message box, driven as a user would drive them.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt port: table windows, the main view's events, help, captions and the file dialogs.
 #include <fcntl.h>
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers of the Qt tests: acting on a modal window while it runs, and typing.
 #pragma once
 

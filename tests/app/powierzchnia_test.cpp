@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The QPainter surface puts pixels where the views' coordinates say.
 #include <gtest/gtest.h>
 

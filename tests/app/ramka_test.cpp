@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame and its menu built from the template, and the enablers run as each menu opens.
 #include <gtest/gtest.h>
 

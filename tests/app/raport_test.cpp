@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation report of a roof truss with two load cases, written as PDF and read back as
 // text (poppler's pdftotext) as a checker would copy it out: every bar's axial force as the
 // tables print it, and the units in the headers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one application object of the Qt tests: the program's own, so its locale is the one
 // under test. Tests that draw into images need it too.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built program started as a user starts it, as a process of its own.
 #include <gtest/gtest.h>
 #include <sys/wait.h>

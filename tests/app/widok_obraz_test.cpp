@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main view rendered through the QPainter surface: the pixels land where the view says.
 #include <gtest/gtest.h>
 

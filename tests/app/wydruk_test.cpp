@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the main view and print: the export command's questions, the command-line picture
 // against the window's, and the pages of a print.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Member design in the real window, its dialogs answered as a user answers them: units, a
 // profile linked to each section, the analysis, the utilisation colours, sizing and its undo.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A truss entered from nothing through the menus, then edited, against the reference solver;
 // and random typing into every editing command.
 #include <gtest/gtest.h>

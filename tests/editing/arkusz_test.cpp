@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data sheet's logic over the store, through the scripted stand-in: cells checked as the
 // dialogs check them, new rows, blocks pasted from a spreadsheet and copied back, rows deleted as
 // the delete commands delete, each change one undo step.

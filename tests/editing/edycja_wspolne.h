@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the tests of the editing commands share: the store's invariants, a text picture of the
 // model's input, a base truss, and a window over the scripted stand-in that runs scenarios.
 #pragma once

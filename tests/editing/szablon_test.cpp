@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Truss templates, driven through their dialog: each type against the chord forces statics gives
 // it, the refused entries, and the open model it replaces.
 #include <gtest/gtest.h>

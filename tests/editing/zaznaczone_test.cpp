@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What is done to the selection: each command one undo step that gives the model back whole.
 #include "editing/zaznaczone.h"
 

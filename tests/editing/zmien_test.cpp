@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Zmień" commands through the stand-in.
 #include <gtest/gtest.h>
 

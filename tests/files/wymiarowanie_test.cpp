@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Member design of a whole project: a model in kN and cm whose sections are linked to profiles,
 // analysed, then designed over its combinations. Every result is held against a hand
 // calculation written out below, agreement to 0,5 %.

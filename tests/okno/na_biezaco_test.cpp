@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Live results on a roof truss driven through the commands: after every change the shown results
 // are those a fresh analysis of the model as it is gives, whether the kept node order was reused
 // or made anew, whether the analysis ran at once or off the interface thread.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Load cases and combinations on a roof truss, driven through the commands as a user would:
 // dead load with self-weight, snow, wind from the left and from the right in one exclusive group.
 // Each case is checked against an analysis of its own (as a .V2D file made by hand would give),

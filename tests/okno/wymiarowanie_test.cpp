@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Member design driven through the commands as a user would: a 24 m roof truss in kN and m with
 // dead load (self-weight included), snow and wind from either side, its chords sized from hollow
 // sections and its web from angles; the guard on linked areas; renumbering and undo.

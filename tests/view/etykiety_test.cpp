@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text of the main view stands where it can be read: no two texts overlap, none covers a
 // support, an arrow, the displacement marker or the scale's colours, none leaves the drawing; and
 // where there is room, every value shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main view under the mouse: picking, proportions, zoom and pan, the status bar, and the edits
 // made with the mouse through the scripted stand-in.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Utilisation in the view: the colour scale where 1.0 is the edge between orange and red, bars
 // coloured and labelled by their U, and the legend in place of the stress scale.
 #include <gtest/gtest.h>

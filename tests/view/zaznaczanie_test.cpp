@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Selecting and dragging with the mouse in the main view, through the scripted stand-in.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scripted stand-in of the platform port: it answers message boxes, dialogs and file
 // dialogs from a script, records what was shown in order, and types into dialogs only what the
 // real controls would accept.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The silent port, and a surface that draws nothing, for benchmarks and tests.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Trusses built in code for tests, benchmarks and the examples.
 #pragma once
 

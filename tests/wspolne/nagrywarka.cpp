@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/wspolne/nagrywarka.h"
 
 void Nagrywarka::dodaj(Wywolanie r, int x1, int y1, int x2, int y2, std::string t) {

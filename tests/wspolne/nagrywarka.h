@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A drawing surface that records every call with its arguments and the pen, brush, font and text
 // colours in force at the time, so tests can ask what a paint drew and how.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An independent reference solver for small trusses: dense stiffness in long double, supports
 // imposed exactly (no penalty), Gaussian elimination with partial pivoting.
 #pragma once
