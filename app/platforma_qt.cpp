@@ -304,17 +304,16 @@ bool PlatformaQt::ZapiszRaport(const std::string& plik, const DokumentRaportu& d
     return zapisano;
 }
 
-void PlatformaQt::DrukujRaport(const DokumentRaportu& d) {
-    // The report's own pages: A4, the paper's whole sheet, margins of its own.
-    QPrinter drukarka(QPrinter::HighResolution);
-    drukarka.setFullPage(true);
-    drukarka.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                       QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-    drukarka.setDocName(z_utf8(d.tytul));
-    drukarka.setCreator("Velkora 2D");
-    QPrintPreviewDialog podglad(&drukarka, ramka());
+namespace {
+
+// The print preview, and the print from it, of pages that `drukuj` draws (from page `od` to `do_`,
+// 0: to the end), returning how many pages there are. The preview keeps every page it shows in
+// memory: a model of thousands of bars makes thousands of pages, so it shows the first ones and
+// the print has them all. The pages the user picks in the print dialog are the ones printed.
+void podglad_wydruku(QPrinter& drukarka, QWidget* rodzic,
+                     const std::function<int(QPrinter&, int, int)>& drukuj) {
+    QPrintPreviewDialog podglad(&drukarka, rodzic);
     podglad.resize(900, 700);
-    // As the print of the view: the preview shows the first pages, the print has them all.
     constexpr int strony_podgladu = 50;
     QObject::connect(&podglad, &QPrintPreviewDialog::paintRequested, &podglad, [&](QPrinter* p) {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -325,9 +324,7 @@ void PlatformaQt::DrukujRaport(const DokumentRaportu& d) {
             do_ = strony_podgladu;
         else if (p->printRange() == QPrinter::PageRange)
             od = p->fromPage(), do_ = p->toPage();
-        MiaraQt miara(*p);
-        const UkladRaportu u = rozloz(d, miara);
-        const int stron = drukuj_raport(*p, d, u, od, do_, true);
+        const int stron = drukuj(*p, od, do_);
         if (na_podglad && stron > strony_podgladu)
             podglad.setWindowTitle(QString("Podgląd wydruku: pierwsze %1 z %2 stron; drukowane "
                                            "będą wszystkie")
@@ -336,6 +333,23 @@ void PlatformaQt::DrukujRaport(const DokumentRaportu& d) {
         QGuiApplication::restoreOverrideCursor();
     });
     podglad.exec();
+}
+
+}  // namespace
+
+void PlatformaQt::DrukujRaport(const DokumentRaportu& d) {
+    // The report's own pages: A4, the paper's whole sheet, margins of its own.
+    QPrinter drukarka(QPrinter::HighResolution);
+    drukarka.setFullPage(true);
+    drukarka.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                       QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    drukarka.setDocName(z_utf8(d.tytul));
+    drukarka.setCreator("Velkora 2D");
+    podglad_wydruku(drukarka, ramka(), [&d](QPrinter& p, int od, int do_) {
+        MiaraQt miara(p);
+        const UkladRaportu u = rozloz(d, miara);
+        return drukuj_raport(p, d, u, od, do_, true);
+    });
 }
 
 void PlatformaQt::Drukuj(const Wydruk& w) {
@@ -347,31 +361,10 @@ void PlatformaQt::Drukuj(const Wydruk& w) {
                                        QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
     drukarka.setDocName(z_utf8(w.nazwa));
     drukarka.setCreator("Velkora 2D");
-    QPrintPreviewDialog podglad(&drukarka, ramka());
-    podglad.resize(900, 700);
-    // The preview keeps every page it shows in memory: a model of thousands of bars makes
-    // thousands of pages, so it shows the first ones and the print has them all. The pages the
-    // user picks in the print dialog are the ones printed.
-    constexpr int strony_podgladu = 50;
     const QDateTime kiedy = QDateTime::currentDateTime();
-    QObject::connect(&podglad, &QPrintPreviewDialog::paintRequested, &podglad, [&](QPrinter* d) {
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        const bool na_podglad =
-            d->paintEngine() && d->paintEngine()->type() == QPaintEngine::Picture;
-        int od = 1, do_ = 0;
-        if (na_podglad)
-            do_ = strony_podgladu;
-        else if (d->printRange() == QPrinter::PageRange)
-            od = d->fromPage(), do_ = d->toPage();
-        const int stron = drukuj(*d, w, kiedy, od, do_);
-        if (na_podglad && stron > strony_podgladu)
-            podglad.setWindowTitle(QString("Podgląd wydruku: pierwsze %1 z %2 stron; drukowane "
-                                           "będą wszystkie")
-                                       .arg(strony_podgladu)
-                                       .arg(stron));
-        QGuiApplication::restoreOverrideCursor();
+    podglad_wydruku(drukarka, ramka(), [&w, &kiedy](QPrinter& d, int od, int do_) {
+        return drukuj(d, w, kiedy, od, do_);
     });
-    podglad.exec();
     ZapiszUstawienie(
         "wydruk/orientacja",
         drukarka.pageLayout().orientation() == QPageLayout::Landscape ? "pozioma" : "pionowa");
