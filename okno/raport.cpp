@@ -3,7 +3,6 @@
 // same pages, with the results the user ticks.
 #include <algorithm>
 #include <cctype>
-#include <ctime>
 #include <memory>
 #include <string>
 
@@ -16,19 +15,6 @@ namespace {
 
 // Combinations are ticked one by one up to this many; a longer list takes their numbers typed.
 constexpr std::size_t kombinacji_do_zaznaczenia = 12;
-
-std::string dzisiaj() {
-    const std::time_t t = std::time(nullptr);
-    std::tm d{};
-    localtime_r(&t, &d);
-    char b[16];
-    std::strftime(b, sizeof b, "%d.%m.%Y", &d);
-    return b;
-}
-
-std::string nazwa_pliku(const std::string& s) {
-    return s.substr(s.find_last_of('/') + 1);
-}
 
 }  // namespace
 
@@ -141,8 +127,8 @@ void _OKNO_::Cm_raport() {
     dane->p = projekt;
     dane->jednostki = jednostki;
     dane->obliczono = wyniki;
-    dane->plik = plik_projektu.empty() ? "" : nazwa_pliku(plik_projektu);
-    dane->data = dzisiaj();
+    dane->plik = plik_projektu.empty() ? "" : nazwa_pliku_raportu(plik_projektu);
+    dane->data = data_raportu();
 
     if (drukuj) {
         port.DrukujRaport(zbuduj_raport(std::move(dane), w));
@@ -156,7 +142,7 @@ void _OKNO_::Cm_raport() {
     if (s.katalog.empty() && !plik_projektu.empty())
         s.katalog = plik_projektu.substr(0, plik_projektu.find_last_of('/'));
     if (!plik_projektu.empty()) {
-        const std::string n = nazwa_pliku(plik_projektu);
+        const std::string n = nazwa_pliku_raportu(plik_projektu);
         s.nazwa = n.substr(0, n.find_last_of('.')) + "_raport.pdf";
     }
     std::string plik;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ctime>
 #include <deque>
 #include <functional>
 #include <numeric>
@@ -1022,6 +1023,19 @@ class Budowa {
 };
 
 }  // namespace
+
+std::string nazwa_pliku_raportu(const std::string& sciezka) {
+    return sciezka.substr(sciezka.find_last_of('/') + 1);
+}
+
+std::string data_raportu() {
+    const std::time_t t = std::time(nullptr);
+    std::tm d{};
+    localtime_r(&t, &d);
+    char b[16];
+    std::strftime(b, sizeof b, "%d.%m.%Y", &d);
+    return b;
+}
 
 DokumentRaportu zbuduj_raport(std::shared_ptr<const DaneRaportu> d, const WyborRaportu& w) {
     return Budowa(std::move(d), w).zbuduj();

@@ -26,6 +26,10 @@ struct DaneRaportu {
     std::string data;        // of the report, "dd.mm.rrrr"
 };
 
+// What DaneRaportu names: a file's name without its folder, and today's date ("dd.mm.rrrr").
+std::string nazwa_pliku_raportu(const std::string& sciezka);
+std::string data_raportu();
+
 // Which results the report shows.
 struct WyborRaportu {
     bool obwiednia = true;

@@ -6,7 +6,6 @@
 #include <clocale>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <memory>
 
 #include "core/analiza.h"
@@ -30,23 +29,6 @@ int opcja_raportu(int argc, char** argv, int& i, ZamowienieRaportu& z) {
     z.plik = argv[++i];
     return 1;
 }
-
-namespace {
-
-std::string dzisiaj() {
-    const std::time_t t = std::time(nullptr);
-    std::tm d{};
-    localtime_r(&t, &d);
-    char b[16];
-    std::strftime(b, sizeof b, "%d.%m.%Y", &d);
-    return b;
-}
-
-std::string nazwa_pliku(const std::string& s) {
-    return s.substr(s.find_last_of('/') + 1);
-}
-
-}  // namespace
 
 int zapisz_raport(const std::string& projekt, const ZamowienieRaportu& z,
                   const std::string& jednostki) {
@@ -101,8 +83,8 @@ int zapisz_raport(const std::string& projekt, const ZamowienieRaportu& z,
 
     d->k = std::move(static_cast<Konstrukcja&>(m));
     d->obliczono = true;
-    d->plik = nazwa_pliku(projekt);
-    d->data = dzisiaj();
+    d->plik = nazwa_pliku_raportu(projekt);
+    d->data = data_raportu();
     const DokumentRaportu doc = zbuduj_raport(std::move(d));
     if (!zapisz_raport_pdf(z.plik, doc, powod)) {
         std::fprintf(stderr, "Nie można zapisać raportu %s: %s\n", z.plik.c_str(), powod.c_str());
